@@ -1,0 +1,59 @@
+#pragma once
+// The open images.mdb (or a package file): one SQLite connection with the settings
+// both programs rely on. Failures raise DbError carrying SQLite's own message.
+#include <SQLiteCpp/Database.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace picture_db {
+
+class DbError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Database {
+ public:
+  // Opens an existing file read-write; a missing file is an error, never a new database.
+  static Database openExisting(const std::string& path);
+  // Creates a new empty file (the sample maker, tests and the package export only).
+  static Database createNew(const std::string& path);
+
+  SQLite::Database& sqlite() { return *db_; }
+  const std::string& path() const { return path_; }
+
+  // Runs fn inside one transaction: all of it happens or none of it.
+  template <typename Fn>
+  void inTransaction(Fn&& fn);
+
+ private:
+  Database(std::unique_ptr<SQLite::Database> db, std::string path);
+  std::unique_ptr<SQLite::Database> db_;
+  std::string path_;
+};
+
+// Turns any SQLiteCpp failure into DbError with SQLite's message.
+[[noreturn]] void rethrowAsDbError();
+
+template <typename Fn>
+void Database::inTransaction(Fn&& fn) {
+  try {
+    db_->exec("BEGIN IMMEDIATE");
+  } catch (...) {
+    rethrowAsDbError();
+  }
+  try {
+    fn();
+    db_->exec("COMMIT");
+  } catch (...) {
+    try {
+      db_->exec("ROLLBACK");
+    } catch (...) {
+    }
+    rethrowAsDbError();
+  }
+}
+
+}  // namespace picture_db

@@ -1,0 +1,122 @@
+#include "picture_db/editor_queries.h"
+
+#include <SQLiteCpp/Statement.h>
+
+#include "picture_db/row_reading.h"
+
+namespace picture_db {
+
+std::vector<PictureRecord> listPictures(Database& db) {
+  try {
+    SQLite::Statement q(db.sqlite(), "Select ID_Foto as ID,Originale,Copia From FOTO");
+    std::vector<PictureRecord> rows;
+    while (q.executeStep()) rows.push_back(readPictureRecord(q, "ID"));
+    return rows;
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+std::vector<DifferenceRect> pairDifferences(Database& db, PairId id) {
+  try {
+    SQLite::Statement q(db.sqlite(),
+                        "Select rowid as ROW_ID,X1,Y1,X2,Y2 From Coordinate Where ID_Foto=?");
+    q.bind(1, id);
+    std::vector<DifferenceRect> rows;
+    while (q.executeStep()) rows.push_back(readDifferenceRect(q));
+    return rows;
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                           std::int64_t y2) {
+  try {
+    SQLite::Statement q(db.sqlite(), "Insert into coordinate values(?,?,?,?,?,'N')");
+    q.bind(1, id);
+    q.bind(2, x1);
+    q.bind(3, y1);
+    q.bind(4, x2);
+    q.bind(5, y2);
+    q.exec();
+    return db.sqlite().getLastInsertRowid();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+std::int64_t addEmptyDifference(Database& db, PairId id) { return addDifference(db, id, 0, 0, 0, 0); }
+
+int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1,
+                   std::int64_t x2, std::int64_t y2) {
+  try {
+    SQLite::Statement q(db.sqlite(),
+                        "Update coordinate set x1=?,y1=?,x2=?,y2=? where ID_Foto=? and rowid=?");
+    q.bind(1, x1);
+    q.bind(2, y1);
+    q.bind(3, x2);
+    q.bind(4, y2);
+    q.bind(5, id);
+    q.bind(6, static_cast<std::int64_t>(rowid));
+    return q.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+int deleteDifference(Database& db, PairId id, std::int64_t rowid) {
+  try {
+    SQLite::Statement q(db.sqlite(), "delete from coordinate where ID_Foto=? and rowid=?");
+    q.bind(1, id);
+    q.bind(2, static_cast<std::int64_t>(rowid));
+    return q.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+void addPicture(Database& db, PairId id, const std::string& original, const std::string& copy) {
+  try {
+    SQLite::Statement q(db.sqlite(), "Insert into Foto values(?,?,?)");
+    q.bind(1, id);
+    q.bind(2, original);
+    q.bind(3, copy);
+    q.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+void deletePicture(Database& db, PairId id) {
+  try {
+    SQLite::Statement q(db.sqlite(), "Delete from foto where id_foto=?");
+    q.bind(1, id);
+    q.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+namespace {
+void setFileColumn(Database& db, const char* sql, PairId id, const std::string& fileName) {
+  try {
+    SQLite::Statement q(db.sqlite(), sql);
+    q.bind(1, fileName);
+    q.bind(2, id);
+    q.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+}  // namespace
+
+void setOriginalFile(Database& db, PairId id, const std::string& fileName) {
+  setFileColumn(db, "Update Foto set originale=? where id_foto=?", id, fileName);
+}
+
+void setCopyFile(Database& db, PairId id, const std::string& fileName) {
+  setFileColumn(db, "Update Foto set copia=? where id_foto=?", id, fileName);
+}
+
+}  // namespace picture_db

@@ -1,0 +1,41 @@
+#pragma once
+// Statements the editor runs on images.mdb. Each change is one statement (or one
+// transaction) that happens whole or not at all; failures raise DbError.
+#include <cstdint>
+#include <vector>
+
+#include "picture_db/database.h"
+#include "picture_db/records.h"
+
+namespace picture_db {
+
+// The picture list: every FOTO row in the order the engine returns them.
+std::vector<PictureRecord> listPictures(Database& db);
+
+// A pair's difference list, each row with its rowid.
+std::vector<DifferenceRect> pairDifferences(Database& db, PairId id);
+
+// A new unfound rectangle 0, 0, 0, 0; returns its rowid.
+std::int64_t addEmptyDifference(Database& db, PairId id);
+
+// A new unfound rectangle with its edges; returns its rowid.
+std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                           std::int64_t y2);
+
+// Gives one rectangle of the pair new edges; returns the number of rows changed.
+int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1,
+                   std::int64_t x2, std::int64_t y2);
+
+// Removes one rectangle of the pair; returns the number of rows removed.
+int deleteDifference(Database& db, PairId id, std::int64_t rowid);
+
+// A new FOTO row.
+void addPicture(Database& db, PairId id, const std::string& original, const std::string& copy);
+
+// Removes the FOTO row only; the pair's rectangles stay.
+void deletePicture(Database& db, PairId id);
+
+void setOriginalFile(Database& db, PairId id, const std::string& fileName);
+void setCopyFile(Database& db, PairId id, const std::string& fileName);
+
+}  // namespace picture_db

@@ -1,0 +1,25 @@
+#include "picture_db/schema.h"
+
+namespace picture_db {
+
+void createSchema(Database& db) {
+  db.inTransaction([&] {
+    db.sqlite().exec(
+        "CREATE TABLE FOTO ("
+        " ID_FOTO INTEGER NOT NULL UNIQUE,"
+        " ORIGINALE TEXT COLLATE NOCASE,"
+        " COPIA TEXT COLLATE NOCASE)");
+    db.sqlite().exec(
+        "CREATE TABLE COORDINATE ("
+        " ID_FOTO INTEGER,"
+        " X1 INTEGER, Y1 INTEGER, X2 INTEGER, Y2 INTEGER,"
+        " INDOVINATO TEXT)");
+    db.sqlite().exec("CREATE INDEX COORDINATE_PAIR_FOUND ON COORDINATE (ID_FOTO, INDOVINATO)");
+    db.sqlite().exec(
+        "CREATE TABLE HALL_OF_FAME ("
+        " NOME TEXT COLLATE NOCASE,"
+        " PUNTEGGIO INTEGER)");
+  });
+}
+
+}  // namespace picture_db

@@ -1,0 +1,29 @@
+#pragma once
+// Loading picture files of the five kinds the programs know (Windows bitmap, JPEG,
+// GIF, Windows metafile, enhanced metafile). The kind is decided by the file's
+// content, never by its extension. A file that is not a readable picture gives a
+// null image and a reason; it never crashes the caller.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace toolkit {
+
+enum class PictureKind { Unknown, Bmp, Jpeg, Gif, Wmf, Emf };
+
+// The kind named by the first bytes of a file.
+PictureKind sniffPictureKind(const QByteArray& head);
+
+struct LoadedPicture {
+  QImage image;    // null when the file could not be read as a picture
+  QString error;   // why, in plain words, when image is null
+  bool ok() const { return !image.isNull(); }
+};
+
+// Decodes bytes already read from a file.
+LoadedPicture decodePicture(const QByteArray& bytes);
+
+// Reads and decodes a whole file.
+LoadedPicture loadPicture(const QString& path);
+
+}  // namespace toolkit

@@ -1,0 +1,73 @@
+#include "toolkit/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace toolkit {
+
+QString applicationTitle() { return QStringLiteral("Vobrel"); }
+
+namespace {
+QMessageBox::Icon iconOf(int flags) {
+  switch (flags & 0x70) {
+    case box::Critical: return QMessageBox::Critical;
+    case box::Question: return QMessageBox::Question;
+    case box::Exclamation: return QMessageBox::Warning;
+    case box::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+// "File Immagine|*.wmf;*.emf" becomes Qt's "File Immagine (*.wmf *.emf)".
+QString qtFilter(const QString& filter) {
+  const QStringList parts = filter.split('|');
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    entries << QString("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
+  }
+  return entries.join(";;");
+}
+}  // namespace
+
+int QtDialogs::messageBox(const QString& text, int flags, const QString& title) {
+  QMessageBox m(iconOf(flags), title.isEmpty() ? applicationTitle() : title, text,
+                QMessageBox::NoButton, parent_);
+  switch (flags & 0x7) {
+    case box::YesNo:
+      m.addButton(QMessageBox::Yes);
+      m.addButton(QMessageBox::No);
+      m.setDefaultButton(QMessageBox::Yes);
+      m.setEscapeButton(QMessageBox::No);
+      break;
+    case box::OkCancel:
+      m.addButton(QMessageBox::Ok);
+      m.addButton(QMessageBox::Cancel);
+      m.setDefaultButton(QMessageBox::Ok);
+      break;
+    default:
+      m.addButton(QMessageBox::Ok);
+      break;
+  }
+  m.exec();
+  switch (m.standardButton(m.clickedButton())) {
+    case QMessageBox::Yes: return box::Yes;
+    case QMessageBox::No: return box::No;
+    case QMessageBox::Cancel: return box::Cancel;
+    default: return (flags & 0x7) == box::YesNo ? box::No : box::Ok;
+  }
+}
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+  bool ok = false;
+  QString text = QInputDialog::getText(parent_, title.isEmpty() ? applicationTitle() : title, prompt,
+                                       QLineEdit::Normal, defaultText, &ok);
+  return ok ? text : QString();
+}
+
+QString QtDialogs::openFile(const QString& filter) {
+  return QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter));
+}
+
+}  // namespace toolkit

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the programs and the tests need, when missing.
+set -euo pipefail
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+  libsqlitecpp-dev libsqlite3-dev
+  libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xdg-utils xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q || true
+"${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
