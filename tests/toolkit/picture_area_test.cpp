@@ -1,0 +1,116 @@
+// The picture area's coordinates, button bits and overlay shapes, which both the
+// game's judging and the editor's marking take at face value.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "toolkit/colour.h"
+#include "toolkit/mouse_pointer.h"
+#include "toolkit/overlay_shape.h"
+#include "toolkit/picture_area.h"
+#include "toolkit/scripted_dialogs.h"
+
+using namespace toolkit;
+
+namespace {
+QImage solid(int w, int h, QColor c) {
+  QImage img(w, h, QImage::Format_RGB32);
+  img.fill(c);
+  return img;
+}
+}  // namespace
+
+TEST(PictureArea, DrawsAtNaturalSizeFromTheTopLeftInsideTheBorder) {
+  PictureArea area;
+  area.setSunkenBorder(true);
+  area.resize(100, 80);
+  area.setPicture(solid(30, 20, Qt::red));
+  const QImage shot = area.grab().toImage();
+  const QPoint o = area.pictureOrigin();
+  EXPECT_GT(o.x(), 0);  // the border takes room
+  EXPECT_EQ(shot.pixelColor(o), QColor(Qt::red));
+  EXPECT_EQ(shot.pixelColor(o + QPoint(29, 19)), QColor(Qt::red));
+  EXPECT_NE(shot.pixelColor(o + QPoint(31, 21)), QColor(Qt::red));  // not stretched
+}
+
+TEST(PictureArea, SizedToPictureFollowsThePicture) {
+  PictureArea area;
+  area.setSizedToPicture(true);
+  area.setPicture(solid(94, 118, Qt::white));
+  EXPECT_EQ(area.size(), QSize(94, 118));
+}
+
+TEST(PictureArea, MouseEventsCarryButtonBitsAndPicturePixels) {
+  PictureArea area;
+  area.setSunkenBorder(true);
+  area.resize(200, 200);
+  area.show();
+  QSignalSpy down(&area, &PictureArea::mouseDown);
+  QSignalSpy up(&area, &PictureArea::mouseUp);
+  const QPoint o = area.pictureOrigin();
+  QTest::mousePress(&area, Qt::RightButton, {}, o + QPoint(10, 20));
+  QTest::mouseRelease(&area, Qt::RightButton, {}, o + QPoint(10, 20));
+  QTest::mouseClick(&area, Qt::MiddleButton, Qt::ShiftModifier, o + QPoint(3, 4));
+  ASSERT_EQ(down.size(), 2);
+  ASSERT_EQ(up.size(), 2);
+  EXPECT_EQ(down[0][0].toInt(), mouse::Right);
+  EXPECT_DOUBLE_EQ(down[0][2].toDouble(), 10.0);
+  EXPECT_DOUBLE_EQ(down[0][3].toDouble(), 20.0);
+  EXPECT_EQ(up[1][0].toInt(), mouse::Middle);
+  EXPECT_EQ(up[1][1].toInt(), 1);  // shift
+  EXPECT_EQ(buttonBits(Qt::LeftButton | Qt::MiddleButton), mouse::Left | mouse::Middle);
+}
+
+TEST(OverlayShape, CircleTakesTheSmallerSideCentredInItsBox) {
+  PictureArea area;
+  area.resize(300, 300);
+  OverlayShape* c = area.addShape(0);
+  c->setBox(QRectF(10, 20, 60, 40));
+  EXPECT_EQ(c->circleBox(), QRectF(20, 20, 40, 40));
+  EXPECT_FALSE(c->isVisibleTo(&area));  // shapes start hidden
+}
+
+TEST(OverlayShape, IsDrawnOverThePictureAtPicturePixels) {
+  PictureArea area;
+  area.setSunkenBorder(true);
+  area.resize(200, 200);
+  area.setPicture(solid(200, 200, Qt::white));
+  OverlayShape* r = area.addShape(1);
+  r->setBorderColor(colourFromValue(colourValue(255, 0, 0)));
+  r->setBox(QRectF(50, 60, 40, 30));
+  r->show();
+  const QImage shot = area.grab().toImage();
+  const QPoint o = area.pictureOrigin();
+  EXPECT_EQ(shot.pixelColor(o + QPoint(50, 70)), QColor(255, 0, 0));  // left edge
+  EXPECT_EQ(shot.pixelColor(o + QPoint(70, 75)), QColor(Qt::white));  // hollow inside
+}
+
+TEST(Colour, PlatformValueRoundTrips) {
+  EXPECT_EQ(colourValue(255, 128, 0), 33023);
+  EXPECT_EQ(colourFromValue(33023), QColor(255, 128, 0));
+  EXPECT_EQ(valueOfColour(QColor(0, 0, 255)), 16711680);
+}
+
+TEST(MousePointer, OneOverrideAtATimeAndDefaultRestores) {
+  setMousePointer(pointer::Cross);
+  setMousePointer(pointer::SizeAll);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+  EXPECT_EQ(mousePointer(), pointer::SizeAll);
+  setMousePointer(pointer::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(ScriptedDialogs, AnswersInOrderAndRecordsTheApplicationTitle) {
+  ScriptedDialogs d;
+  d.answers = {box::No};
+  EXPECT_EQ(d.messageBox("a?", box::YesNo | box::Question), box::No);
+  EXPECT_EQ(d.messageBox("b?", box::YesNo | box::Question), box::Yes);  // default
+  EXPECT_EQ(d.messageBox("c", box::Critical), box::Ok);
+  EXPECT_EQ(d.inputBox("name", "t", ""), QString());  // cancel gives empty text
+  ASSERT_EQ(d.messages().size(), 3u);
+  EXPECT_EQ(d.messages()[2].title, QString("Vobrel"));
+  EXPECT_EQ(d.messages()[2].flags & 0x70, int(box::Critical));
+}
