@@ -3,6 +3,13 @@
 namespace picture_db {
 
 void createSchema(Database& db) {
+  // Write-ahead logging lets the game read while the editor writes (and the other way
+  // round) instead of waiting on each other's locks; the mode stays with the file.
+  try {
+    db.sqlite().exec("PRAGMA journal_mode=WAL");
+  } catch (...) {
+    rethrowAsDbError();
+  }
   db.inTransaction([&] {
     db.sqlite().exec(
         "CREATE TABLE FOTO ("
