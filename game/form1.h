@@ -1,0 +1,123 @@
+#pragma once
+// The game window: the unaltered picture on the left, the copy on the right, the
+// found-markers, the time bar and the score. A click on the copy does what the game's
+// state says: judge it, run the hall-of-fame step, or start a new game.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "game/click_rules.h"
+#include "game/game_random.h"
+#include "game/time_bar.h"
+#include "picture_db/database.h"
+#include "picture_db/records.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace toolkit {
+class Dialogs;
+class OverlayShape;
+class PictureArea;
+}  // namespace toolkit
+
+namespace game {
+
+class frmTopTen;
+
+class Form1 : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kClientWidth = 792;
+  static constexpr int kClientHeight = 573;
+
+  // Builds the window and runs Form_Load on the application folder appDir; the window is
+  // not shown yet.
+  Form1(const QString& appDir, std::uint32_t seed, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // False when start-up could not open the database or prepare the folders; the reason
+  // has been shown and the program should end with a failure status.
+  bool startedOk() const { return startedOk_; }
+
+  // Ends the program once the window closes; the program leaves its event loop.
+  std::function<void()> endProgram;
+
+  const QString& gameState() const { return GameState; }
+  std::optional<picture_db::PairId> currentPairId() const;
+  const TimeBar& timeBar() const { return bar_; }
+  bool revealed(int slot) const { return RevealedFlags.at(slot); }
+  bool markerFound(int slot) const { return markers_.isUsed(slot); }
+
+  // Controls, by their design names.
+  std::array<QLabel*, 3> LblLabel{};
+  toolkit::PictureArea* Image1 = nullptr;
+  toolkit::PictureArea* Image2 = nullptr;
+  std::array<toolkit::OverlayShape*, kMarkerCount> Diff{};
+  std::array<toolkit::PictureArea*, kMarkerCount> PicMatches{};
+  toolkit::PictureArea* IconWrong = nullptr;
+  toolkit::PictureArea* IconRight = nullptr;
+  QLabel* lblTime = nullptr;
+  QLabel* lblPunti = nullptr;
+  QPushButton* cmdExit = nullptr;
+  toolkit::PictureArea* PicFlag = nullptr;
+  QTimer* Timer1 = nullptr;
+  QTimer* TmrColors = nullptr;
+  QTimer* TmrFlag = nullptr;
+
+ public slots:
+  void Form_Load();
+  void New_Image();
+  void Image2_MouseUp(int button, int shift, double x, double y);
+  void Timer1_Timer();
+  void TmrColors_Timer();
+  void TmrFlag_Timer();
+  void GameOver();
+  void cmdExit_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildControls();
+  void placeControls();
+  // Picks a showable pair among the candidates and shows it; false when there is none.
+  bool pickAndShowPair();
+  void showNoPicturesLeft();
+  // Takes k steps of time; true when that used the time up and the game is over.
+  bool deductTime(int steps);
+  void showTimeBar();
+  void judgeClick(double x, double y);
+  void hallOfFameStep();
+  void showTopTen();
+  void restartGame();
+  void resetMarkersAndCircles();
+  std::int64_t score() const;
+  void setScore(std::int64_t score);
+  void reportFailure(const QString& what, const std::exception& e);
+  // Runs one handler's body; a database failure is shown instead of ending the program.
+  void guarded(const std::function<void()>& body);
+
+  QString appDir_;
+  std::uint32_t seed_;
+  toolkit::Dialogs& dialogs_;
+  GameRandom random_;
+  TimeBar bar_{0};
+  FoundMarkers markers_;
+  std::optional<picture_db::Database> PictureDb;
+  std::optional<picture_db::PictureRecord> CurrentPair;
+  QString GameState;
+  std::array<bool, kMarkerCount + 1> RevealedFlags{};
+  QPointer<frmTopTen> topTen_;
+  bool startedOk_ = false;
+  bool ending_ = false;
+  bool centred_ = false;
+};
+
+}  // namespace game

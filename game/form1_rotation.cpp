@@ -1,0 +1,85 @@
+// Picking and showing pairs, the next pair with its bonus, and the clock.
+#include <QLabel>
+#include <QTimer>
+
+#include "game/form1.h"
+#include "game/game_state.h"
+#include "game/pair_chooser.h"
+#include "picture_db/app_folders.h"
+#include "picture_db/game_queries.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/overlay_shape.h"
+#include "toolkit/picture_area.h"
+#include "toolkit/picture_loader.h"
+
+namespace game {
+
+namespace {
+QColor barColour(BarColour c) {
+  switch (c) {
+    case BarColour::Green: return QColor(0, 255, 0);
+    case BarColour::Red: return QColor(255, 0, 0);
+    case BarColour::Blue: break;
+  }
+  return QColor(0, 0, 255);
+}
+}  // namespace
+
+bool Form1::pickAndShowPair() {
+  const std::string appDir = appDir_.toStdString();
+  PairSource source;
+  source.record = [&](picture_db::PairId id) { return picture_db::pictureRecord(*PictureDb, id); };
+  source.picture = [&](const std::string& fileName) {
+    return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName))).image;
+  };
+  auto pair = chooseShowablePair(picture_db::candidatePairIds(*PictureDb), random_, source);
+  if (!pair) return false;
+  CurrentPair = pair->record;
+  Image1->setPicture(pair->original);
+  Image2->setPicture(pair->copy);
+  return true;
+}
+
+void Form1::showNoPicturesLeft() {
+  dialogs_.messageBox(QStringLiteral("Mi Dispiace ma ho finito le immagini!..."),
+                      toolkit::box::OkOnly | toolkit::box::Information);
+  GameState = state::GameOver;
+}
+
+void Form1::New_Image() {
+  guarded([&] {
+    setScore(score() + bar_.bonus());
+    bar_.refill();
+    showTimeBar();
+    resetMarkersAndCircles();
+    if (!pickAndShowPair()) {
+      showNoPicturesLeft();
+      return;
+    }
+    Timer1->start();
+  });
+}
+
+bool Form1::deductTime(int steps) {
+  if (!bar_.deduct(steps)) {
+    Timer1->stop();
+    GameOver();
+    return true;
+  }
+  showTimeBar();
+  return false;
+}
+
+void Form1::showTimeBar() {
+  lblTime->resize(bar_.pixelWidth(), lblTime->height());
+  QPalette p = lblTime->palette();
+  p.setColor(QPalette::Window, barColour(bar_.colour()));
+  lblTime->setPalette(p);
+}
+
+void Form1::Timer1_Timer() {
+  if (ending_) return;
+  guarded([&] { deductTime(1); });
+}
+
+}  // namespace game
