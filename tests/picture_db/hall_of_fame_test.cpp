@@ -1,0 +1,137 @@
+// The hall of fame: ranking, ties, a table not yet full, names with quotes, and the
+// insert with its delete happening together or not at all.
+#include <gtest/gtest.h>
+
+#include "picture_db/hall_of_fame.h"
+#include "support/temp_app_folder.h"
+
+using namespace picture_db;
+using test_support::TempAppFolder;
+
+namespace {
+void fillTen(Database& db) {  // 100, 90, ..., 10
+  for (int i = 0; i < 10; ++i) enterHallOfFame(db, "P" + std::to_string(i), 100 - 10 * i);
+}
+std::vector<std::string> names(const std::vector<HallOfFameEntry>& rows) {
+  std::vector<std::string> out;
+  for (const auto& r : rows) out.push_back(r.name.value_or("<null>"));
+  return out;
+}
+}  // namespace
+
+TEST(HallOfFame, RankedByScoreThenNameWithoutRegardToCase) {
+  TempAppFolder app;
+  Database db = app.open();
+  enterHallOfFame(db, "bruno", 50);
+  enterHallOfFame(db, "Anna", 50);
+  enterHallOfFame(db, "Carlo", 70);
+  enterHallOfFame(db, "alba", 50);
+  EXPECT_EQ(names(hallOfFame(db)), (std::vector<std::string>{"Carlo", "alba", "Anna", "bruno"}));
+}
+
+TEST(HallOfFame, ABetterScoreReplacesTheLastRow) {
+  TempAppFolder app;
+  Database db = app.open();
+  fillTen(db);
+  auto ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 10u);
+  EXPECT_FALSE(qualifiesForHallOfFame(ranked, 10));  // a tie does not enter
+  EXPECT_FALSE(qualifiesForHallOfFame(ranked, 3));
+  EXPECT_TRUE(qualifiesForHallOfFame(ranked, 11));
+
+  enterHallOfFame(db, "Nuovo", 25);
+  ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 10u);
+  EXPECT_EQ(ranked[8].name, "Nuovo");  // ninth, between 30 and 20
+  EXPECT_EQ(ranked[7].score, 30);
+  EXPECT_EQ(ranked[9].score, 20);
+  for (const auto& r : ranked) EXPECT_NE(r.score, 10);
+}
+
+TEST(HallOfFame, AmongEqualLowestScoresTheAlphabeticallyLastGoes) {
+  TempAppFolder app;
+  Database db = app.open();
+  for (int i = 0; i < 7; ++i) enterHallOfFame(db, "P" + std::to_string(i), 100 - i);
+  enterHallOfFame(db, "zorro", 5);
+  enterHallOfFame(db, "Mario", 5);
+  enterHallOfFame(db, "ada", 5);
+  enterHallOfFame(db, "Ultimo", 6);
+  const auto n = names(hallOfFame(db));
+  EXPECT_EQ(std::vector<std::string>(n.end() - 3, n.end()), (std::vector<std::string>{"Ultimo", "ada", "Mario"}));
+}
+
+TEST(HallOfFame, FewerThanTenRowsTakeAnyScoreWithoutDeleting) {
+  TempAppFolder app;
+  Database db = app.open();
+  EXPECT_TRUE(qualifiesForHallOfFame(hallOfFame(db), 0));  // empty
+  enterHallOfFame(db, "Uno", 300);
+  enterHallOfFame(db, "Due", 0);
+  const auto ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 2u);
+  EXPECT_TRUE(qualifiesForHallOfFame(ranked, 0));
+}
+
+TEST(HallOfFame, NamesAreStoredExactlyAsTyped) {
+  TempAppFolder app;
+  Database db = app.open();
+  const std::string tricky[] = {"D'Annunzio", "O''Brien", "\"virgolette\"", "'); DELETE FROM HALL_OF_FAME;--",
+                                "", "Città àèìòù"};
+  int score = 100;
+  for (const auto& name : tricky) enterHallOfFame(db, name, score--);
+  const auto ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 6u);
+  for (std::size_t i = 0; i < ranked.size(); ++i) EXPECT_EQ(ranked[i].name, tricky[i]);
+}
+
+TEST(HallOfFame, NullCellsAreReadAsMissingAndRankLast) {
+  TempAppFolder app;
+  Database db = app.open();
+  fillTen(db);
+  db.sqlite().exec("UPDATE HALL_OF_FAME SET PUNTEGGIO=NULL WHERE PUNTEGGIO=60");
+  db.sqlite().exec("UPDATE HALL_OF_FAME SET NOME=NULL WHERE PUNTEGGIO=100");
+  auto ranked = hallOfFame(db);
+  EXPECT_FALSE(ranked.front().name);
+  EXPECT_FALSE(ranked.back().score);
+  EXPECT_TRUE(qualifiesForHallOfFame(ranked, 1));
+  enterHallOfFame(db, "Basso", 1);
+  ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 10u);
+  for (const auto& r : ranked) EXPECT_TRUE(r.score);  // the row without a score went
+}
+
+TEST(HallOfFame, InsertAndDeleteHappenTogetherOrNotAtAll) {
+  TempAppFolder app;
+  Database db = app.open();
+  fillTen(db);
+  // A trigger that refuses the delete makes the second half of the step fail.
+  db.sqlite().exec(
+      "CREATE TRIGGER refuse_delete BEFORE DELETE ON HALL_OF_FAME "
+      "BEGIN SELECT RAISE(ABORT, 'delete refused'); END");
+  try {
+    enterHallOfFame(db, "Mezzo", 55);
+    FAIL() << "the refused delete was not reported";
+  } catch (const DbError& e) {
+    EXPECT_NE(std::string(e.what()).find("delete refused"), std::string::npos) << e.what();
+  }
+  auto ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 10u);
+  for (const auto& r : ranked) EXPECT_NE(r.name, "Mezzo");
+  EXPECT_EQ(ranked.back().score, 10);
+
+  db.sqlite().exec("DROP TRIGGER refuse_delete");
+  enterHallOfFame(db, "Mezzo", 55);
+  EXPECT_EQ(hallOfFame(db).size(), 10u);
+}
+
+TEST(HallOfFame, AFailingInsertLeavesTheTableAsItWas) {
+  TempAppFolder app;
+  Database db = app.open();
+  fillTen(db);
+  db.sqlite().exec(
+      "CREATE TRIGGER refuse_insert BEFORE INSERT ON HALL_OF_FAME "
+      "BEGIN SELECT RAISE(ABORT, 'insert refused'); END");
+  EXPECT_THROW(enterHallOfFame(db, "Nessuno", 99), DbError);
+  const auto ranked = hallOfFame(db);
+  ASSERT_EQ(ranked.size(), 10u);
+  EXPECT_EQ(ranked.back().score, 10);
+}
