@@ -1,0 +1,54 @@
+#include "bench_folders.h"
+
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <stdexcept>
+
+#include "picture_db/app_folders.h"
+#include "picture_db/editor_queries.h"
+#include "picture_db/hall_of_fame.h"
+#include "picture_db/schema.h"
+
+namespace bench {
+
+namespace {
+QImage scene(QColor sky) {
+  QImage img(380, 436, QImage::Format_RGB32);
+  img.fill(sky);
+  QPainter p(&img);
+  p.fillRect(0, 300, 380, 136, QColor(60, 140, 60));
+  p.setBrush(QColor(200, 60, 40));
+  p.drawRect(80, 180, 140, 120);
+  p.setBrush(QColor(250, 220, 60));
+  p.drawEllipse(290, 40, 60, 60);
+  return img;
+}
+}  // namespace
+
+BenchFolder::BenchFolder(int pairs) {
+  if (!dir_.isValid()) throw std::runtime_error("no temporary folder");
+  const std::string app = dir_.path().toStdString();
+  QDir().mkpath(QString::fromStdString(picture_db::imagesDir(app)));
+  scene(QColor(150, 200, 250)).save(QString::fromStdString(picture_db::picturePath(app, "scene.bmp")), "BMP");
+  scene(QColor(160, 205, 250)).save(QString::fromStdString(picture_db::picturePath(app, "scene_C.bmp")), "BMP");
+  picture_db::Database db = picture_db::Database::createNew(picture_db::databasePath(app));
+  picture_db::createSchema(db);
+  db.inTransaction([&] {
+    for (int id = 1; id <= pairs; ++id) {
+      picture_db::addPicture(db, id, "scene.bmp", "scene_C.bmp");
+      for (int r = 0; r < 5; ++r) picture_db::addDifference(db, id, 10 + 70 * r, 20, 60 + 70 * r, 80);
+    }
+  });
+  for (int i = 0; i < 10; ++i) picture_db::enterHallOfFame(db, "Giocatore", 100 - 10 * i);
+}
+
+double peakMemoryMiB() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss / 1024.0;  // KiB on Linux
+}
+
+}  // namespace bench

@@ -1,0 +1,182 @@
+// Rules of the game that need no window: the hit test, the markers, the score text,
+// the uniform pick and the choice of a showable pair.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "game/click_rules.h"
+#include "game/game_random.h"
+#include "game/pair_chooser.h"
+#include "game/score_text.h"
+
+using namespace game;
+using picture_db::DifferenceRect;
+
+namespace {
+DifferenceRect rect(double x1, double y1, double x2, double y2) {
+  DifferenceRect r;
+  r.x1 = x1;
+  r.y1 = y1;
+  r.x2 = x2;
+  r.y2 = y2;
+  return r;
+}
+}  // namespace
+
+TEST(ClickRules, HitsOnlyStrictlyInside) {
+  const auto r = rect(10, 20, 30, 40);
+  EXPECT_TRUE(clickHits(r, 11, 21));
+  EXPECT_TRUE(clickHits(r, 29.5, 39.5));
+  EXPECT_FALSE(clickHits(r, 10, 25));  // on each edge
+  EXPECT_FALSE(clickHits(r, 30, 25));
+  EXPECT_FALSE(clickHits(r, 20, 20));
+  EXPECT_FALSE(clickHits(r, 20, 40));
+  EXPECT_FALSE(clickHits(r, -5, -5));
+  EXPECT_FALSE(clickHits(rect(0, 0, 0, 0), 0, 0));  // a new, unmarked rectangle
+  auto open = r;
+  open.y2.reset();
+  EXPECT_FALSE(clickHits(open, 20, 30));
+}
+
+TEST(ClickRules, MarkerBoxIsTheRectangle) {
+  EXPECT_EQ(markerBox(rect(10, 20, 50, 35)), QRectF(10, 20, 40, 15));
+  EXPECT_EQ(markerBox(rect(50, 35, 10, 20)), QRectF(10, 20, 40, 15));
+}
+
+TEST(ClickRules, MarkersFillFromTheLeft) {
+  FoundMarkers m;
+  EXPECT_EQ(m.lowestFree(), 0);
+  m.use(0);
+  m.use(2);
+  EXPECT_EQ(m.lowestFree(), 1);
+  m.use(1);
+  m.use(3);
+  m.use(4);
+  EXPECT_EQ(m.lowestFree(), std::nullopt);
+  EXPECT_EQ(m.usedCount(), 5);
+  m.reset();
+  EXPECT_EQ(m.usedCount(), 0);
+}
+
+TEST(ScoreText, ReadsNumbersAndCountsAnythingElseAsZero) {
+  EXPECT_EQ(scoreFromText("123"), 123);
+  EXPECT_EQ(scoreFromText(""), 0);
+  EXPECT_EQ(scoreFromText("abc"), 0);
+  EXPECT_EQ(scoreText(0), "0");
+  EXPECT_EQ(scoreText(1234), "1234");
+}
+
+TEST(GameRandom, SameSeedSamePicksAndIndexStaysInRange) {
+  GameRandom a(4242), b(4242), c(4243);
+  std::vector<std::size_t> fromA, fromB, fromC;
+  for (int i = 0; i < 50; ++i) {
+    fromA.push_back(a.pickIndex(7));
+    fromB.push_back(b.pickIndex(7));
+    fromC.push_back(c.pickIndex(7));
+  }
+  EXPECT_EQ(fromA, fromB);
+  EXPECT_NE(fromA, fromC);
+  for (auto i : fromA) EXPECT_LT(i, 7u);
+  GameRandom one(1);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(one.pickIndex(1), 0u);
+}
+
+TEST(GameRandom, PickIsTheWholePartOfRTimesN) {
+  // The pick is floor(r x n) of the next real of the same sequence.
+  GameRandom reals(99), picks(99);
+  for (int i = 0; i < 200; ++i) {
+    const double r = reals.nextReal();
+    ASSERT_GE(r, 0.0);
+    ASSERT_LT(r, 1.0);
+    EXPECT_EQ(picks.pickIndex(3), static_cast<std::size_t>(r * 3));
+  }
+}
+
+TEST(GameRandom, EveryCandidateHasTheSameChance) {
+  GameRandom random(20240101);
+  std::map<std::size_t, int> counts;
+  const int draws = 30000;
+  for (int i = 0; i < draws; ++i) ++counts[random.pickIndex(3)];
+  ASSERT_EQ(counts.size(), 3u);
+  for (const auto& [index, count] : counts) {
+    EXPECT_NEAR(count, draws / 3.0, draws * 0.015) << "index " << index;
+  }
+}
+
+TEST(GameRandom, ColourComponentsStayBelow255) {
+  GameRandom random(5);
+  std::set<int> seen;
+  for (int i = 0; i < 20000; ++i) {
+    const int c = random.colourComponent();
+    ASSERT_GE(c, 0);
+    ASSERT_LE(c, 254);
+    seen.insert(c);
+  }
+  EXPECT_EQ(seen.size(), 255u);
+}
+
+namespace {
+struct FakeSource {
+  std::map<picture_db::PairId, picture_db::PictureRecord> rows;
+  std::set<std::string> readable;
+  std::vector<picture_db::PairId> asked;
+  PairSource source() {
+    PairSource s;
+    s.record = [this](picture_db::PairId id) -> std::optional<picture_db::PictureRecord> {
+      asked.push_back(id);
+      auto it = rows.find(id);
+      if (it == rows.end()) return std::nullopt;
+      return it->second;
+    };
+    s.picture = [this](const std::string& name) {
+      if (!readable.count(name)) return QImage();
+      QImage img(4, 4, QImage::Format_RGB32);
+      img.fill(Qt::red);
+      return img;
+    };
+    return s;
+  }
+};
+}  // namespace
+
+TEST(PairChooser, LeavesOutPairsThatCannotBeShownAndDrawsAgain) {
+  FakeSource fake;
+  fake.rows[1] = {1, "(none)", "(none)"};
+  fake.rows[2] = {2, "a.bmp", "missing.bmp"};
+  fake.rows[3] = {3, "b.bmp", "b_C.bmp"};
+  fake.readable = {"a.bmp", "b.bmp", "b_C.bmp"};
+  for (std::uint32_t seed = 0; seed < 20; ++seed) {
+    GameRandom random(seed);
+    fake.asked.clear();
+    auto chosen = chooseShowablePair({1, 2, 3, 4}, random, fake.source());  // 4 has no FOTO row
+    ASSERT_TRUE(chosen) << "seed " << seed;
+    EXPECT_EQ(chosen->record.id, 3);
+    EXPECT_FALSE(chosen->original.isNull());
+    EXPECT_FALSE(chosen->copy.isNull());
+    EXPECT_EQ(std::set<picture_db::PairId>(fake.asked.begin(), fake.asked.end()).size(), fake.asked.size())
+        << "a pair left out is not drawn again";
+  }
+}
+
+TEST(PairChooser, NothingWhenNoCandidateCanBeShown) {
+  FakeSource fake;
+  fake.rows[1] = {1, "(none)", "(none)"};
+  GameRandom random(3);
+  EXPECT_FALSE(chooseShowablePair({1, 2}, random, fake.source()));
+  EXPECT_FALSE(chooseShowablePair({}, random, fake.source()));
+  EXPECT_EQ(fake.asked.size(), 2u);
+}
+
+TEST(PairChooser, TheFirstDrawDecidesWhenEveryPairCanBeShown) {
+  FakeSource fake;
+  for (int id = 1; id <= 4; ++id) fake.rows[id] = {id, "x.bmp", "x.bmp"};
+  fake.readable = {"x.bmp"};
+  GameRandom random(77), expected(77);
+  const std::vector<picture_db::PairId> ids{1, 2, 3, 4};
+  for (int i = 0; i < 40; ++i) {
+    auto chosen = chooseShowablePair(ids, random, fake.source());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->record.id, ids[expected.pickIndex(ids.size())]);
+  }
+}
