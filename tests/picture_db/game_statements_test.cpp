@@ -98,3 +98,20 @@ TEST(GameStatements, ResetSurvivesAnotherConnection) {
   Database other = app.open();
   EXPECT_EQ(candidatePairIds(other), (std::vector<PairId>{1}));
 }
+
+TEST(GameStatements, ResetMakesEveryRowUnfoundWhateverItHeld) {
+  TempAppFolder app;
+  Database db = app.open();
+  addPicture(db, 1, "a.bmp", "a_C.bmp");
+  for (int i = 0; i < 4; ++i) addDifference(db, 1, i, i, i + 5, i + 5);
+  // Marks no program writes, as a damaged or hand-edited file may hold them.
+  db.sqlite().exec("UPDATE COORDINATE SET INDOVINATO=NULL WHERE X1=0");
+  db.sqlite().exec("UPDATE COORDINATE SET INDOVINATO='s' WHERE X1=1");
+  db.sqlite().exec("UPDATE COORDINATE SET INDOVINATO=7 WHERE X1=2");
+  db.sqlite().exec("UPDATE COORDINATE SET INDOVINATO='S' WHERE X1=3");
+  EXPECT_TRUE(unfoundDifferences(db, 1).empty());
+  resetFoundMarks(db);
+  EXPECT_EQ(unfoundDifferences(db, 1).size(), 4u);
+  resetFoundMarks(db);  // nothing left to change
+  EXPECT_EQ(unfoundDifferences(db, 1).size(), 4u);
+}
