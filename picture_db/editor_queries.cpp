@@ -98,6 +98,17 @@ void deletePicture(Database& db, PairId id) {
   }
 }
 
+void deletePictureWithDifferences(Database& db, PairId id) {
+  db.inTransaction([&] {
+    SQLite::Statement rects(db.sqlite(), "delete from coordinate where ID_Foto=?");
+    rects.bind(1, id);
+    rects.exec();
+    SQLite::Statement pair(db.sqlite(), "Delete from foto where id_foto=?");
+    pair.bind(1, id);
+    pair.exec();
+  });
+}
+
 namespace {
 void setFileColumn(Database& db, const char* sql, PairId id, const std::string& fileName) {
   try {

@@ -35,6 +35,10 @@ void addPicture(Database& db, PairId id, const std::string& original, const std:
 // Removes the FOTO row only; the pair's rectangles stay.
 void deletePicture(Database& db, PairId id);
 
+// Removes the FOTO row and the pair's rectangles in one transaction, so that a later
+// pair given the same number starts without them. The picture files stay.
+void deletePictureWithDifferences(Database& db, PairId id);
+
 void setOriginalFile(Database& db, PairId id, const std::string& fileName);
 void setCopyFile(Database& db, PairId id, const std::string& fileName);
 

@@ -1,0 +1,211 @@
+// The editor window's life: start-up, showing a pair, closing, and the pointer that
+// goes back to the default over the background.
+#include "editor/frm_ortavi.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "editor/difference_texts.h"
+#include "editor/editor_messages.h"
+#include "editor/file_panel.h"
+#include "editor/pair_numbering.h"
+#include "picture_db/app_folders.h"
+#include "picture_db/editor_queries.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/file_list.h"
+#include "toolkit/mouse_pointer.h"
+#include "toolkit/overlay_shape.h"
+#include "toolkit/picture_area.h"
+#include "toolkit/report_list.h"
+
+namespace editor {
+
+using picture_db::Database;
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+FrmOrtavi::FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {
+  buildWindow();
+  connectHandlers();
+  Form_Load();
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    move(s->availableGeometry().center() - rect().center());
+  }
+}
+
+FrmOrtavi::~FrmOrtavi() { Form_Unload(); }
+
+void FrmOrtavi::connectHandlers() {
+  connect(LstImages, &toolkit::ReportList::itemClick, this, &FrmOrtavi::LstImages_ItemClick);
+  connect(LstCoord, &toolkit::ReportList::itemClick, this, &FrmOrtavi::LstCoord_ItemClick);
+  connect(CmdAdd, &QPushButton::clicked, this, &FrmOrtavi::CmdAdd_Click);
+  connect(CmdUpd, &QPushButton::clicked, this, &FrmOrtavi::CmdUpd_Click);
+  connect(CmdDel, &QPushButton::clicked, this, &FrmOrtavi::CmdDel_Click);
+  connect(CmdImgAdd, &QPushButton::clicked, this, &FrmOrtavi::CmdImgAdd_Click);
+  connect(CmdImgUpd, &QPushButton::clicked, this, &FrmOrtavi::CmdImgUpd_Click);
+  connect(CmdImgDel, &QPushButton::clicked, this, &FrmOrtavi::CmdImgDel_Click);
+  connect(CmdExport, &QPushButton::clicked, this, &FrmOrtavi::CmdExport_Click);
+  connect(CmdImport, &QPushButton::clicked, this, &FrmOrtavi::CmdImport_Click);
+  connect(Picture1, &toolkit::PictureArea::mouseDown, this, &FrmOrtavi::Picture1_MouseDown);
+  connect(Picture1, &toolkit::PictureArea::mouseMove, this, &FrmOrtavi::Picture1_MouseMove);
+  connect(Picture1, &toolkit::PictureArea::mouseUp, this, &FrmOrtavi::Picture1_MouseUp);
+  connect(Picture2, &toolkit::PictureArea::mouseDown, this, &FrmOrtavi::Picture2_MouseDown);
+  connect(Picture2, &toolkit::PictureArea::mouseMove, this, &FrmOrtavi::Picture2_MouseMove);
+  connect(Picture2, &toolkit::PictureArea::mouseUp, this, &FrmOrtavi::Picture2_MouseUp);
+  for (QWidget* w : {static_cast<QWidget*>(FraCoord), static_cast<QWidget*>(FraFile),
+                     static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2)}) {
+    w->installEventFilter(this);
+  }
+}
+
+void FrmOrtavi::Form_Load() {
+  const std::string app = appDir_.toStdString();
+  // Both are checked before anything is created, so a wrong folder is left untouched.
+  const QString images = q(picture_db::imagesDir(app));
+  if (!QFileInfo(images).isDir()) {
+    throw StartupError(
+        QStringLiteral("Manca la cartella delle immagini:\n%1\nSenza di essa l'editor non può funzionare.")
+            .arg(images)
+            .toStdString());
+  }
+  const QString dbPath = q(picture_db::databasePath(app));
+  if (!QFileInfo::exists(dbPath)) {
+    throw StartupError(QStringLiteral("Manca il database delle immagini:\n%1\nIl file non esiste.")
+                           .arg(dbPath)
+                           .toStdString());
+  }
+  try {
+    picture_db::ensureFolders(app, {picture_db::kImportFolder, picture_db::kExportFolder});
+  } catch (const std::exception& e) {
+    throw StartupError(QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1")
+                           .arg(QString::fromLocal8Bit(e.what()))
+                           .toStdString());
+  }
+  File3->setFolder(q(picture_db::importDir(app)));
+
+  try {
+    PictureDb = Database::openExisting(dbPath.toStdString());
+    for (const picture_db::PictureRecord& p : picture_db::listPictures(*PictureDb)) {
+      LstImages->addRow(keyOfPair(p.id), q(p.copy));
+      LstImages->setSubItem(LstImages->lastRow(), 1, q(p.original));
+    }
+  } catch (const std::invalid_argument&) {
+    PictureDb.reset();
+    LstImages->clearRows();
+    throw StartupError(
+        QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.").arg(dbPath).toStdString());
+  } catch (const std::exception& e) {
+    PictureDb.reset();
+    LstImages->clearRows();
+    throw StartupError(QStringLiteral("Impossibile aprire il database delle immagini:\n%1\n%2")
+                           .arg(dbPath, QString::fromUtf8(e.what()))
+                           .toStdString());
+  }
+
+  if (LstImages->count() > 0) {
+    LstImages->selectRow(0);
+    LstImages_ItemClick(0);
+  }
+}
+
+void FrmOrtavi::LstImages_ItemClick(int row) {
+  if (row < 0 || row >= LstImages->count()) return;
+  shBorder->hide();
+
+  const QString path = q(picture_db::picturePath(appDir_.toStdString(), LstImages->text(row).toStdString()));
+  // A missing or unreadable copy is no error: the area is simply left blank.
+  if (!LstImages->text(row).isEmpty() && QFileInfo(path).isFile()) {
+    Picture1->loadFile(path);
+  } else {
+    Picture1->clearPicture();
+  }
+
+  const int chosen = LstImages->selectedRow() >= 0 ? LstImages->selectedRow() : row;
+  const std::optional<picture_db::PairId> id = pairOfKey(LstImages->key(chosen));
+  LstCoord->clearRows();
+  if (id && PictureDb) {
+    try {
+      for (const picture_db::DifferenceRect& d : picture_db::pairDifferences(*PictureDb, *id)) {
+        const int r = LstCoord->addRow(QString(), edgeText(d.x1));
+        LstCoord->setSubItem(r, 1, edgeText(d.y1));
+        LstCoord->setSubItem(r, 2, edgeText(d.x2));
+        LstCoord->setSubItem(r, 3, edgeText(d.y2));
+        LstCoord->setRowData(r, QVariant::fromValue<qlonglong>(d.rowid));
+      }
+    } catch (const std::exception& e) {
+      critical(QString::fromUtf8(e.what()));
+    }
+  }
+  updateCmdAddEnabled();
+  TxtExport->setText(exportNameOf(LstImages->subItem(row, 1)));
+}
+
+void FrmOrtavi::Form_Unload() { PictureDb.reset(); }
+
+void FrmOrtavi::closeEvent(QCloseEvent* e) {
+  Form_Unload();
+  QWidget::closeEvent(e);
+}
+
+void FrmOrtavi::mouseMoveEvent(QMouseEvent* e) {
+  toolkit::setMousePointer(toolkit::pointer::Default);
+  QWidget::mouseMoveEvent(e);
+}
+
+bool FrmOrtavi::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::MouseMove) toolkit::setMousePointer(toolkit::pointer::Default);
+  return QWidget::eventFilter(watched, e);
+}
+
+void FrmOrtavi::critical(const QString& text) { dialogs_.messageBox(text, toolkit::box::OkOnly | toolkit::box::Critical); }
+
+void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(LstCoord->count() < kMaxDifferences); }
+
+std::optional<picture_db::PairId> FrmOrtavi::selectedPairId() const {
+  const int row = LstImages->selectedRow();
+  if (row < 0) return std::nullopt;
+  return pairOfKey(LstImages->key(row));
+}
+
+picture_db::Database& FrmOrtavi::pictureDb() {
+  if (!PictureDb) throw picture_db::DbError(msg::kDatabaseClosed);
+  return *PictureDb;
+}
+
+void FrmOrtavi::hideRubberBand() { shBorder->hide(); }
+
+std::optional<picture_db::PictureRecord> FrmOrtavi::selectedPair() const {
+  const int row = LstImages->selectedRow();
+  if (row < 0) return std::nullopt;
+  const std::optional<picture_db::PairId> id = pairOfKey(LstImages->key(row));
+  if (!id) return std::nullopt;
+  return picture_db::PictureRecord{*id, LstImages->subItem(row, 1).toStdString(), LstImages->text(row).toStdString()};
+}
+
+void FrmOrtavi::setSelectedOriginal(const QString& name) {
+  const int row = LstImages->selectedRow();
+  if (row >= 0) LstImages->setSubItem(row, 1, name);
+}
+
+void FrmOrtavi::setSelectedCopy(const QString& name) {
+  const int row = LstImages->selectedRow();
+  if (row >= 0) LstImages->setText(row, name);
+}
+
+void FrmOrtavi::showCoordinatesPanel(bool visible) { FraCoord->setVisible(visible); }
+
+void FrmOrtavi::refreshSelectedPair() {
+  const int row = LstImages->selectedRow();
+  if (row >= 0) LstImages_ItemClick(row);
+}
+
+}  // namespace editor

@@ -1,0 +1,156 @@
+#pragma once
+// The editor's window: the picture area on the left, the picture list, the difference
+// list and the package controls in the frame "Coordinate" on the right, and the frame
+// "File" in the same place for choosing a pair's files.
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+#include "editor/file_panel_host.h"
+#include "picture_db/database.h"
+#include "picture_db/records.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QFrame;
+
+namespace toolkit {
+class Dialogs;
+class FileList;
+class OverlayShape;
+class PictureArea;
+class ReportList;
+}  // namespace toolkit
+
+namespace editor {
+
+class FilePanel;
+
+// The editor cannot start: images.mdb or the Images folder is missing or unusable.
+// what() is the Italian message for the user, naming the file and the reason.
+class StartupError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FrmOrtavi : public QWidget, public FilePanelHost {
+  Q_OBJECT
+ public:
+  // Builds the window on an application folder and runs Form_Load; throws StartupError.
+  FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~FrmOrtavi() override;
+
+  // At most this many rectangles per pair: the game has five found-markers.
+  static constexpr int kMaxDifferences = 5;
+
+  // The number for the next new pair, from the picture list alone; changes nothing.
+  // Throws std::overflow_error when the list already holds the highest possible number.
+  picture_db::PairId NewImageID() const;
+  // The pair number of the picture list's selected row; nothing when none is selected.
+  std::optional<picture_db::PairId> selectedPairId() const;
+  bool isDatabaseOpen() const { return PictureDb.has_value(); }
+
+  // What the file panel needs.
+  picture_db::Database& pictureDb() override;
+  QString applicationFolder() const override { return appDir_; }
+  toolkit::Dialogs& dialogs() override { return dialogs_; }
+  toolkit::PictureArea& viewport() override { return *Picture1; }
+  toolkit::PictureArea& preview() override { return *Picture2; }
+  void hideRubberBand() override;
+  std::optional<picture_db::PictureRecord> selectedPair() const override;
+  void setSelectedOriginal(const QString& name) override;
+  void setSelectedCopy(const QString& name) override;
+  void showCoordinatesPanel(bool visible) override;
+  void refreshSelectedPair() override;
+
+  // Controls, owned by the window and never replaced.
+  toolkit::PictureArea* Picture1 = nullptr;
+  toolkit::PictureArea* Picture2 = nullptr;
+  toolkit::OverlayShape* shBorder = nullptr;
+  QLabel* Image1 = nullptr;  // the width arrow under the picture area
+  QLabel* Image2 = nullptr;  // the height arrow beside it
+  QGroupBox* FraCoord = nullptr;
+  FilePanel* FraFile = nullptr;  // the file panel, hidden while FraCoord is shown
+  toolkit::ReportList* LstImages = nullptr;
+  toolkit::ReportList* LstCoord = nullptr;
+  QPushButton* CmdImgAdd = nullptr;
+  QPushButton* CmdImgUpd = nullptr;
+  QPushButton* CmdImgDel = nullptr;
+  QPushButton* CmdAdd = nullptr;
+  QPushButton* CmdUpd = nullptr;
+  QPushButton* CmdDel = nullptr;
+  QLabel* LblFile3 = nullptr;  // "Esporta con nome..."
+  QLabel* LblFile4 = nullptr;  // "Importa"
+  toolkit::FileList* File3 = nullptr;
+  QPushButton* CmdImport = nullptr;
+  QPushButton* CmdExport = nullptr;
+  QLineEdit* TxtExport = nullptr;
+  toolkit::PictureArea* Shape1Area = nullptr;  // holds the legend's rectangle
+  toolkit::OverlayShape* Shape1 = nullptr;
+  std::array<QFrame*, 4> Line{};  // Line1 .. Line4 at 0 .. 3
+  std::array<QLabel*, 4> LblAxis{};
+  QLabel* LblASH = nullptr;  // X1
+  QLabel* LblASV = nullptr;  // Y1
+  QLabel* LblBDH = nullptr;  // X2
+  QLabel* LblBDV = nullptr;  // Y2
+  QLabel* CurMove = nullptr;
+
+  // The open images.mdb from Form_Load to Form_Unload.
+  std::optional<picture_db::Database> PictureDb;
+  double DragStartX = 0;
+  double DragStartY = 0;
+
+ public slots:
+  void Form_Load();
+  void Form_Unload();
+  void LstImages_ItemClick(int row);
+  void LstCoord_ItemClick(int row);
+
+  void CmdAdd_Click();
+  void CmdUpd_Click();
+  void CmdDel_Click();
+  void CmdImgAdd_Click();
+  void CmdImgUpd_Click();
+  void CmdImgDel_Click();
+  // Defined with the package transfer.
+  void CmdExport_Click();
+  void CmdImport_Click();
+
+  void Picture1_MouseDown(int button, int shift, double x, double y);
+  void Picture1_MouseMove(int button, int shift, double x, double y);
+  void Picture1_MouseUp(int button, int shift, double x, double y);
+  void Picture2_MouseDown(int button, int shift, double x, double y);
+  void Picture2_MouseMove(int button, int shift, double x, double y);
+  void Picture2_MouseUp(int button, int shift, double x, double y);
+
+  // The file panel for the selected pair: what CmdImgUpd and the end of CmdImgAdd do.
+  void openFilePanel();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void buildWindow();
+  void buildCoordinatesFrame();
+  void buildLegend();
+  void buildFileFrame();
+  void connectHandlers();
+  void openDatabaseAndLists();
+
+  void critical(const QString& text);
+  void updateCmdAddEnabled();
+  void writeLegendFromShape();
+  void setShapeBox(const QRectF& box);
+  bool previewCutEnabled() const;
+
+  QString appDir_;
+  toolkit::Dialogs& dialogs_;
+};
+
+}  // namespace editor

@@ -1,0 +1,133 @@
+// The difference list: showing a row's rectangle, adding an empty one, storing the
+// marked edges into a row and deleting a row. The table changes first, the list only
+// when the statement succeeded. Each row carries the rowid of its table row, so that
+// two rows with the same edges are changed one at a time.
+#include <QLabel>
+#include <QPushButton>
+
+#include "editor/difference_texts.h"
+#include "editor/editor_messages.h"
+#include "editor/frm_ortavi.h"
+#include "picture_db/editor_queries.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/overlay_shape.h"
+#include "toolkit/report_list.h"
+
+namespace editor {
+
+namespace {
+EdgeTexts rowEdges(const toolkit::ReportList& list, int row) {
+  return {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
+}
+
+void setRowEdges(toolkit::ReportList& list, int row, const EdgeTexts& e) {
+  list.setText(row, e[0]);
+  for (int i = 1; i < 4; ++i) list.setSubItem(row, i, e[i]);
+}
+}  // namespace
+
+void FrmOrtavi::LstCoord_ItemClick(int row) {
+  if (row < 0 || row >= LstCoord->count()) return;
+  const EdgeTexts e = rowEdges(*LstCoord, row);
+  double v[4];
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    v[i] = e[i].toDouble(&ok);
+    if (!ok) {  // an edge left empty by another program: nothing to show
+      shBorder->hide();
+      return;
+    }
+  }
+  // Edges stored the wrong way round are shown as the rectangle they span.
+  const double left = std::min(v[0], v[2]), top = std::min(v[1], v[3]);
+  setShapeBox(QRectF(left, top, std::max(v[0], v[2]) - left, std::max(v[1], v[3]) - top));
+  writeLegendFromShape();
+  shBorder->show();
+}
+
+void FrmOrtavi::CmdAdd_Click() {
+  if (LstCoord->count() >= kMaxDifferences) return;
+  const std::optional<picture_db::PairId> id = selectedPairId();
+  if (!id) {
+    critical(QString::fromUtf8(msg::kNoPairChosen));
+    return;
+  }
+  std::int64_t rowid = 0;
+  try {
+    rowid = picture_db::addEmptyDifference(pictureDb(), *id);
+  } catch (const std::exception& e) {
+    critical(QString::fromUtf8(e.what()));
+    return;
+  }
+  const QString zero = QStringLiteral("0");
+  const int row = LstCoord->addRow(QString(), zero);
+  setRowEdges(*LstCoord, row, {zero, zero, zero, zero});
+  LstCoord->setRowData(row, QVariant::fromValue<qlonglong>(rowid));
+  LstCoord->selectRow(LstCoord->lastRow());
+  updateCmdAddEnabled();
+}
+
+void FrmOrtavi::CmdUpd_Click() {
+  const int row = LstCoord->selectedRow();
+  if (row < 0) {
+    critical(QString::fromUtf8(msg::kNoDifferenceChosen));
+    return;
+  }
+  const std::optional<picture_db::PairId> id = selectedPairId();
+  if (!id) {
+    critical(QString::fromUtf8(msg::kNoPairChosen));
+    return;
+  }
+  const EdgeTexts newTexts{LblASH->text(), LblASV->text(), LblBDH->text(), LblBDV->text()};
+  std::optional<int> edge[4];
+  for (int i = 0; i < 4; ++i) {
+    edge[i] = wholeEdge(newTexts[i]);
+    if (!edge[i]) {  // nothing marked: no statement at all, the row keeps its values
+      critical(QString::fromUtf8(msg::kNothingMarked));
+      return;
+    }
+  }
+  const EdgeTexts oldTexts = rowEdges(*LstCoord, row);
+  const int answer = dialogs_.messageBox(updateQuestion(oldTexts, newTexts), toolkit::box::YesNo | toolkit::box::Question);
+  if (answer != toolkit::box::Yes) return;
+  try {
+    const int changed = picture_db::moveDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong(), *edge[0],
+                                                   *edge[1], *edge[2], *edge[3]);
+    if (changed == 0) {
+      critical(QString::fromUtf8(msg::kDifferenceGone));
+      return;
+    }
+  } catch (const std::exception& e) {
+    critical(QString::fromUtf8(e.what()));
+    return;
+  }
+  setRowEdges(*LstCoord, row,
+              {QString::number(*edge[0]), QString::number(*edge[1]), QString::number(*edge[2]),
+               QString::number(*edge[3])});
+}
+
+void FrmOrtavi::CmdDel_Click() {
+  const int row = LstCoord->selectedRow();
+  if (row < 0) {
+    critical(QString::fromUtf8(msg::kNoDifferenceChosen));
+    return;
+  }
+  const std::optional<picture_db::PairId> id = selectedPairId();
+  if (!id) {
+    critical(QString::fromUtf8(msg::kNoPairChosen));
+    return;
+  }
+  const int answer = dialogs_.messageBox(deleteQuestion(rowEdges(*LstCoord, row)), toolkit::box::YesNo | toolkit::box::Question);
+  if (answer != toolkit::box::Yes) return;
+  try {
+    // A row already gone from the table leaves the list too: either way it no longer exists.
+    picture_db::deleteDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong());
+  } catch (const std::exception& e) {
+    critical(QString::fromUtf8(e.what()));
+    return;
+  }
+  LstCoord->removeRow(row);
+  updateCmdAddEnabled();
+}
+
+}  // namespace editor

@@ -1,0 +1,88 @@
+// Package export and import of the editor window.
+#include <QLineEdit>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "editor/editor_messages.h"
+#include "editor/frm_ortavi.h"
+#include "editor/package_transfer.h"
+#include "editor/pair_numbering.h"
+#include "picture_db/app_folders.h"
+#include "toolkit/file_list.h"
+#include "toolkit/mouse_pointer.h"
+#include "toolkit/report_list.h"
+
+namespace editor {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The difference list's row as its four whole numbers; nothing when one is not a number.
+std::optional<PackageRect> listedRect(const toolkit::ReportList& list, int row) {
+  const QString texts[4] = {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
+  long long values[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    bool ok = false;
+    values[i] = texts[i].trimmed().toLongLong(&ok);
+    if (!ok) return std::nullopt;
+  }
+  return PackageRect{values[0], values[1], values[2], values[3]};
+}
+
+}  // namespace
+
+void FrmOrtavi::CmdExport_Click() {
+  toolkit::setMousePointer(toolkit::pointer::Hourglass);
+  QString problem;
+  try {
+    const int row = LstImages->selectedRow();
+    if (row < 0) throw PackageError(std::string("Esportazione annullata: ") + msg::kNoPairChosen);
+    std::vector<PackageRect> rects;
+    for (int i = 0; i < LstCoord->count(); ++i) {
+      const std::optional<PackageRect> r = listedRect(*LstCoord, i);
+      if (!r) {
+        throw PackageError("Esportazione annullata: un valore della lista delle differenze non è un numero intero.");
+      }
+      rects.push_back(*r);
+    }
+    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), LstImages->subItem(row, 1).toStdString(),
+                  LstImages->text(row).toStdString(), rects);
+  } catch (const std::exception& e) {
+    problem = QString::fromUtf8(e.what());
+  }
+  // Back to the default before any message: the work is over either way.
+  toolkit::setMousePointer(toolkit::pointer::Default);
+  if (!problem.isEmpty()) critical(problem);
+}
+
+void FrmOrtavi::CmdImport_Click() {
+  const int index = File3->selectedIndex();
+  if (index < 0) return;
+  const QString packageName = File3->name(index);
+  picture_db::PictureRecord pair;
+  try {
+    pair = importPackage(pictureDb(), appDir_.toStdString(), packageName.toStdString(), NewImageID());
+  } catch (const std::exception& e) {
+    critical(QString::fromUtf8(e.what()));
+    return;
+  }
+  LstImages->addRow(keyOfPair(pair.id), q(pair.copy));
+  LstImages->setSubItem(LstImages->lastRow(), 1, q(pair.original));
+  LstImages->selectRow(LstImages->lastRow());
+  LstImages_ItemClick(LstImages->lastRow());
+
+  const std::string packagePath = picture_db::joinPath(picture_db::importDir(appDir_.toStdString()),
+                                                       packageName.toStdString());
+  std::error_code ec;
+  std::filesystem::remove(packagePath, ec);
+  File3->refresh();
+  if (ec) {
+    // The pair is in; only the package stays behind, and importing it again is refused.
+    critical(QStringLiteral("Il pacchetto %1 è stato importato, ma non si può togliere dalla cartella Import (%2).")
+                 .arg(packageName, q(ec.message())));
+  }
+}
+
+}  // namespace editor

@@ -1,0 +1,28 @@
+#include "editor/pair_numbering.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace editor {
+
+QString keyOfPair(picture_db::PairId id) { return QStringLiteral("I") + QString::number(id); }
+
+std::optional<picture_db::PairId> pairOfKey(const QString& key) {
+  if (key.size() < 2) return std::nullopt;
+  bool ok = false;
+  const int n = key.mid(1).toInt(&ok, 10);
+  if (!ok) return std::nullopt;
+  return n;
+}
+
+std::optional<picture_db::PairId> nextPairNumber(const QStringList& keys) {
+  std::int64_t candidate = 1;
+  for (const QString& key : keys) {
+    const auto n = pairOfKey(key);
+    if (n && std::int64_t(*n) + 1 > candidate) candidate = std::int64_t(*n) + 1;
+  }
+  if (candidate > std::numeric_limits<picture_db::PairId>::max()) return std::nullopt;
+  return static_cast<picture_db::PairId>(candidate);
+}
+
+}  // namespace editor

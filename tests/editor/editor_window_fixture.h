@@ -1,0 +1,93 @@
+#pragma once
+// The editor window on a temporary application folder, its boxes answered from a
+// script, driven with real mouse events, and read back from images.mdb.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/file_panel.h"
+#include "editor/frm_ortavi.h"
+#include "toolkit/file_list.h"
+#include "picture_db/editor_queries.h"
+#include "support/temp_app_folder.h"
+#include "toolkit/mouse_pointer.h"
+#include "toolkit/overlay_shape.h"
+#include "toolkit/picture_area.h"
+#include "toolkit/report_list.h"
+#include "toolkit/scripted_dialogs.h"
+
+namespace editor_window_fixture {
+
+using test_support::Edges;
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  test_support::TempAppFolder folder;
+  toolkit::ScriptedDialogs boxes;
+  std::unique_ptr<editor::FrmOrtavi> w;
+
+  void SetUp() override { QDir().mkpath(folder.imagesPath()); }
+  void TearDown() override {
+    w.reset();
+    toolkit::setMousePointer(toolkit::pointer::Default);
+  }
+
+  editor::FrmOrtavi& open() {
+    w = std::make_unique<editor::FrmOrtavi>(folder.path(), boxes);
+    w->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    return *w;
+  }
+
+  std::vector<picture_db::DifferenceRect> stored(picture_db::PairId id) {
+    picture_db::Database db = folder.open();
+    return picture_db::pairDifferences(db, id);
+  }
+  std::vector<picture_db::PictureRecord> storedPairs() {
+    picture_db::Database db = folder.open();
+    return picture_db::listPictures(db);
+  }
+  static QStringList edgesOf(const picture_db::DifferenceRect& d) {
+    auto t = [](const std::optional<double>& v) { return v ? QString::number(*v) : QString("null"); };
+    return {t(d.x1), t(d.y1), t(d.x2), t(d.y2)};
+  }
+  static QStringList rowOf(const toolkit::ReportList& list, int row) {
+    return {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
+  }
+  QStringList legend() const {
+    return {w->LblASH->text(), w->LblASV->text(), w->LblBDH->text(), w->LblBDV->text()};
+  }
+
+  // A click on a list row, where the user would click.
+  static void clickRow(toolkit::ReportList& list, int row) {
+    const QPoint at = list.visualItemRect(list.topLevelItem(row)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+  }
+  static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  // A move with no button held, as the pointer crossing the widget.
+  static void hover(QWidget* widget, QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+  }
+  // A left-button drag on Picture1 from one picture pixel to another, through a middle point.
+  void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(w->Picture1, button, {}, from);
+    QTest::mouseMove(w->Picture1, (from + to) / 2);
+    QTest::mouseMove(w->Picture1, to);
+    QTest::mouseRelease(w->Picture1, button, {}, to);
+  }
+  QRectF band() const { return w->shBorder->box(); }
+};
+
+}  // namespace editor_window_fixture
