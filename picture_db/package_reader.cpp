@@ -1,0 +1,333 @@
+// Reading a package that anybody may have made: opened read-only and immutable (nothing
+// is written to it or beside it, not even a journal or a lock), with the engine's
+// defences for untrusted files, and every value checked before it is handed on.
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "picture_db/package_file.h"
+
+namespace picture_db {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Connection {
+  sqlite3* db = nullptr;
+  ~Connection() { sqlite3_close_v2(db); }
+};
+
+struct Statement {
+  sqlite3_stmt* stmt = nullptr;
+  ~Statement() { sqlite3_finalize(stmt); }
+};
+
+// Instructions counted between two calls of the progress handler.
+constexpr int kStepsPerTick = 1000;
+
+struct StepBudget {
+  std::int64_t ticksLeft = 0;
+};
+
+int onProgress(void* arg) {
+  auto* budget = static_cast<StepBudget*>(arg);
+  return --budget->ticksLeft < 0 ? 1 : 0;
+}
+
+std::string sizeText(std::int64_t bytes) {
+  constexpr std::int64_t kMiB = 1024 * 1024;
+  if (bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  return std::to_string(bytes) + " byte";
+}
+
+// A URI lets the file be opened immutable; every byte that is not plainly safe is escaped.
+std::string immutableUri(const fs::path& path) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (unsigned char c : path.string()) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                       c == '/' || c == '.' || c == '_' || c == '-' || c == '~';
+    if (plain) {
+      uri += static_cast<char>(c);
+    } else {
+      uri += '%';
+      uri += kHex[c >> 4];
+      uri += kHex[c & 0xF];
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+bool startsWithCreateVirtual(const char* sql) {
+  if (sql == nullptr) return false;
+  std::string words;
+  for (const char* p = sql; *p != '\0' && words.size() < 20; ++p) {
+    const char c = *p;
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+      if (!words.empty() && words.back() != ' ') words += ' ';
+    } else {
+      words += static_cast<char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
+    }
+  }
+  return words.rfind("CREATE VIRTUAL", 0) == 0;
+}
+
+class PackageReader {
+ public:
+  PackageReader(const std::string& path, const PackageLimits& limits) : path_(path), limits_(limits) {}
+
+  PackageContents read() {
+    checkFile();
+    open();
+    checkSchema();
+    checkIntegrity();
+    requireColumns(fotoName_, "Foto", {"NomeOriginale", "FotoOriginale", "NomeCopia", "FotoCopia"});
+    requireColumns(coordinateName_, "Coordinate", {"X1", "Y1", "X2", "Y2"});
+    PackageContents contents;
+    readFoto(contents);
+    readRectangles(contents);
+    if (auto problem = packageContentsProblem(contents, limits_); !problem.empty()) {
+      throw InvalidPackage(problem);
+    }
+    return contents;
+  }
+
+ private:
+  void checkFile() {
+    std::error_code ec;
+    const auto status = fs::status(path_, ec);
+    if (ec || !fs::exists(status)) throw InvalidPackage("il file non esiste");
+    if (!fs::is_regular_file(status)) throw InvalidPackage("non è un file");
+    const auto size = fs::file_size(path_, ec);
+    if (ec) throw InvalidPackage("il file non si può leggere");
+    if (size == 0) throw InvalidPackage("il file è vuoto");
+    if (size > static_cast<std::uintmax_t>(limits_.maxFileBytes())) {
+      throw InvalidPackage("il file supera i " + sizeText(limits_.maxFileBytes()));
+    }
+    std::array<char, 16> header{};
+    std::ifstream in(path_, std::ios::binary);
+    if (!in.read(header.data(), header.size())) throw InvalidPackage("il file non è un database SQLite");
+    static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
+                                    'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    if (!std::equal(header.begin(), header.end(), kMagic)) {
+      throw InvalidPackage("il file non è un database SQLite");
+    }
+  }
+
+  void open() {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path_, ec);
+    if (ec) throw InvalidPackage("il file non si può aprire");
+    const int rc = sqlite3_open_v2(immutableUri(absolute).c_str(), &conn_.db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    if (rc != SQLITE_OK) fail(rc);
+    sqlite3* db = conn_.db;
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    // The schema's own text must fit too; a picture between the two is refused by size.
+    constexpr std::int64_t kSmallestLength = 1024 * 1024;
+    const int maxLength = static_cast<int>(std::min<std::int64_t>(
+        std::max(limits_.maxPictureBytes, kSmallestLength), std::numeric_limits<int>::max()));
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, maxLength);
+    sqlite3_limit(db, SQLITE_LIMIT_SQL_LENGTH, 100'000);
+    sqlite3_limit(db, SQLITE_LIMIT_COLUMN, 100);
+    sqlite3_limit(db, SQLITE_LIMIT_EXPR_DEPTH, 100);
+    sqlite3_limit(db, SQLITE_LIMIT_COMPOUND_SELECT, 5);
+    sqlite3_limit(db, SQLITE_LIMIT_VDBE_OP, 25'000);
+    sqlite3_limit(db, SQLITE_LIMIT_FUNCTION_ARG, 8);
+    sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 100);
+    sqlite3_limit(db, SQLITE_LIMIT_VARIABLE_NUMBER, 10);
+    sqlite3_limit(db, SQLITE_LIMIT_TRIGGER_DEPTH, 1);
+    sqlite3_limit(db, SQLITE_LIMIT_WORKER_THREADS, 0);
+    budget_.ticksLeft = limits_.maxSteps / kStepsPerTick;
+    sqlite3_progress_handler(db, kStepsPerTick, onProgress, &budget_);
+    exec("PRAGMA query_only=ON");
+    exec("PRAGMA trusted_schema=OFF");
+    exec("PRAGMA cell_size_check=ON");
+  }
+
+  // Only plain tables (and their indexes) belong in a package: views, triggers and
+  // virtual tables are code that a package has no business to bring along.
+  void checkSchema() {
+    Statement q;
+    prepare(q, "SELECT type, name, sql FROM sqlite_schema");
+    while (step(q)) {
+      const std::string type = text(q, 0);
+      const std::string name = text(q, 1);
+      if (type == "view" || type == "trigger") throw InvalidPackage("il pacchetto contiene viste o trigger");
+      if (type != "table") continue;
+      if (startsWithCreateVirtual(reinterpret_cast<const char*>(sqlite3_column_text(q.stmt, 2)))) {
+        throw InvalidPackage("il pacchetto contiene tabelle virtuali");
+      }
+      if (sameNameIgnoringCase(name, "Foto")) fotoName_ = name;
+      if (sameNameIgnoringCase(name, "Coordinate")) coordinateName_ = name;
+    }
+    if (fotoName_.empty()) throw InvalidPackage("manca la tabella Foto");
+    if (coordinateName_.empty()) throw InvalidPackage("manca la tabella Coordinate");
+  }
+
+  void checkIntegrity() {
+    Statement q;
+    prepare(q, "PRAGMA quick_check(1)");
+    if (!step(q) || text(q, 0) != "ok") throw InvalidPackage("il file è danneggiato");
+  }
+
+  void requireColumns(const std::string& table, const char* shownName, std::initializer_list<const char*> names) {
+    Statement q;
+    prepare(q, "SELECT name FROM pragma_table_xinfo(?1)");
+    sqlite3_bind_text(q.stmt, 1, table.c_str(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
+    std::vector<std::string> present;
+    while (step(q)) present.push_back(text(q, 0));
+    for (const char* wanted : names) {
+      bool found = false;
+      for (const auto& p : present) found = found || sameNameIgnoringCase(p, wanted);
+      if (!found) throw InvalidPackage(std::string("nella tabella ") + shownName + " manca il campo " + wanted);
+    }
+  }
+
+  void readFoto(PackageContents& contents) {
+    Statement q;
+    // NOT INDEXED: the first row in stored order, whatever index the file brings along.
+    prepare(q, "SELECT NomeOriginale, FotoOriginale, NomeCopia, FotoCopia FROM Foto NOT INDEXED LIMIT 1");
+    if (!step(q)) throw InvalidPackage("la tabella Foto è vuota");
+    contents.originalName = nameField(q, 0, "NomeOriginale");
+    contents.originalBytes = pictureField(q, 1, "FotoOriginale");
+    contents.copyName = nameField(q, 2, "NomeCopia");
+    contents.copyBytes = pictureField(q, 3, "FotoCopia");
+  }
+
+  void readRectangles(PackageContents& contents) {
+    Statement q;
+    prepare(q, "SELECT X1, Y1, X2, Y2 FROM Coordinate NOT INDEXED");
+    while (step(q)) {
+      if (static_cast<std::int64_t>(contents.rectangles.size()) >= limits_.maxRectangles) {
+        throw InvalidPackage("ci sono più di " + std::to_string(limits_.maxRectangles) + " rettangoli");
+      }
+      PackageRectangle r;
+      r.x1 = edge(q, 0);
+      r.y1 = edge(q, 1);
+      r.x2 = edge(q, 2);
+      r.y2 = edge(q, 3);
+      contents.rectangles.push_back(r);
+    }
+  }
+
+  std::string nameField(Statement& q, int col, const char* field) {
+    const int type = sqlite3_column_type(q.stmt, col);
+    if (type == SQLITE_NULL) throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
+    if (type != SQLITE_TEXT) throw InvalidPackage(std::string("il campo ") + field + " non è un testo");
+    return text(q, col);
+  }
+
+  std::string pictureField(Statement& q, int col, const char* field) {
+    const int type = sqlite3_column_type(q.stmt, col);
+    if (type == SQLITE_NULL) throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
+    if (type != SQLITE_BLOB) {
+      throw InvalidPackage(std::string("il campo ") + field + " non contiene i byte di un'immagine");
+    }
+    const void* data = sqlite3_column_blob(q.stmt, col);
+    const int size = sqlite3_column_bytes(q.stmt, col);
+    if (size > 0 && data == nullptr) fail(sqlite3_errcode(conn_.db));
+    return size > 0 ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(size)) : std::string();
+  }
+
+  std::int32_t edge(Statement& q, int col) {
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    const char* kOutOfRange = "un bordo di un rettangolo è fuori dall'intervallo dei numeri a 32 bit";
+    switch (sqlite3_column_type(q.stmt, col)) {
+      case SQLITE_INTEGER: {
+        const sqlite3_int64 v = sqlite3_column_int64(q.stmt, col);
+        if (v < kMin || v > kMax) throw InvalidPackage(kOutOfRange);
+        return static_cast<std::int32_t>(v);
+      }
+      case SQLITE_FLOAT: {  // 10.0 is a whole number too, 10.5 is not
+        const double v = sqlite3_column_double(q.stmt, col);
+        if (!std::isfinite(v) || std::floor(v) != v) {
+          throw InvalidPackage("un bordo di un rettangolo non è un numero intero");
+        }
+        if (v < kMin || v > kMax) throw InvalidPackage(kOutOfRange);
+        return static_cast<std::int32_t>(v);
+      }
+      case SQLITE_NULL:
+        throw InvalidPackage("un bordo di un rettangolo è vuoto");
+      default:
+        throw InvalidPackage("un bordo di un rettangolo non è un numero intero");
+    }
+  }
+
+  std::string text(Statement& q, int col) {
+    const auto* p = sqlite3_column_text(q.stmt, col);
+    const int size = sqlite3_column_bytes(q.stmt, col);
+    if (p == nullptr) {
+      if (sqlite3_column_type(q.stmt, col) != SQLITE_NULL) fail(sqlite3_errcode(conn_.db));
+      return {};
+    }
+    return std::string(reinterpret_cast<const char*>(p), static_cast<std::size_t>(size));
+  }
+
+  void prepare(Statement& q, const char* sql) {
+    const int rc = sqlite3_prepare_v2(conn_.db, sql, -1, &q.stmt, nullptr);
+    if (rc != SQLITE_OK) fail(rc);
+  }
+
+  bool step(Statement& q) {
+    const int rc = sqlite3_step(q.stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    fail(rc);
+  }
+
+  void exec(const char* sql) {
+    Statement q;
+    prepare(q, sql);
+    while (step(q)) {
+    }
+  }
+
+  // The reason never quotes the file's own text (names, schema): it is shown to the user.
+  [[noreturn]] void fail(int rc) {
+    switch (rc & 0xFF) {
+      case SQLITE_NOTADB: throw InvalidPackage("il file non è un database SQLite");
+      case SQLITE_CORRUPT: throw InvalidPackage("il file è danneggiato");
+      case SQLITE_TOOBIG: throw InvalidPackage("un valore supera i " + sizeText(limits_.maxPictureBytes));
+      case SQLITE_INTERRUPT: throw InvalidPackage("leggerlo richiede troppo lavoro");
+      case SQLITE_NOMEM: throw InvalidPackage("leggerlo richiede troppa memoria");
+      case SQLITE_CANTOPEN:
+      case SQLITE_PERM:
+      case SQLITE_AUTH: throw InvalidPackage("il file non si può aprire");
+      case SQLITE_IOERR: throw InvalidPackage("il file non si può leggere");
+      case SQLITE_BUSY:
+      case SQLITE_LOCKED: throw InvalidPackage("il file è in uso");
+      default: throw InvalidPackage("il file non ha la forma di un pacchetto");
+    }
+  }
+
+  std::string path_;
+  const PackageLimits& limits_;
+  Connection conn_;
+  StepBudget budget_;
+  std::string fotoName_;
+  std::string coordinateName_;
+};
+
+}  // namespace
+
+PackageContents readPackage(const std::string& path, const PackageLimits& limits) {
+  return PackageReader(path, limits).read();
+}
+
+}  // namespace picture_db

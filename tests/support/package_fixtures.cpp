@@ -1,0 +1,56 @@
+#include "package_fixtures.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace test_support {
+
+std::string everyByteValue(int repeat, int shift) {
+  std::string bytes;
+  for (int r = 0; r < repeat; ++r) {
+    for (int b = 0; b < 256; ++b) bytes.push_back(static_cast<char>((b + shift) & 0xFF));
+  }
+  return bytes;
+}
+
+std::string readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+void makeSqliteFile(const std::string& path, const std::vector<std::string>& statements) {
+  SQLite::Database db(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+  for (const auto& sql : statements) db.exec(sql);
+}
+
+std::vector<std::string> soundPackageStatements() {
+  return {
+      "CREATE TABLE Foto (NomeOriginale TEXT, FotoOriginale BLOB, NomeCopia TEXT, FotoCopia BLOB)",
+      "CREATE TABLE Coordinate (X1 INTEGER, Y1 INTEGER, X2 INTEGER, Y2 INTEGER)",
+      "INSERT INTO Foto VALUES ('a.jpg', x'00FF10', 'b.jpg', x'8081')",
+      "INSERT INTO Coordinate VALUES (1, 2, 3, 4)",
+  };
+}
+
+std::vector<std::string> folderTree(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir)) {
+    names.push_back(std::filesystem::relative(e.path(), dir).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace test_support

@@ -1,0 +1,25 @@
+#pragma once
+// Package files for tests: hand-made SQLite files (sound or hostile), picture bytes of
+// every value, and looking at what a folder holds.
+#include <string>
+#include <vector>
+
+namespace test_support {
+
+// Every byte value 0x00 .. 0xFF, repeated; rotated by shift so two pictures differ.
+std::string everyByteValue(int repeat = 1, int shift = 0);
+
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+
+// Creates an SQLite file at path and runs the statements in order.
+void makeSqliteFile(const std::string& path, const std::vector<std::string>& statements);
+
+// The statements of a small sound package: "Foto" with one row a.jpg / b.jpg and
+// "Coordinate" with the rectangle 1, 2, 3, 4. Tests change or append to them.
+std::vector<std::string> soundPackageStatements();
+
+// Every name in a folder and below it ("sub/name"), sorted; hidden ones included.
+std::vector<std::string> folderTree(const std::string& dir);
+
+}  // namespace test_support
