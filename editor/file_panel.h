@@ -1,0 +1,112 @@
+#pragma once
+// The file panel FraFile ("File"): chooses the two picture files of the pair on screen and
+// manages the files of the Images folder (bring in, copy, rename, delete, cut to the
+// visible area, open in the desktop's program). It lies where the coordinates panel lies
+// and replaces it while shown.
+#include <QDateTime>
+#include <QGroupBox>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "editor/file_operations.h"
+
+class QImage;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace toolkit {
+class FileList;
+}
+
+namespace editor {
+
+class FilePanelHost;
+class DesktopLauncher;
+
+class FilePanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  FilePanel(FilePanelHost& host, QWidget* parent);
+  ~FilePanel() override;
+
+  // Shows the panel for the selected pair: lists read again, the pair's files selected by
+  // their exact names, the original previewed.
+  void open();
+
+  // Whether the scissors may cut: the preview of the selected file is larger than the viewport.
+  bool isCutEnabled() const;
+
+  // The desktop the panel asks to open files; tests put in one that starts nothing.
+  void setDesktopLauncher(std::unique_ptr<DesktopLauncher> launcher);
+
+  // Writes the cut picture; tests put in one that fails. The default writes a BMP atomically.
+  using PictureWriter = std::function<FileOpResult(const QImage&, const QString&)>;
+  void setPictureWriter(PictureWriter writer);
+
+  QString imagesFolder() const;
+
+  toolkit::FileList* File1() const { return File1_; }
+  toolkit::FileList* File2() const { return File2_; }
+  QLabel* LblFile(int index) const { return LblFile_.at(index); }
+  QLineEdit* TxtCopyAs() const { return TxtCopyAs_; }
+  QPushButton* CmdCut() const { return CmdCut_; }
+  QPushButton* CmdFileFromPath() const { return CmdFileFromPath_; }
+  QPushButton* CmdDelete() const { return CmdDelete_; }
+  QPushButton* CmdCopyAs() const { return CmdCopyAs_; }
+  QPushButton* CmdRename() const { return CmdRename_; }
+  QPushButton* CmdEdit() const { return CmdEdit_; }
+  QPushButton* CmdOk() const { return CmdOk_; }
+  QPushButton* CmdCancel() const { return CmdCancel_; }
+
+ public slots:
+  void File1_Click();
+  void CmdCut_Click();
+  void CmdFileFromPath_Click();
+  void CmdCopyAs_Click();
+  void CmdRename_Click();
+  void CmdDelete_Click();
+  void CmdEdit_Click();
+  void CmdOk_Click();
+  void CmdCancel_Click();
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* e) override;
+
+ private:
+  struct Previewed {
+    QString path;
+    QDateTime modified;
+    qint64 size = -1;
+  };
+  static Previewed stampOf(const QString& path);
+
+  void buildControls();
+  void rereadLists();
+  void updateCut();
+  void clearPreview();
+  // The name in TxtCopyAs, when it can be used; otherwise tells the user and gives nothing.
+  QString checkedTargetName();
+  void critical(const QString& text);
+
+  FilePanelHost& host_;
+  std::unique_ptr<DesktopLauncher> launcher_;
+  PictureWriter writePicture_;
+  Previewed previewed_;
+
+  toolkit::FileList* File1_ = nullptr;
+  toolkit::FileList* File2_ = nullptr;
+  std::array<QLabel*, 3> LblFile_{};
+  QLineEdit* TxtCopyAs_ = nullptr;
+  QPushButton* CmdCut_ = nullptr;
+  QPushButton* CmdFileFromPath_ = nullptr;
+  QPushButton* CmdDelete_ = nullptr;
+  QPushButton* CmdCopyAs_ = nullptr;
+  QPushButton* CmdRename_ = nullptr;
+  QPushButton* CmdEdit_ = nullptr;
+  QPushButton* CmdOk_ = nullptr;
+  QPushButton* CmdCancel_ = nullptr;
+};
+
+}  // namespace editor
