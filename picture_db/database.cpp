@@ -8,7 +8,7 @@ namespace picture_db {
 
 namespace {
 // Long enough to ride out the other program's short transactions.
-constexpr int kBusyTimeoutMs = 5000;
+constexpr int kBusyTimeoutMs = 15000;
 
 void applyConnectionSettings(SQLite::Database& db) {
   db.setBusyTimeout(kBusyTimeoutMs);

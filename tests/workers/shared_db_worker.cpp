@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "picture_db/database.h"
@@ -53,6 +54,9 @@ long runEditor(Database& db, Clock::time_point end, std::mt19937& rng, std::map<
   long ops = 0;
   PairId next = 100000;
   while (Clock::now() < end) {
+    // An author works at a human pace; without a pause this side would hold the write
+    // lock nearly all the time and starve the other process.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
     listPictures(db);
     ++ops;
     const PairId id = next++;
