@@ -103,11 +103,13 @@ FileOpResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
 }
 
 FileOpResult saveBmpAtomically(const QImage& picture, const QString& path) {
-  if (picture.isNull()) return FileOpResult::failure(QStringLiteral("l'immagine è vuota"));
+  if (picture.isNull()) return FileOpResult::failure(QStringLiteral("non c'è nessuna immagine da salvare"));
+  // Encoded in memory first, so a failure of the disk is told by its own reason.
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!picture.save(&buffer, "BMP")) return FileOpResult::failure(QStringLiteral("l'immagine non può essere convertita in BMP"));
+  if (!picture.save(&buffer, "BMP"))
+    return FileOpResult::failure(QStringLiteral("l'immagine non può essere scritta come BMP"));
   return writeFileAtomically(path, bytes);
 }
 

@@ -3,11 +3,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSvgRenderer>
 
+#include "editor/artwork_pictures.h"
 #include "editor/capture.h"
 #include "editor/file_names.h"
 #include "editor/file_panel_host.h"
@@ -24,20 +23,11 @@ namespace {
 
 const char* const kImportFilter = "File Immagine|*.wmf;*.emf;*.bmp;*.jpg;*.gif";
 
-QIcon artworkIcon(const QString& file, QSize size) {
-  QSvgRenderer svg(":/artwork/" + file);
-  QPixmap pixmap(size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  svg.render(&painter);
-  return QIcon(pixmap);
-}
-
 QPushButton* pictureButton(QWidget* parent, const QString& tip, const QString& art, QSize artSize,
                            QRect place) {
   auto* b = new QPushButton(parent);
   b->setToolTip(tip);
-  b->setIcon(artworkIcon(art, artSize));
+  b->setIcon(QIcon(artworkPixmap(":/artwork/" + art, artSize)));
   b->setIconSize(artSize);
   b->setGeometry(place);
   return b;

@@ -138,7 +138,7 @@ TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
   const auto& report = host.boxes.messages()[1];
   EXPECT_EQ(report.flags, toolkit::box::Critical);
   EXPECT_TRUE(report.text.contains(host.imagePath("big.jpg")));
-  EXPECT_TRUE(report.text.contains("il file è troppo grande"));
+  EXPECT_TRUE(report.text.contains("il file è troppo grande")) << report.text.toStdString();
   EXPECT_EQ(contentOf(host.imagePath("big.jpg")), before);
   EXPECT_EQ(host.picture2->pos(), QPoint(-10, -10));  // the panel as it was
   EXPECT_TRUE(host.panel->isCutEnabled());

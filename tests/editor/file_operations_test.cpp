@@ -77,6 +77,7 @@ TEST_F(FileOperations, ABmpIsSavedUnderAnyExtensionAndLoadsByContent) {
   EXPECT_EQ(back.image.size(), QSize(7, 5));
   EXPECT_EQ(back.image.pixelColor(3, 3), QColor(200, 10, 30));
   EXPECT_FALSE(saveBmpAtomically(QImage(), at("cut.jpg")).ok);
+  EXPECT_EQ(files(), QStringList{"cut.jpg"});
 }
 
 TEST_F(FileOperations, CopyReplacesButNeverOntoItself) {
