@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <utility>
 
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
@@ -41,11 +42,7 @@ std::string packageNameProblem(const std::string& name) {
   return {};
 }
 
-std::string readPicture(const std::string& appDir, const std::string& name, const char* side,
-                        const picture_db::PackageLimits& limits) {
-  if (name == picture_db::kNoFile) {
-    throw PackageError(kExportRefused + "alla coppia non è ancora stato assegnato il file " + side + ".");
-  }
+std::string readPicture(const std::string& appDir, const std::string& name, const picture_db::PackageLimits& limits) {
   const std::string path = picture_db::picturePath(appDir, name);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
@@ -137,6 +134,11 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
   if (auto problem = packageNameProblem(packageName); !problem.empty()) {
     throw PackageError(kExportRefused + problem + ".");
   }
+  for (const auto& [name, side] : {std::pair{&originalFile, "dell'originale"}, std::pair{&copyFile, "della copia"}}) {
+    if (*name == picture_db::kNoFile) {
+      throw PackageError(kExportRefused + "alla coppia non è ancora stato assegnato il file " + side + ".");
+    }
+  }
   const picture_db::PackageLimits limits;
   PackageContents contents;
   contents.originalName = originalFile;
@@ -145,8 +147,8 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
   if (auto problem = picture_db::packageContentsProblem(contents, limits); !problem.empty()) {
     throw PackageError(kExportRefused + problem + ".");
   }
-  contents.originalBytes = readPicture(appDir, originalFile, "dell'originale", limits);
-  contents.copyBytes = readPicture(appDir, copyFile, "della copia", limits);
+  contents.originalBytes = readPicture(appDir, originalFile, limits);
+  contents.copyBytes = readPicture(appDir, copyFile, limits);
   for (const PackageRect& r : rects) {
     contents.rectangles.push_back({edgeValue(r.x1), edgeValue(r.y1), edgeValue(r.x2), edgeValue(r.y2)});
   }
