@@ -1,0 +1,51 @@
+// make_app_data <appDir> [seed]: lays out the delivered images.mdb, GameOver.bmp and
+// sample pictures in an application folder, keeping whatever is already there.
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "tools/app_data_maker.h"
+#include "tools/sample_catalogue.h"
+
+namespace {
+
+bool parseSeed(const char* text, std::uint32_t& seed) {
+  try {
+    std::size_t used = 0;
+    const unsigned long long value = std::stoull(text, &used, 10);
+    if (text[used] != '\0' || value > 0xffffffffull) {
+      return false;
+    }
+    seed = static_cast<std::uint32_t>(value);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: make_app_data <appDir> [seed]\n";
+    return 2;
+  }
+  std::uint32_t seed = sample_maker::kDefaultSeed;
+  if (argc == 3 && !parseSeed(argv[2], seed)) {
+    std::cerr << "make_app_data: the seed must be a whole number from 0 to 4294967295, not '" << argv[2] << "'\n";
+    return 2;
+  }
+  // Fonts for the lettering, without any display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  try {
+    sample_maker::makeAppData(argv[1], seed, std::cout);
+  } catch (const std::exception& e) {
+    std::cerr << "make_app_data: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

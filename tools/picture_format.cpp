@@ -1,0 +1,72 @@
+#include "tools/picture_format.h"
+
+#include <QBuffer>
+
+#include <stdexcept>
+
+#include "tools/gif_writer.h"
+#include "tools/metafile_writer.h"
+#include "tools/scene_painter.h"
+
+namespace sample_maker {
+
+namespace {
+// High enough that the flat colours keep clean edges.
+constexpr int kJpegQuality = 92;
+
+QByteArray saveWithQt(const QImage& image, const char* format, int quality) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format, quality)) {
+    throw std::runtime_error(std::string("cannot encode the picture as ") + format);
+  }
+  return bytes;
+}
+}  // namespace
+
+std::string fileExtension(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Bmp:
+      return "bmp";
+    case PictureFormat::Jpeg:
+      return "jpg";
+    case PictureFormat::Gif:
+      return "gif";
+    case PictureFormat::Wmf:
+      return "wmf";
+    case PictureFormat::Emf:
+      return "emf";
+  }
+  return {};
+}
+
+bool paintsSmoothly(PictureFormat format) { return format != PictureFormat::Gif; }
+
+QByteArray encodeRaster(const QImage& image, PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Bmp:
+      return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "BMP", -1);
+    case PictureFormat::Jpeg:
+      return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "JPG", kJpegQuality);
+    case PictureFormat::Gif:
+      return encodeGif(image);
+    case PictureFormat::Wmf:
+    case PictureFormat::Emf:
+      break;
+  }
+  throw std::invalid_argument("a metafile is written from a scene, not from a raster picture");
+}
+
+QByteArray encodeScene(const Scene& scene, PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Wmf:
+      return encodeWmf(scene);
+    case PictureFormat::Emf:
+      return encodeEmf(scene);
+    default:
+      return encodeRaster(paintScene(scene, paintsSmoothly(format)), format);
+  }
+}
+
+}  // namespace sample_maker

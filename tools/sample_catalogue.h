@@ -1,0 +1,16 @@
+#pragma once
+// The delivered sample pairs, in the order of their pair numbers.
+#include <cstdint>
+#include <vector>
+
+#include "tools/sample_pair.h"
+
+namespace sample_maker {
+
+inline constexpr std::uint32_t kDefaultSeed = 7411;
+
+// Every sample pair for a seed; the same seed always gives the same pairs. Each scene
+// draws from a generator of its own, so one scene's choices never shift another's.
+std::vector<SamplePair> makeSamplePairs(std::uint32_t seed);
+
+}  // namespace sample_maker

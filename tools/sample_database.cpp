@@ -1,0 +1,76 @@
+#include "tools/sample_database.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "picture_db/database.h"
+#include "picture_db/editor_queries.h"
+#include "picture_db/hall_of_fame.h"
+#include "picture_db/schema.h"
+#include "tools/starting_hall_of_fame.h"
+
+namespace sample_maker {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void fillDatabase(const std::string& path, const std::vector<SamplePair>& pairs) {
+  auto db = picture_db::Database::createNew(path);
+  picture_db::createSchema(db);
+  db.inTransaction([&] {
+    picture_db::PairId id = 0;
+    for (const SamplePair& pair : pairs) {
+      ++id;
+      picture_db::addPicture(db, id, pair.originalFile(), pair.copyFile());
+      for (const QRect& r : pair.differences) {
+        // Edges: the left and top pixel, and the first pixel past the right and bottom.
+        picture_db::addDifference(db, id, r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+      }
+    }
+  });
+  for (const StartingScore& entry : startingHallOfFame()) {
+    picture_db::enterHallOfFame(db, entry.name, entry.score);
+  }
+}
+
+void removeIfThere(const fs::path& p) {
+  std::error_code ec;
+  fs::remove(p, ec);
+}
+
+}  // namespace
+
+DatabaseOutcome writeSampleDatabase(const std::string& path, const std::vector<SamplePair>& pairs) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) {
+    return DatabaseOutcome::KeptExisting;
+  }
+  const fs::path finalPath(path);
+  const fs::path partPath(path + ".part");
+  const fs::path journalPath(path + ".part-journal");
+  // Leftovers of an earlier run that failed half-way.
+  removeIfThere(partPath);
+  removeIfThere(journalPath);
+  try {
+    fillDatabase(partPath.string(), pairs);
+    // A hard link never replaces a file that appeared meanwhile; rename would.
+    fs::create_hard_link(partPath, finalPath, ec);
+    if (ec) {
+      if (fs::exists(finalPath)) {
+        removeIfThere(partPath);
+        return DatabaseOutcome::KeptExisting;
+      }
+      fs::rename(partPath, finalPath);  // a file system without hard links
+    } else {
+      fs::remove(partPath);
+    }
+  } catch (...) {
+    removeIfThere(partPath);
+    removeIfThere(journalPath);
+    throw;
+  }
+  return DatabaseOutcome::Written;
+}
+
+}  // namespace sample_maker
