@@ -1,58 +1,190 @@
-#include <emf2svg.h>
-
+// Enhanced metafiles: checked record by record, then converted by libemf2svg.
+#include <QRect>
+#include <cmath>
 #include <cstdlib>
 
 #include "toolkit/metafile_rendering.h"
 
+#include <emf2svg.h>
+#include <uemf.h>
+#include <uemf_safe.h>
+
 namespace toolkit::metafile {
 
 namespace {
-qint32 le32s(const QByteArray& b, int at) {
-  const auto* p = reinterpret_cast<const unsigned char*>(b.constData()) + at;
-  return qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+constexpr qsizetype kHeaderBytes = 88;
+constexpr quint32 kSignature = 0x464D4520;  // " EMF"
+constexpr double kScreenPixelsPerHmm = 96.0 / 2540.0;
+
+// Offsets inside the header record.
+constexpr qsizetype kBounds = 8, kFrame = 24, kSignatureAt = 40, kTotalBytes = 48, kRecordCount = 52,
+                    kHandleCount = 56, kDevicePixels = 72, kDeviceMillimetres = 80;
+
+struct Box {
+  qint64 left, top, right, bottom;
+};
+
+Box boxAt(const QByteArray& b, qsizetype at) {
+  return {s32At(b, at), s32At(b, at + 4), s32At(b, at + 8), s32At(b, at + 12)};
 }
-constexpr int kHeaderBytes = 88;
+
+// Records of types libuemf cannot check draw nothing that matters here; they are left out.
+bool uncheckable(quint32 type) {
+  switch (type) {
+    case 69: case 96: case 97: case 102: case 103: case 105: case 106: case 107: case 108: case 109:
+    case 110: case 111: case 112: case 113: case 117: case 119: case 120: case 121:
+      return true;
+    default:
+      return type < 1 || type > U_EMR_MAX;
+  }
+}
+
+bool createsObject(quint32 type) {
+  switch (type) {
+    case U_EMR_CREATEPEN: case U_EMR_CREATEBRUSHINDIRECT: case U_EMR_CREATEPALETTE:
+    case U_EMR_EXTCREATEFONTINDIRECTW: case U_EMR_CREATEMONOBRUSH: case U_EMR_CREATEDIBPATTERNBRUSHPT:
+    case U_EMR_EXTCREATEPEN: case U_EMR_CREATECOLORSPACE: case U_EMR_CREATECOLORSPACEW:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool namesObject(quint32 type) {
+  return createsObject(type) || type == U_EMR_SELECTOBJECT || type == U_EMR_DELETEOBJECT ||
+         type == U_EMR_SELECTPALETTE;
+}
+
+bool recordSafe(const QByteArray& b, qsizetype at) {
+  return U_emf_record_safe(b.constData() + at) != 0;
+}
+
+// What the picture is: its size on the screen and the part of the reference device
+// that it covers, in device pixels.
+struct Placement {
+  QSize natural;
+  Box deviceFrame;
+};
+
+Placement placementOf(const QByteArray& b, QString* error) {
+  const Box frame = boxAt(b, kFrame);
+  const Box bounds = boxAt(b, kBounds);
+  const qint64 frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
+  if (frameWidth <= 0 || frameHeight <= 0) {
+    // No usable frame: the drawing's own bounds, inclusive device pixels, are the picture.
+    const qint64 w = bounds.right - bounds.left + 1, h = bounds.bottom - bounds.top + 1;
+    *error = sizeProblem(w, h);
+    return {QSize(int(w), int(h)), {bounds.left, bounds.top, bounds.left + w, bounds.top + h}};
+  }
+  const qint64 w = std::llround(double(frameWidth) * kScreenPixelsPerHmm);
+  const qint64 h = std::llround(double(frameHeight) * kScreenPixelsPerHmm);
+  *error = sizeProblem(w, h);
+  if (!error->isEmpty()) return {};
+
+  // The frame is in hundredths of a millimetre; the records in pixels of the reference device.
+  auto perHmm = [](qint32 pixels, qint32 millimetres) {
+    const double r = millimetres > 0 && pixels > 0 ? double(pixels) / (millimetres * 100.0) : 0.0;
+    return r > 0.001 && r < 10.0 ? r : kScreenPixelsPerHmm;
+  };
+  const double px = perHmm(s32At(b, kDevicePixels), s32At(b, kDeviceMillimetres));
+  const double py = perHmm(s32At(b, kDevicePixels + 4), s32At(b, kDeviceMillimetres + 4));
+  return {QSize(int(w), int(h)),
+          {std::llround(frame.left * px), std::llround(frame.top * py), std::llround(frame.right * px),
+           std::llround(frame.bottom * py)}};
+}
+
+// A copy the converter can trust: every record inside the data and consistent with
+// itself, nothing after the end record, the header's counts true, and the header's
+// bounds replaced by the frame so the margins of the picture are kept.
+QByteArray checkedCopy(const QByteArray& b, const Placement& placement, QString* error) {
+  const qsizetype headerBytes = u32At(b, 4);
+  if (headerBytes < kHeaderBytes || headerBytes % 4 != 0 || headerBytes > b.size() || !recordSafe(b, 0)) {
+    *error = QStringLiteral("intestazione del metafile danneggiata");
+    return {};
+  }
+  QByteArray out = b.left(headerBytes);
+  quint32 records = 1;
+  quint32 handles = u16At(b, kHandleCount);
+  qsizetype at = headerBytes;
+  for (;;) {
+    if (b.size() - at < 8) {
+      *error = QStringLiteral("metafile troncato");
+      return {};
+    }
+    const quint32 type = u32At(b, at);
+    const quint32 size = u32At(b, at + 4);
+    if (size < 8 || size % 4 != 0 || qint64(size) > b.size() - at) {
+      *error = QStringLiteral("metafile troncato o danneggiato");
+      return {};
+    }
+    if (type == U_EMR_HEADER) {
+      *error = QStringLiteral("metafile danneggiato (due intestazioni)");
+      return {};
+    }
+    if (!uncheckable(type)) {
+      if (!recordSafe(b, at)) {
+        *error = QStringLiteral("metafile danneggiato (record %1 non valido)").arg(records);
+        return {};
+      }
+      if (namesObject(type) && size >= 12) {
+        const quint32 index = u32At(b, at + 8);
+        if (!(index & U_STOCK_OBJECT)) {
+          if (index >= 0xFFFF) {
+            *error = QStringLiteral("metafile danneggiato (oggetto %1)").arg(index);
+            return {};
+          }
+          handles = qMax(handles, index + 1);
+        }
+      }
+      out.append(b.constData() + at, size);
+      ++records;
+    }
+    at += size;
+    if (type == U_EMR_EOF) break;
+  }
+  const Box f = placement.deviceFrame;
+  for (int i = 0; i < 4; ++i) {
+    const qint64 v = i == 0 ? f.left : i == 1 ? f.top : i == 2 ? f.right : f.bottom;
+    if (v < INT32_MIN || v > INT32_MAX) {
+      *error = QStringLiteral("cornice del metafile non valida");
+      return {};
+    }
+    put32At(out, kBounds + 4 * i, quint32(qint32(v)));
+  }
+  put32At(out, kTotalBytes, quint32(out.size()));
+  put32At(out, kRecordCount, records);
+  put16At(out, kHandleCount, quint16(handles));
+  return out;
+}
 }  // namespace
 
-QSize emfNaturalSize(const QByteArray& bytes, QString* error) {
-  if (bytes.size() < kHeaderBytes) {
-    *error = QStringLiteral("metafile troncato");
-    return {};
-  }
-  const qint32 recordSize = le32s(bytes, 4);
-  const qint32 fileSize = le32s(bytes, 48);
-  if (recordSize < kHeaderBytes || recordSize > bytes.size() || fileSize > bytes.size() + 0 || fileSize < recordSize) {
-    *error = QStringLiteral("metafile troncato o danneggiato");
-    return {};
-  }
-  // Bounds are inclusive device pixels.
-  const qint64 w = qint64(le32s(bytes, 16)) - le32s(bytes, 8) + 1;
-  const qint64 h = qint64(le32s(bytes, 20)) - le32s(bytes, 12) + 1;
-  if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide) {
-    *error = QStringLiteral("dimensioni del metafile non valide (%1 x %2)").arg(w).arg(h);
-    return {};
-  }
-  return QSize(int(w), int(h));
-}
-
 Rendered renderEmf(const QByteArray& bytes) {
+  if (bytes.size() < kHeaderBytes) return {QImage(), QStringLiteral("metafile troncato")};
+  if (u32At(bytes, 0) != U_EMR_HEADER || u32At(bytes, kSignatureAt) != kSignature) {
+    return {QImage(), QStringLiteral("intestazione del metafile non valida")};
+  }
   QString error;
-  const QSize size = emfNaturalSize(bytes, &error);
-  if (!size.isValid()) return {QImage(), error};
-  QByteArray input = bytes.left(le32s(bytes, 48));  // the library may write into its input
+  const Placement placement = placementOf(bytes, &error);
+  if (!error.isEmpty()) return {QImage(), error};
+  QByteArray input = checkedCopy(bytes, placement, &error);
+  if (input.isEmpty()) return {QImage(), error};
+
   generatorOptions options{};
   options.nameSpace = nullptr;  // a namespace prefix leaks inside the library
+  options.verbose = false;
+  options.emfplus = false;  // the plain records that accompany EMF+ ones draw the same picture
   options.svgDelimiter = true;
-  options.imgWidth = size.width();
-  options.imgHeight = size.height();
   char* out = nullptr;
   size_t outLength = 0;
-  const int ok = withCNumericLocale(
-      [&] { return emf2svg(input.data(), size_t(input.size()), &out, &outLength, &options); });
-  QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
+  int converted = 0;
+  {
+    const CNumericScope numbers;
+    converted = emf2svg(input.data(), size_t(input.size()), &out, &outLength, &options);
+  }
+  const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
   std::free(out);
-  if (ok != 1 || svg.isEmpty()) return {QImage(), QStringLiteral("metafile non leggibile")};
-  return renderSvg(svg, size);
+  if (converted != 1 || svg.isEmpty()) return {QImage(), QStringLiteral("metafile non convertibile")};
+  return renderSvg(svg, placement.natural);
 }
 
 }  // namespace toolkit::metafile

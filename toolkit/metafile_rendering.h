@@ -1,10 +1,13 @@
 #pragma once
 // Metafiles are drawn through SVG: a library turns the records into SVG text, Qt SVG
-// renders it at the picture's natural size.
+// renders it at the picture's natural size. Internal to the picture loader.
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QtEndian>
+
+#include <locale.h>
 
 namespace toolkit::metafile {
 
@@ -13,12 +16,8 @@ inline constexpr int kMaxSide = 8192;
 
 struct Rendered {
   QImage image;
-  QString error;
+  QString error;  // why, when image is null
 };
-
-// Natural size from the header, or an invalid size with the reason.
-QSize wmfNaturalSize(const QByteArray& bytes, QString* error);
-QSize emfNaturalSize(const QByteArray& bytes, QString* error);
 
 Rendered renderWmf(const QByteArray& bytes);
 Rendered renderEmf(const QByteArray& bytes);
@@ -26,26 +25,42 @@ Rendered renderEmf(const QByteArray& bytes);
 // Renders SVG text onto a white picture of the given size.
 Rendered renderSvg(const QByteArray& svg, const QSize& size);
 
-// Runs fn with LC_NUMERIC set to "C" on this thread: the libraries print numbers with %f.
-template <typename Fn>
-auto withCNumericLocale(Fn&& fn) -> decltype(fn());
+// Empty when a picture of that size can be shown, else the reason.
+QString sizeProblem(qint64 width, qint64 height);
+
+// Little-endian fields; the caller has checked that they lie inside the bytes.
+inline quint16 u16At(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+inline qint16 s16At(const QByteArray& b, qsizetype at) { return qFromLittleEndian<qint16>(b.constData() + at); }
+inline quint32 u32At(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+inline qint32 s32At(const QByteArray& b, qsizetype at) { return qFromLittleEndian<qint32>(b.constData() + at); }
+inline void put16At(QByteArray& b, qsizetype at, quint16 v) { qToLittleEndian(v, b.data() + at); }
+inline void put32At(QByteArray& b, qsizetype at, quint32 v) { qToLittleEndian(v, b.data() + at); }
+
+// While alive, this thread prints numbers with a decimal point: both libraries write
+// SVG with %f, which a decimal-comma locale would break. Other categories stay as they are.
+class CNumericScope {
+ public:
+  CNumericScope() {
+    const locale_t base = duplocale(uselocale(static_cast<locale_t>(0)));
+    if (base == static_cast<locale_t>(0)) return;
+    c_ = newlocale(LC_NUMERIC_MASK, "C", base);
+    if (c_ == static_cast<locale_t>(0)) {
+      freelocale(base);
+      return;
+    }
+    previous_ = uselocale(c_);
+  }
+  ~CNumericScope() {
+    if (c_ == static_cast<locale_t>(0)) return;
+    uselocale(previous_);
+    freelocale(c_);
+  }
+  CNumericScope(const CNumericScope&) = delete;
+  CNumericScope& operator=(const CNumericScope&) = delete;
+
+ private:
+  locale_t c_ = static_cast<locale_t>(0);
+  locale_t previous_ = static_cast<locale_t>(0);
+};
 
 }  // namespace toolkit::metafile
-
-#include <locale.h>
-
-template <typename Fn>
-auto toolkit::metafile::withCNumericLocale(Fn&& fn) -> decltype(fn()) {
-  locale_t c = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-  locale_t previous = c ? uselocale(c) : static_cast<locale_t>(0);
-  struct Restore {
-    locale_t c, previous;
-    ~Restore() {
-      if (c) {
-        uselocale(previous);
-        freelocale(c);
-      }
-    }
-  } restore{c, previous};
-  return fn();
-}

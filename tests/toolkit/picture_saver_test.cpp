@@ -1,0 +1,77 @@
+// Saving as a Windows bitmap: the file is replaced whole or not at all.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "toolkit/picture_loader.h"
+#include "toolkit/picture_saver.h"
+
+using namespace toolkit;
+
+namespace {
+QByteArray contentOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write";
+  return path;
+}
+
+QImage twoColours() {
+  QImage image(13, 7, QImage::Format_RGB32);
+  image.fill(QColor(10, 200, 30));
+  for (int x = 0; x < 13; ++x) image.setPixelColor(x, 0, QColor(250, 0, 120));
+  return image;
+}
+}  // namespace
+
+TEST(PictureSaver, ReplacesAFileUnderItsOldNameWithABitmap) {
+  QTemporaryDir dir;
+  const QString path = writeFile(dir.filePath("trim.jpg"), "old content, not a picture");
+  QString error;
+  ASSERT_TRUE(savePictureAsBmp(twoColours(), path, &error)) << error.toStdString();
+
+  const QByteArray saved = contentOf(path);
+  EXPECT_TRUE(saved.startsWith("BM"));
+  EXPECT_EQ(sniffPictureKind(saved), PictureKind::Bmp);
+  const LoadedPicture back = loadPicture(path);  // a bitmap under a .jpg name
+  ASSERT_TRUE(back.ok()) << back.error.toStdString();
+  EXPECT_EQ(back.image.size(), QSize(13, 7));
+  EXPECT_EQ(back.image.pixelColor(3, 0), QColor(250, 0, 120));
+  EXPECT_EQ(back.image.pixelColor(12, 6), QColor(10, 200, 30));
+  // Nothing but the picture is left in the folder.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"trim.jpg"});
+}
+
+TEST(PictureSaver, FailsCleanlyAndLeavesTheOldFileAsItWas) {
+  QTemporaryDir dir;
+  QString error;
+
+  const QString intoMissingFolder = dir.filePath("gone/trim.bmp");
+  EXPECT_FALSE(savePictureAsBmp(twoColours(), intoMissingFolder, &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_FALSE(QFile::exists(intoMissingFolder));
+  EXPECT_FALSE(QDir(dir.filePath("gone")).exists());
+
+  const QString kept = writeFile(dir.filePath("kept.bmp"), "the old bytes");
+  error.clear();
+  EXPECT_FALSE(savePictureAsBmp(QImage(), kept, &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(contentOf(kept), QByteArray("the old bytes"));
+
+  // A folder where the file should be: refused, folder untouched.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken.bmp"));
+  error.clear();
+  EXPECT_FALSE(savePictureAsBmp(twoColours(), dir.filePath("taken.bmp"), &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(QFileInfo(dir.filePath("taken.bmp")).isDir());
+
+  // Failures leave no half-written or temporary files behind.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bmp"});
+  EXPECT_FALSE(savePictureAsBmp(twoColours(), intoMissingFolder, nullptr));  // no error wanted
+}
