@@ -1,6 +1,7 @@
 #include "editor/file_panel.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,8 @@ QPushButton* captionButton(QWidget* parent, const QString& caption, QRect place)
 
 QLabel* caption(QWidget* parent, const QString& text, QRect place) {
   auto* l = new QLabel(text, parent);
+  // The caption is never cut off, whatever the font: the label grows to the right.
+  place.setWidth(std::max(place.width(), l->sizeHint().width()));
   l->setGeometry(place);
   return l;
 }
