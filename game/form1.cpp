@@ -112,8 +112,8 @@ void Form1::buildControls() {
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
   TmrColors = new QTimer(this);
-  // As fast as the flicker needs to look continuous, without keeping a core busy.
-  TmrColors->setInterval(15);
+  // About 33 colour changes a second: a rapid flicker for a small share of a core.
+  TmrColors->setInterval(30);
   connect(TmrColors, &QTimer::timeout, this, &Form1::TmrColors_Timer);
   TmrFlag = new QTimer(this);
   TmrFlag->setInterval(300);
