@@ -156,14 +156,13 @@ void Form1::Form_Load() {
     return;
   }
   startedOk_ = true;
-  Timer1->start();
   guarded([&] {
+    // Without a pair the clock has nothing to count down.
     if (!pickAndShowPair()) {
-      // Without a pair the clock has nothing to count down.
-      Timer1->stop();
       showNoPicturesLeft();
       return;
     }
+    Timer1->start();
     GameState = state::Game;
   });
 }

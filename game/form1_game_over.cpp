@@ -63,8 +63,13 @@ void Form1::hallOfFameStep() {
         QStringLiteral("Top Ten Score!"), QString());
     // Closing the game while it asked stores nothing: no name was given.
     if (ending_) return;
-    picture_db::enterHallOfFame(*PictureDb, name.toStdString(), points);
-    showTopTen();
+    try {
+      picture_db::enterHallOfFame(*PictureDb, name.toStdString(), points);
+      showTopTen();
+    } catch (const picture_db::DbError& e) {
+      // The entry went in whole or not at all; the game goes on either way.
+      reportFailure(tr("Impossibile registrare il punteggio"), e);
+    }
     if (ending_) return;
   }
   const QString gameOverPicture =

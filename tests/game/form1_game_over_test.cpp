@@ -456,3 +456,41 @@ TEST(TopTenWindow, DesignPlacesAndFreshCells) {
   EXPECT_EQ(w.lblPunti[0]->text(), "12");
   EXPECT_TRUE(w.lblPunti[1]->text().isEmpty());
 }
+
+TEST_F(GameOverTest, AHallOfFameEntryThatCannotBeStoredIsReportedAndTheGameGoesOn) {
+  app.addHallOfFame(tenEntries());
+  {
+    auto db = app.open();
+    db.sqlite().exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON HALL_OF_FAME BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
+  }
+  start();
+  timeOutAfterFinding({});
+  setScore(50);
+  dialogs.inputs = {"Nessuno"};
+  click(1, 1);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].flags & 0x70, toolkit::box::Critical);
+  EXPECT_TRUE(dialogs.messages()[0].text.contains("disco pieno")) << dialogs.messages()[0].text.toStdString();
+  EXPECT_EQ(hallOfFame().size(), 10u);
+  EXPECT_EQ(form->gameState(), "Restart");
+  EXPECT_TRUE(form->TmrFlag->isActive());
+}
+
+TEST_F(GameOverTest, ADatabaseFailureDuringPlayIsReportedNotFatal) {
+  start();
+  {
+    auto db = app.open();
+    db.sqlite().exec("ALTER TABLE COORDINATE RENAME TO COORDINATE_GONE");
+  }
+  clickInside(kRects[0]);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_TRUE(dialogs.messages()[0].text.contains("COORDINATE")) << dialogs.messages()[0].text.toStdString();
+  EXPECT_EQ(form->gameState(), "Game");
+  {
+    auto db = app.open();
+    db.sqlite().exec("ALTER TABLE COORDINATE_GONE RENAME TO COORDINATE");
+  }
+  clickInside(kRects[0]);
+  EXPECT_EQ(unfound(1), 4);
+}
