@@ -8,7 +8,6 @@
 #include "game/click_rules.h"
 #include "game/game_random.h"
 #include "game/pair_chooser.h"
-#include "game/score_text.h"
 
 using namespace game;
 using picture_db::DifferenceRect;
@@ -39,11 +38,6 @@ TEST(ClickRules, HitsOnlyStrictlyInside) {
   EXPECT_FALSE(clickHits(open, 20, 30));
 }
 
-TEST(ClickRules, MarkerBoxIsTheRectangle) {
-  EXPECT_EQ(markerBox(rect(10, 20, 50, 35)), QRectF(10, 20, 40, 15));
-  EXPECT_EQ(markerBox(rect(50, 35, 10, 20)), QRectF(10, 20, 40, 15));
-}
-
 TEST(ClickRules, MarkersFillFromTheLeft) {
   FoundMarkers m;
   EXPECT_EQ(m.lowestFree(), 0);
@@ -57,14 +51,6 @@ TEST(ClickRules, MarkersFillFromTheLeft) {
   EXPECT_EQ(m.usedCount(), 5);
   m.reset();
   EXPECT_EQ(m.usedCount(), 0);
-}
-
-TEST(ScoreText, ReadsNumbersAndCountsAnythingElseAsZero) {
-  EXPECT_EQ(scoreFromText("123"), 123);
-  EXPECT_EQ(scoreFromText(""), 0);
-  EXPECT_EQ(scoreFromText("abc"), 0);
-  EXPECT_EQ(scoreText(0), "0");
-  EXPECT_EQ(scoreText(1234), "1234");
 }
 
 TEST(GameRandom, SameSeedSamePicksAndIndexStaysInRange) {
@@ -168,15 +154,3 @@ TEST(PairChooser, NothingWhenNoCandidateCanBeShown) {
   EXPECT_EQ(fake.asked.size(), 2u);
 }
 
-TEST(PairChooser, TheFirstDrawDecidesWhenEveryPairCanBeShown) {
-  FakeSource fake;
-  for (int id = 1; id <= 4; ++id) fake.rows[id] = {id, "x.bmp", "x.bmp"};
-  fake.readable = {"x.bmp"};
-  GameRandom random(77), expected(77);
-  const std::vector<picture_db::PairId> ids{1, 2, 3, 4};
-  for (int i = 0; i < 40; ++i) {
-    auto chosen = chooseShowablePair(ids, random, fake.source());
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->record.id, ids[expected.pickIndex(ids.size())]);
-  }
-}

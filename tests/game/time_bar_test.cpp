@@ -50,21 +50,6 @@ TEST(TimeBar, AMissThatLeavesExactlyNothingIsAllowed) {
   EXPECT_DOUBLE_EQ(bar.width(), 1.5 * 90.25);
 }
 
-TEST(TimeBar, MissesChargeTwoStepsAndColourFollowsTheRatio) {
-  TimeBar bar(kFull);
-  for (int i = 0; i < 15; ++i) ASSERT_TRUE(bar.deduct(2));  // 30 steps: exactly half
-  EXPECT_EQ(bar.colour(), BarColour::Blue);
-  ASSERT_TRUE(bar.deduct(1));
-  EXPECT_EQ(bar.colour(), BarColour::Green);
-  ASSERT_TRUE(bar.deduct(14));  // 45 steps: exactly a quarter
-  EXPECT_EQ(bar.colour(), BarColour::Green);
-  ASSERT_TRUE(bar.deduct(2));
-  EXPECT_EQ(bar.colour(), BarColour::Red);
-  bar.refill();
-  EXPECT_EQ(bar.colour(), BarColour::Blue);
-  EXPECT_DOUBLE_EQ(bar.width(), kFull);
-}
-
 TEST(TimeBar, BonusIsTheWholePartOfTheWidthOverSixty) {
   TimeBar bar(kFull);
   EXPECT_EQ(bar.bonus(), 90);
