@@ -312,6 +312,12 @@ TEST_F(FilePanelTest, CancelAndEscapeCloseWithoutStoring) {
   EXPECT_TRUE(panel.isHidden());
   EXPECT_TRUE(host.coordinatesShown);
   EXPECT_EQ(host.refreshes, 2);
+  // Also while a name is being typed.
+  panel.open();
+  panel.TxtCopyAs()->setFocus();
+  QTest::keyClick(panel.TxtCopyAs(), Qt::Key_Escape);
+  EXPECT_TRUE(panel.isHidden());
+  EXPECT_EQ(host.refreshes, 3);
 }
 
 }  // namespace
