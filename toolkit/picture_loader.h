@@ -2,7 +2,9 @@
 // Loading picture files of the five kinds the programs know (Windows bitmap, JPEG,
 // GIF, Windows metafile, enhanced metafile). The kind is decided by the file's
 // content, never by its extension. A file that is not a readable picture gives a
-// null image and a reason; it never crashes the caller.
+// null image and a reason; it never crashes the caller. Pictures wider or taller than
+// 8192 pixels, and files over 64 MiB, are refused from their headers alone. Metafiles are
+// drawn on a white page at their natural size (96 pixels to the inch).
 #include <QByteArray>
 #include <QImage>
 #include <QString>
