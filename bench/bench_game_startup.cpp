@@ -13,7 +13,7 @@
 #include "toolkit/scripted_dialogs.h"
 
 namespace {
-constexpr int kRounds = 9;
+constexpr int kRounds = 21;
 
 struct Timing {
   double loadMs;   // Form_Load done, the pair in its picture areas

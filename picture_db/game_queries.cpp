@@ -19,10 +19,10 @@ void resetFoundMarks(Database& db) {
 std::vector<PairId> candidatePairIds(Database& db) {
   try {
     // The pairs joined to an unfound rectangle, each once. Asked as EXISTS rather than a
-    // grouped join: one index probe per pair instead of sorting every rectangle, which
-    // keeps start-up on thousands of pairs as quick as on ten.
+    // grouped join, and for the number alone: one index probe per pair instead of sorting
+    // every rectangle, which keeps start-up on thousands of pairs as quick as on ten.
     SQLite::Statement q(db.sqlite(),
-                        "SELECT FOTO.ID_FOTO,ORIGINALE,COPIA FROM FOTO WHERE EXISTS "
+                        "SELECT FOTO.ID_FOTO FROM FOTO WHERE EXISTS "
                         "(SELECT 1 FROM COORDINATE WHERE COORDINATE.ID_FOTO=FOTO.ID_FOTO "
                         "AND COORDINATE.INDOVINATO='N')");
     std::vector<PairId> ids;
