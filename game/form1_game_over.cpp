@@ -4,7 +4,6 @@
 #include "game/form1.h"
 #include "game/frm_top_ten.h"
 #include "game/game_state.h"
-#include "game/score_text.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/hall_of_fame.h"
