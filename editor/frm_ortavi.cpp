@@ -94,10 +94,13 @@ void FrmOrtavi::Form_Load() {
 
   try {
     PictureDb = Database::openExisting(dbPath.toStdString());
-    for (const picture_db::PictureRecord& p : picture_db::listPictures(*PictureDb)) {
-      LstImages->addRow(keyOfPair(p.id), q(p.copy));
-      LstImages->setSubItem(LstImages->lastRow(), 1, q(p.original));
-    }
+    QList<toolkit::ReportList::Row> rows;
+    picture_db::forEachPicture(*PictureDb, [&rows](picture_db::PairId id, std::string_view original,
+                                                   std::string_view copy) {
+      rows.push_back({keyOfPair(id), {QString::fromUtf8(copy.data(), static_cast<qsizetype>(copy.size())),
+                                      QString::fromUtf8(original.data(), static_cast<qsizetype>(original.size()))}});
+    });
+    LstImages->addRows(std::move(rows));
   } catch (const std::invalid_argument&) {
     PictureDb.reset();
     LstImages->clearRows();

@@ -1,11 +1,17 @@
 #include "editor/pair_numbering.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 
 namespace editor {
 
-QString keyOfPair(picture_db::PairId id) { return QStringLiteral("I") + QString::number(id); }
+QString keyOfPair(picture_db::PairId id) {
+  // One allocation per key: the editor makes one for every pair at start-up.
+  char text[16];
+  const int n = std::snprintf(text, sizeof text, "I%d", static_cast<int>(id));
+  return QString::fromLatin1(text, n);
+}
 
 std::optional<picture_db::PairId> pairOfKey(const QString& key) {
   if (key.size() < 2) return std::nullopt;

@@ -17,6 +17,24 @@ std::vector<PictureRecord> listPictures(Database& db) {
   }
 }
 
+void forEachPicture(Database& db,
+                    const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row) {
+  try {
+    SQLite::Statement q(db.sqlite(), "Select ID_Foto as ID,Originale,Copia From FOTO");
+    // The columns in the order the statement names them.
+    auto text = [&q](int i) {
+      // Valid until the next step, which is after row() has taken its copy.
+      // getText gives "" for null; each call of the engine takes its lock, so few of them.
+      const SQLite::Column c = q.getColumn(i);
+      const char* t = c.getText();
+      return std::string_view(t, static_cast<size_t>(c.getBytes()));
+    };
+    while (q.executeStep()) row(q.getColumn(0).getInt(), text(1), text(2));
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id) {
   try {
     SQLite::Statement q(db.sqlite(),

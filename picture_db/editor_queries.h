@@ -2,6 +2,8 @@
 // Statements the editor runs on images.mdb. Each change is one statement (or one
 // transaction) that happens whole or not at all; failures raise DbError.
 #include <cstdint>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "picture_db/database.h"
@@ -11,6 +13,11 @@ namespace picture_db {
 
 // The picture list: every FOTO row in the order the engine returns them.
 std::vector<PictureRecord> listPictures(Database& db);
+
+// The same rows one at a time, without a copy of the whole list (long lists load
+// quicker); a null file name comes as empty text.
+void forEachPicture(Database& db,
+                    const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row);
 
 // A pair's difference list, each row with its rowid.
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id);

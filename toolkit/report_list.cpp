@@ -1,19 +1,88 @@
 #include "toolkit/report_list.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <stdexcept>
+#include <vector>
 
 namespace toolkit {
 
-namespace {
-constexpr int kKeyRole = Qt::UserRole;
-constexpr int kDataRole = Qt::UserRole + 1;
-}  // namespace
+// The rows of a ReportList: texts by column, a key and the caller's data.
+class ReportListModel : public QAbstractTableModel {
+ public:
+  struct Entry {
+    QString key;
+    QStringList texts;
+    QVariant data;
+  };
 
-ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
-  setColumnCount(0);
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows.size());
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(headers.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return QVariant();
+    return rows[static_cast<size_t>(index.row())].texts.value(index.column());
+  }
+  QVariant headerData(int section, Qt::Orientation o, int role) const override {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
+    return headers.value(section);
+  }
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  }
+
+  void addColumn(const QString& header) {
+    const int n = static_cast<int>(headers.size());
+    beginInsertColumns(QModelIndex(), n, n);
+    headers << header;
+    endInsertColumns();
+  }
+  // The keys are entered by the caller, which checks them.
+  void append(QList<ReportList::Row>& more) {
+    if (more.isEmpty()) return;
+    const int first = static_cast<int>(rows.size());
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(more.size()) - 1);
+    if (more.size() > 1) rows.reserve(rows.size() + static_cast<size_t>(more.size()));
+    for (ReportList::Row& r : more) {
+      if (r.texts.isEmpty()) r.texts << QString();
+      rows.push_back({std::move(r.key), std::move(r.texts), QVariant()});
+    }
+    endInsertRows();
+  }
+  void remove(int row) {
+    beginRemoveRows(QModelIndex(), row, row);
+    keys.remove(rows[static_cast<size_t>(row)].key);
+    rows.erase(rows.begin() + row);
+    endRemoveRows();
+  }
+  void clearAll() {
+    beginResetModel();
+    rows.clear();
+    keys.clear();
+    endResetModel();
+  }
+  void setCell(int row, int column, const QString& text) {
+    QStringList& t = rows[static_cast<size_t>(row)].texts;
+    while (t.size() <= column) t << QString();
+    t[column] = text;
+    emit dataChanged(index(row, column), index(row, column));
+  }
+
+  QStringList headers;
+  std::vector<Entry> rows;
+  QSet<QString> keys;
+};
+
+ReportList::ReportList(QWidget* parent) : QTreeView(parent), model_(new ReportListModel(this)) {
+  setModel(model_);
   setRootIsDecorated(false);
   setIndentation(0);
   setItemsExpandable(false);
@@ -28,19 +97,20 @@ ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionsMovable(false);
   header()->setSectionsClickable(false);
   header()->setMinimumSectionSize(0);
-  connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
-    const int row = indexOfTopLevelItem(item);
-    if (row < 0) return;
+  connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+    if (!index.isValid()) return;
+    const int row = index.row();
     // A Ctrl-click can unselect in single selection; the clicked row is the chosen one.
     if (selectedRow() != row) selectRow(row);
     emit itemClick(row);
   });
 }
 
+ReportList::~ReportList() = default;
+
 void ReportList::addColumn(const QString& header, int widthPx) {
   const int col = columnCount();
-  setColumnCount(col + 1);
-  headerItem()->setText(col, header);
+  model_->addColumn(header);
   if (widthPx <= 0) {
     setColumnHidden(col, true);
   } else {
@@ -49,90 +119,132 @@ void ReportList::addColumn(const QString& header, int widthPx) {
   }
 }
 
+int ReportList::columnCount() const { return model_->columnCount(); }
+QString ReportList::headerText(int column) const { return model_->headers.value(column); }
 int ReportList::columnWidthPx(int column) const { return isColumnHidden(column) ? 0 : columnWidth(column); }
+int ReportList::count() const { return model_->rowCount(); }
 
-QTreeWidgetItem* ReportList::itemAt(int row) const {
-  if (row < 0 || row >= count()) throw std::out_of_range("no list row " + std::to_string(row));
-  return topLevelItem(row);
+namespace {
+void checkRow(int row, int count) {
+  if (row < 0 || row >= count) throw std::out_of_range("no list row " + std::to_string(row));
 }
+}  // namespace
 
 int ReportList::addRow(const QString& key, const QString& text) {
-  if (!key.isEmpty() && rowOfKey(key) >= 0) {
-    throw std::invalid_argument("list key in use: " + key.toStdString());
+  addRows({Row{key, {text}}});
+  return lastRow();
+}
+
+void ReportList::addRows(QList<Row> rows) {
+  // Keys first, so that a used one leaves the list as it was.
+  QSet<QString>& keys = model_->keys;
+  keys.reserve(keys.size() + rows.size());
+  for (qsizetype i = 0; i < rows.size(); ++i) {
+    const QString& key = rows[i].key;
+    if (key.isEmpty()) continue;
+    if (keys.contains(key)) {
+      for (qsizetype j = 0; j < i; ++j) keys.remove(rows[j].key);
+      throw std::invalid_argument("list key in use: " + key.toStdString());
+    }
+    keys.insert(key);
   }
-  auto* item = new QTreeWidgetItem;
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-  item->setData(0, kKeyRole, key);
-  item->setText(0, text);
-  addTopLevelItem(item);
-  return count() - 1;
+  model_->append(rows);
 }
 
 int ReportList::rowOfKey(const QString& key) const {
+  if (key.isEmpty() || !model_->keys.contains(key)) return -1;
   for (int i = 0; i < count(); ++i) {
-    if (topLevelItem(i)->data(0, kKeyRole).toString() == key) return i;
+    if (model_->rows[static_cast<size_t>(i)].key == key) return i;
   }
   return -1;
 }
 
-QString ReportList::key(int row) const { return itemAt(row)->data(0, kKeyRole).toString(); }
-QString ReportList::text(int row) const { return itemAt(row)->text(0); }
-void ReportList::setText(int row, const QString& text) { itemAt(row)->setText(0, text); }
-
-QString ReportList::subItem(int row, int n) const { return itemAt(row)->text(n); }
-
-void ReportList::setSubItem(int row, int n, const QString& text) {
-  if (n < 1 || n >= columnCount()) throw std::out_of_range("no sub-item " + std::to_string(n));
-  itemAt(row)->setText(n, text);
+QString ReportList::key(int row) const {
+  checkRow(row, count());
+  return model_->rows[static_cast<size_t>(row)].key;
 }
 
-QVariant ReportList::rowData(int row) const { return itemAt(row)->data(0, kDataRole); }
-void ReportList::setRowData(int row, const QVariant& data) { itemAt(row)->setData(0, kDataRole, data); }
+QString ReportList::text(int row) const { return subItem(row, 0); }
+void ReportList::setText(int row, const QString& text) {
+  checkRow(row, count());
+  model_->setCell(row, 0, text);
+}
+
+QString ReportList::subItem(int row, int n) const {
+  checkRow(row, count());
+  return model_->rows[static_cast<size_t>(row)].texts.value(n);
+}
+
+void ReportList::setSubItem(int row, int n, const QString& text) {
+  checkRow(row, count());
+  if (n < 1 || n >= columnCount()) throw std::out_of_range("no sub-item " + std::to_string(n));
+  model_->setCell(row, n, text);
+}
+
+QVariant ReportList::rowData(int row) const {
+  checkRow(row, count());
+  return model_->rows[static_cast<size_t>(row)].data;
+}
+
+void ReportList::setRowData(int row, const QVariant& data) {
+  checkRow(row, count());
+  model_->rows[static_cast<size_t>(row)].data = data;
+}
 
 int ReportList::selectedRow() const {
-  const QList<QTreeWidgetItem*> items = selectedItems();
-  return items.isEmpty() ? -1 : indexOfTopLevelItem(items.first());
+  const QModelIndexList s = selectionModel()->selectedIndexes();
+  return s.isEmpty() ? -1 : s.first().row();
 }
 
 void ReportList::selectRow(int row) {
   if (row < 0) {
-    clearSelection();
+    selectionModel()->clearSelection();
     return;
   }
-  QTreeWidgetItem* item = itemAt(row);
-  setCurrentItem(item);
-  clearSelection();
-  item->setSelected(true);
-  scrollToItem(item);
+  checkRow(row, count());
+  const QModelIndex index = model_->index(row, 0);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  scrollTo(index);
 }
 
 void ReportList::removeRow(int row) {
-  itemAt(row);  // range check
+  checkRow(row, count());
   const bool wasSelected = selectedRow() == row;
-  delete takeTopLevelItem(row);
-  if (wasSelected) clearSelection();
+  model_->remove(row);
+  if (wasSelected) selectionModel()->clearSelection();
 }
 
-void ReportList::clearRows() { clear(); }
+void ReportList::clearRows() { model_->clearAll(); }
+
+QRect ReportList::rowRect(int row) const {
+  checkRow(row, count());
+  return visualRect(model_->index(row, 0));
+}
+
+int ReportList::rowAt(const QPoint& viewportPos) const {
+  const QModelIndex index = indexAt(viewportPos);
+  return index.isValid() ? index.row() : -1;
+}
 
 void ReportList::mousePressEvent(QMouseEvent* e) {
+  const int row = rowAt(e->position().toPoint());
   // A press beside the rows keeps the selection: the chosen row stays chosen.
-  if (!QTreeWidget::itemAt(e->position().toPoint())) {
+  if (row < 0) {
     e->accept();
     return;
   }
   chosenBeforePress_ = selectedRow();
-  pressedRow_ = indexOfTopLevelItem(QTreeWidget::itemAt(e->position().toPoint()));
-  QTreeWidget::mousePressEvent(e);
+  pressedRow_ = row;
+  QTreeView::mousePressEvent(e);
 }
 
 void ReportList::mouseReleaseEvent(QMouseEvent* e) {
   const int pressed = pressedRow_;
   pressedRow_ = -1;
-  auto* under = QTreeWidget::itemAt(e->position().toPoint());
-  QTreeWidget::mouseReleaseEvent(e);
+  const int under = rowAt(e->position().toPoint());
+  QTreeView::mouseReleaseEvent(e);
   // Released elsewhere: the press chose its row, as a press does, and says so.
-  if (pressed >= 0 && pressed < count() && (!under || indexOfTopLevelItem(under) != pressed)) {
+  if (pressed >= 0 && pressed < count() && under != pressed) {
     if (selectedRow() != pressed) selectRow(pressed);
     if (pressed != chosenBeforePress_) emit itemClick(pressed);
   }
@@ -144,12 +256,12 @@ void ReportList::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
     return;
   }
-  QTreeWidget::mouseMoveEvent(e);
+  QTreeView::mouseMoveEvent(e);
 }
 
 void ReportList::keyPressEvent(QKeyEvent* e) {
   const int before = selectedRow();
-  QTreeWidget::keyPressEvent(e);
+  QTreeView::keyPressEvent(e);
   const int after = selectedRow();
   if (after < 0 && before >= 0) {
     selectRow(before);  // keys may move the choice, never drop it

@@ -3,25 +3,41 @@
 // unique key, a text (first column), sub-items (further columns) and hidden data of
 // the caller's. Rows stay in the order added. Selecting by code raises no click; a
 // click or a keyboard move by the user raises itemClick. The user cannot edit texts.
+// The rows live in a plain table model, so that tens of thousands load quickly.
+#include <QRect>
+#include <QSet>
 #include <QString>
-#include <QTreeWidget>
+#include <QStringList>
+#include <QTreeView>
 #include <QVariant>
 
 namespace toolkit {
 
-class ReportList : public QTreeWidget {
+class ReportListModel;
+
+class ReportList : public QTreeView {
   Q_OBJECT
  public:
   explicit ReportList(QWidget* parent = nullptr);
+  ~ReportList() override;
 
   // Appends a column; a width of 0 keeps it out of sight (its sub-items still hold text).
   void addColumn(const QString& header, int widthPx);
+  int columnCount() const;
+  QString headerText(int column) const;
   int columnWidthPx(int column) const;
 
   // Appends a row and returns its position. A non-empty key must be unused: a used key
   // throws std::invalid_argument and adds nothing.
   int addRow(const QString& key, const QString& text);
-  int count() const { return topLevelItemCount(); }
+  struct Row {
+    QString key;
+    QStringList texts;  // the text, then the sub-items
+  };
+  // Appends many rows at once, quicker than one by one on long lists; a used key (also
+  // one used twice among them) throws std::invalid_argument and adds none of them.
+  void addRows(QList<Row> rows);
+  int count() const;
   int lastRow() const { return count() - 1; }
   // Position of the row with this key, -1 when none has it.
   int rowOfKey(const QString& key) const;
@@ -42,6 +58,8 @@ class ReportList : public QTreeWidget {
   // Removing the selected row leaves no row selected.
   void removeRow(int row);
   void clearRows();
+  // Where a row is drawn, in the coordinates of viewport().
+  QRect rowRect(int row) const;
 
  signals:
   void itemClick(int row);
@@ -53,10 +71,11 @@ class ReportList : public QTreeWidget {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  int rowAt(const QPoint& viewportPos) const;
+  ReportListModel* model_;
   // The row under the last press and the choice before it.
   int pressedRow_ = -1;
   int chosenBeforePress_ = -1;
-  QTreeWidgetItem* itemAt(int row) const;
 };
 
 }  // namespace toolkit

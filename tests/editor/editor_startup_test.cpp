@@ -179,11 +179,11 @@ TEST_F(EditorStartup, ControlsStandAtTheirPlaces) {
   EXPECT_TRUE(w->FraFile->isHidden());
 
   EXPECT_EQ(w->LstImages->geometry(), QRect(8, 16, 177, 89));
-  EXPECT_EQ(w->LstImages->headerItem()->text(0), "Immagini");
-  EXPECT_EQ(w->LstImages->headerItem()->text(1), "Originale");
+  EXPECT_EQ(w->LstImages->headerText(0), "Immagini");
+  EXPECT_EQ(w->LstImages->headerText(1), "Originale");
   EXPECT_EQ(w->LstImages->columnWidthPx(1), 0);
   EXPECT_EQ(w->LstCoord->geometry(), QRect(8, 112, 177, 97));
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(w->LstCoord->headerItem()->text(i), QString("X1 Y1 X2 Y2").split(' ')[i]);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(w->LstCoord->headerText(i), QString("X1 Y1 X2 Y2").split(' ')[i]);
 
   struct B {
     QPushButton* b;

@@ -69,7 +69,7 @@ class EditorWindowTest : public ::testing::Test {
 
   // A click on a list row, where the user would click.
   static void clickRow(toolkit::ReportList& list, int row) {
-    const QPoint at = list.visualItemRect(list.topLevelItem(row)).center();
+    const QPoint at = list.rowRect(row).center();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
   }
   static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }

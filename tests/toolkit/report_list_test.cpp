@@ -26,13 +26,13 @@ class ReportListTest : public ::testing::Test {
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
   }
-  QPoint rowCentre(int row) { return list.visualItemRect(list.topLevelItem(row)).center(); }
+  QPoint rowCentre(int row) { return list.rowRect(row).center(); }
 };
 }  // namespace
 
 TEST_F(ReportListTest, ColumnsHaveHeadersAndPixelWidthsAndZeroWidthHides) {
   EXPECT_EQ(list.columnCount(), 2);
-  EXPECT_EQ(list.headerItem()->text(0), "Immagini");
+  EXPECT_EQ(list.headerText(0), "Immagini");
   EXPECT_EQ(list.columnWidthPx(0), 120);
   EXPECT_EQ(list.columnWidthPx(1), 0);
   EXPECT_TRUE(list.isColumnHidden(1));
@@ -54,6 +54,15 @@ TEST_F(ReportListTest, RowsKeepTheOrderAddedWithTheirKeys) {
   list.addRow(QString(), "a");
   list.addRow(QString(), "b");
   EXPECT_EQ(list.count(), 5);
+  // Many at once: in order, and a key used twice among them adds none.
+  list.addRows({{"I9", {"nine", "orig9"}}, {"I10", {"ten"}}});
+  EXPECT_EQ(list.count(), 7);
+  EXPECT_EQ(list.subItem(5, 1), "orig9");
+  EXPECT_EQ(list.rowOfKey("I10"), 6);
+  EXPECT_THROW(list.addRows({{"I11", {"a"}}, {"I11", {"b"}}}), std::invalid_argument);
+  EXPECT_THROW(list.addRows({{"I12", {"a"}}, {"I3", {"b"}}}), std::invalid_argument);
+  EXPECT_EQ(list.count(), 7);
+  EXPECT_EQ(list.rowOfKey("I12"), -1);
   EXPECT_THROW(list.text(9), std::out_of_range);
   EXPECT_THROW(list.setSubItem(0, 2, "x"), std::out_of_range);  // no third column
 }
@@ -62,7 +71,7 @@ TEST_F(ReportListTest, RowDataIsKeptWithTheRowAndNotShown) {
   list.setRowData(1, QVariant::fromValue<qlonglong>(42));
   list.removeRow(0);
   EXPECT_EQ(list.rowData(0).toLongLong(), 42);
-  for (int c = 0; c < list.columnCount(); ++c) EXPECT_NE(list.topLevelItem(0)->text(c), "42");
+  for (int c = 0; c < list.columnCount(); ++c) EXPECT_NE(list.model()->index(0, c).data().toString(), "42");
 }
 
 TEST_F(ReportListTest, SelectingByCodeRaisesNoClickAndAUserClickDoes) {

@@ -1,0 +1,74 @@
+// Editor start-up (Form_Load to the first pair shown, offscreen) on 10 and on 10,000
+// pairs. The larger database may cost at most 1.5 times the smaller.
+#include <QApplication>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "bench_folders.h"
+#include "editor/frm_ortavi.h"
+#include "toolkit/picture_area.h"
+#include "toolkit/report_list.h"
+#include "toolkit/scripted_dialogs.h"
+
+namespace {
+constexpr int kRounds = 21;
+
+struct Timing {
+  double loadMs;   // the window built and Form_Load done, the first pair in the picture area
+  double shownMs;  // the window on screen with the pair painted
+};
+
+Timing startUp(const QString& appDir, int pairs) {
+  toolkit::ScriptedDialogs dialogs;
+  const auto t0 = std::chrono::steady_clock::now();
+  editor::FrmOrtavi window(appDir, dialogs);
+  const auto t1 = std::chrono::steady_clock::now();
+  window.show();
+  while (!window.windowHandle() || !window.windowHandle()->isExposed()) QCoreApplication::processEvents();
+  window.repaint();
+  const auto t2 = std::chrono::steady_clock::now();
+  if (window.LstImages->count() != pairs || !window.Picture1->hasPicture() || !dialogs.calls.empty()) {
+    std::fprintf(stderr, "start-up did not show the first pair in %s\n", qPrintable(appDir));
+    std::exit(2);
+  }
+  return {std::chrono::duration<double, std::milli>(t1 - t0).count(),
+          std::chrono::duration<double, std::milli>(t2 - t0).count()};
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vobrel");
+
+  const bench::BenchFolder small(10);
+  const bench::BenchFolder large(10000);
+  startUp(small.path(), 10);  // fonts, artwork and the picture readers warm up once
+  startUp(large.path(), 10000);
+  std::vector<double> smallLoad, largeLoad, smallShown, largeShown;
+  for (int i = 0; i < kRounds; ++i) {
+    const Timing s = startUp(small.path(), 10), l = startUp(large.path(), 10000);
+    smallLoad.push_back(s.loadMs);
+    smallShown.push_back(s.shownMs);
+    largeLoad.push_back(l.loadMs);
+    largeShown.push_back(l.shownMs);
+  }
+  const double loadRatio = median(largeLoad) / median(smallLoad);
+  const double ratio = median(largeShown) / median(smallShown);
+  std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", kRounds);
+  std::printf("window and Form_Load     %7.2f ms  %8.2f ms   %.3f\n", median(smallLoad), median(largeLoad), loadRatio);
+  std::printf("to the first pair shown  %7.2f ms  %8.2f ms   %.3f (limit 1.5)\n", median(smallShown),
+              median(largeShown), ratio);
+  std::printf("peak memory %.1f MiB\n", bench::peakMemoryMiB());
+  const bool ok = ratio < 1.5;
+  std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
+  return ok ? 0 : 1;
+}
