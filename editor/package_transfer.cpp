@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -21,7 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using picture_db::InvalidPackage;
-using picture_db::PackageContents;
 
 const std::string kExportRefused = "Esportazione annullata: ";
 const std::string kExportFailed = "Esportazione non riuscita: ";
@@ -42,27 +41,14 @@ std::string packageNameProblem(const std::string& name) {
   return {};
 }
 
-std::string readPicture(const std::string& appDir, const std::string& name, const picture_db::PackageLimits& limits) {
+// The picture of a side as it lies in Images, for the export.
+std::string picturePathToExport(const std::string& appDir, const std::string& name) {
   const std::string path = picture_db::picturePath(appDir, name);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
     throw PackageError(kExportRefused + "il file " + name + " non è nella cartella Images.");
   }
-  const auto size = fs::file_size(path, ec);
-  if (!ec && size > static_cast<std::uintmax_t>(limits.maxPictureBytes)) {
-    throw PackageError(kExportRefused + "il file " + name + " è troppo grande per un pacchetto.");
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes;
-  if (!ec && in) {
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    // A file that changed length under us is not read whole: try again later.
-    if (in.gcount() == static_cast<std::streamsize>(bytes.size()) && in.peek() == std::ifstream::traits_type::eof()) {
-      return bytes;
-    }
-  }
-  throw PackageError(kExportFailed + "il file " + name + " non si può leggere.");
+  return path;
 }
 
 std::int32_t edgeValue(long long v) {
@@ -90,29 +76,6 @@ bool anyPresent(const std::string& folder, const std::string& a, const std::stri
   return false;
 }
 
-// Writes a new file of exactly these bytes; never replaces one. False with errno set
-// when the file cannot be made; a file left half written is removed.
-bool writeNewFile(const std::string& path, const std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  const int savedErrno = errno;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    ::unlink(path.c_str());
-    errno = savedErrno;
-  }
-  return ok;
-}
-
 class WrittenFiles {
  public:
   ~WrittenFiles() {
@@ -127,6 +90,42 @@ class WrittenFiles {
   bool keep_ = false;
 };
 
+// Creates a new picture file, never replacing one, and fills it from fill. It is
+// listed in written at once, so that any failure from there on takes it away again.
+void writeNewPicture(const std::string& path, const std::function<void(const picture_db::ByteSink&)>& fill,
+                     WrittenFiles& written) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    const int error = errno;
+    if (error == EEXIST) throw PackageError(kFilesPresent);
+    throw PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
+                       std::strerror(error) + ").");
+  }
+  written.add(path);
+  struct Descriptor {
+    int fd;
+    ~Descriptor() {
+      if (fd >= 0) ::close(fd);
+    }
+  } file{fd};
+  const auto writeFailed = [](int error) {
+    return PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
+                        std::strerror(error) + ").");
+  };
+  fill([&](const char* data, std::size_t size) {
+    while (size > 0) {
+      const ssize_t n = ::write(file.fd, data, size);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) throw writeFailed(n < 0 ? errno : ENOSPC);
+      data += n;
+      size -= static_cast<std::size_t>(n);
+    }
+  });
+  const int rc = ::close(file.fd);
+  file.fd = -1;
+  if (rc != 0) throw writeFailed(errno);
+}
+
 }  // namespace
 
 void exportPackage(const std::string& appDir, const std::string& packageName, const std::string& originalFile,
@@ -139,26 +138,25 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
       throw PackageError(kExportRefused + "alla coppia non è ancora stato assegnato il file " + side + ".");
     }
   }
-  const picture_db::PackageLimits limits;
-  PackageContents contents;
-  contents.originalName = originalFile;
-  contents.copyName = copyFile;
+  picture_db::PackageFiles files;
+  files.originalName = originalFile;
+  files.copyName = copyFile;
   // Names first: a package that no import could take is not written at all.
-  if (auto problem = picture_db::packageContentsProblem(contents, limits); !problem.empty()) {
+  if (auto problem = picture_db::packageContentsProblem(originalFile, copyFile, 0, 0, 0); !problem.empty()) {
     throw PackageError(kExportRefused + problem + ".");
   }
-  contents.originalBytes = readPicture(appDir, originalFile, limits);
-  contents.copyBytes = readPicture(appDir, copyFile, limits);
+  files.originalPath = picturePathToExport(appDir, originalFile);
+  files.copyPath = picturePathToExport(appDir, copyFile);
   for (const PackageRect& r : rects) {
-    contents.rectangles.push_back({edgeValue(r.x1), edgeValue(r.y1), edgeValue(r.x2), edgeValue(r.y2)});
+    files.rectangles.push_back({edgeValue(r.x1), edgeValue(r.y1), edgeValue(r.x2), edgeValue(r.y2)});
   }
   const std::string path = picture_db::joinPath(picture_db::exportDir(appDir), packageName + ".ozt");
   try {
-    picture_db::writePackage(path, contents, limits);
+    picture_db::writePackage(path, files);
   } catch (const InvalidPackage& e) {
     throw PackageError(kExportRefused + e.what() + ".");
   } catch (const std::exception& e) {
-    throw PackageError(kExportFailed + e.what());
+    throw PackageError(kExportFailed + e.what() + ".");
   }
 }
 
@@ -168,44 +166,37 @@ picture_db::PictureRecord importPackage(picture_db::Database& db, const std::str
       packageFile.find('/') != std::string::npos) {
     throw PackageError(kInvalidPackage + "non è un file della cartella Import.");
   }
-  PackageContents contents;
   try {
-    contents = picture_db::readPackage(picture_db::joinPath(picture_db::importDir(appDir), packageFile));
+    picture_db::OpenPackage package(picture_db::joinPath(picture_db::importDir(appDir), packageFile));
+    const std::string& original = package.originalName();
+    const std::string& copy = package.copyName();
+    // The reader compares ASCII letters only; Qt compares every letter, as the user would.
+    if (qs(original).compare(qs(copy), Qt::CaseInsensitive) == 0) {
+      throw PackageError(kInvalidPackage + "l'originale e la copia hanno lo stesso nome.");
+    }
+    const std::string images = picture_db::imagesDir(appDir);
+    std::error_code ec;
+    if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
+    if (anyPresent(images, original, copy)) throw PackageError(kFilesPresent);
+
+    WrittenFiles written;
+    writeNewPicture(picture_db::picturePath(appDir, original),
+                    [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); }, written);
+    writeNewPicture(picture_db::picturePath(appDir, copy),
+                    [&](const picture_db::ByteSink& sink) { package.readCopy(sink); }, written);
+    try {
+      db.inTransaction([&] {
+        picture_db::addPicture(db, newId, original, copy);
+        for (const auto& r : package.rectangles()) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
+      });
+    } catch (const picture_db::DbError& e) {
+      throw PackageError(kImportFailed + e.what());
+    }
+    written.keep();
+    return {newId, original, copy};
   } catch (const InvalidPackage& e) {
     throw PackageError(kInvalidPackage + e.what() + ".");
   }
-  // The reader compares ASCII letters only; the names are shown to the user as Qt compares them.
-  if (qs(contents.originalName).compare(qs(contents.copyName), Qt::CaseInsensitive) == 0) {
-    throw PackageError(kInvalidPackage + "l'originale e la copia hanno lo stesso nome.");
-  }
-  const std::string images = picture_db::imagesDir(appDir);
-  std::error_code ec;
-  if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
-  if (anyPresent(images, contents.originalName, contents.copyName)) throw PackageError(kFilesPresent);
-
-  WrittenFiles written;
-  for (const auto* side : {&contents.originalName, &contents.copyName}) {
-    const std::string& name = *side;
-    const std::string& bytes = side == &contents.originalName ? contents.originalBytes : contents.copyBytes;
-    const std::string path = picture_db::picturePath(appDir, name);
-    if (!writeNewFile(path, bytes)) {
-      const int error = errno;
-      if (error == EEXIST) throw PackageError(kFilesPresent);
-      throw PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
-                         std::strerror(error) + ").");
-    }
-    written.add(path);
-  }
-  try {
-    db.inTransaction([&] {
-      picture_db::addPicture(db, newId, contents.originalName, contents.copyName);
-      for (const auto& r : contents.rectangles) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
-    });
-  } catch (const std::exception& e) {
-    throw PackageError(kImportFailed + e.what());
-  }
-  written.keep();
-  return {newId, contents.originalName, contents.copyName};
 }
 
 }  // namespace editor

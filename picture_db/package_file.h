@@ -4,6 +4,8 @@
 // and "Coordinate" (the difference rectangles). Packages come from other people, so the
 // reader trusts nothing in the file.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -57,6 +59,9 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b);
 // Why contents cannot make a package, in Italian; empty when they can. The reader refuses
 // exactly what this refuses, so an export never writes a package no import can take.
 std::string packageContentsProblem(const PackageContents& contents, const PackageLimits& limits = {});
+std::string packageContentsProblem(const std::string& originalName, const std::string& copyName,
+                                   std::int64_t originalBytes, std::int64_t copyBytes, std::int64_t rectangles,
+                                   const PackageLimits& limits = {});
 
 // Writes a new package at path. It is built in a temporary file of the same folder and
 // renamed over path only once complete: a failure leaves any earlier file at path as it
@@ -65,9 +70,45 @@ std::string packageContentsProblem(const PackageContents& contents, const Packag
 void writePackage(const std::string& path, const PackageContents& contents,
                   const PackageLimits& limits = {});
 
-// Reads and checks the package at path without ever writing to it or beside it: only the
-// first "Foto" row, every "Coordinate" row in stored order. Throws InvalidPackage with the
-// reason for anything that is not a sound package.
+// The same from two picture files on disk, read in pieces: a picture of many megabytes
+// never has to be held in memory whole. A file that changes length meanwhile fails.
+struct PackageFiles {
+  std::string originalName, originalPath;
+  std::string copyName, copyPath;
+  std::vector<PackageRectangle> rectangles;
+};
+void writePackage(const std::string& path, const PackageFiles& files, const PackageLimits& limits = {});
+
+// Hands on the bytes of a picture in order, in pieces.
+using ByteSink = std::function<void(const char* data, std::size_t size)>;
+
+// A package opened and checked without ever writing to it or beside it: only the first
+// "Foto" row, every "Coordinate" row in stored order. Everything but the pictures' bytes
+// is read and checked on opening; the bytes are handed on in pieces when asked for.
+// Throws InvalidPackage with the reason for anything that is not a sound package.
+class OpenPackage {
+ public:
+  explicit OpenPackage(const std::string& path, const PackageLimits& limits = {});
+  ~OpenPackage();
+  OpenPackage(const OpenPackage&) = delete;
+  OpenPackage& operator=(const OpenPackage&) = delete;
+
+  const std::string& originalName() const;
+  const std::string& copyName() const;
+  std::int64_t originalSize() const;
+  std::int64_t copySize() const;
+  const std::vector<PackageRectangle>& rectangles() const;
+
+  // Exactly originalSize() / copySize() bytes, or InvalidPackage.
+  void readOriginal(const ByteSink& sink);
+  void readCopy(const ByteSink& sink);
+
+ private:
+  class Reader;
+  std::unique_ptr<Reader> reader_;
+};
+
+// The whole package in memory: OpenPackage with both pictures read.
 PackageContents readPackage(const std::string& path, const PackageLimits& limits = {});
 
 }  // namespace picture_db

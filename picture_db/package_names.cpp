@@ -93,21 +93,23 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-std::string packageContentsProblem(const PackageContents& contents, const PackageLimits& limits) {
-  if (auto p = pictureNameProblem(contents.originalName); !p.empty()) return "il nome dell'originale " + p;
-  if (auto p = pictureNameProblem(contents.copyName); !p.empty()) return "il nome della copia " + p;
-  if (sameNameIgnoringCase(contents.originalName, contents.copyName)) {
-    return "l'originale e la copia hanno lo stesso nome";
-  }
-  const auto tooBig = [&](const std::string& bytes) {
-    return static_cast<std::int64_t>(bytes.size()) > limits.maxPictureBytes;
-  };
-  if (tooBig(contents.originalBytes)) return "l'immagine originale supera i " + sizeText(limits.maxPictureBytes);
-  if (tooBig(contents.copyBytes)) return "l'immagine copia supera i " + sizeText(limits.maxPictureBytes);
-  if (static_cast<std::int64_t>(contents.rectangles.size()) > limits.maxRectangles) {
-    return "ci sono più di " + std::to_string(limits.maxRectangles) + " rettangoli";
-  }
+std::string packageContentsProblem(const std::string& originalName, const std::string& copyName,
+                                   std::int64_t originalBytes, std::int64_t copyBytes, std::int64_t rectangles,
+                                   const PackageLimits& limits) {
+  if (auto p = pictureNameProblem(originalName); !p.empty()) return "il nome dell'originale " + p;
+  if (auto p = pictureNameProblem(copyName); !p.empty()) return "il nome della copia " + p;
+  if (sameNameIgnoringCase(originalName, copyName)) return "l'originale e la copia hanno lo stesso nome";
+  if (originalBytes > limits.maxPictureBytes) return "l'immagine originale supera i " + sizeText(limits.maxPictureBytes);
+  if (copyBytes > limits.maxPictureBytes) return "l'immagine copia supera i " + sizeText(limits.maxPictureBytes);
+  if (rectangles > limits.maxRectangles) return "ci sono più di " + std::to_string(limits.maxRectangles) + " rettangoli";
   return {};
+}
+
+std::string packageContentsProblem(const PackageContents& contents, const PackageLimits& limits) {
+  return packageContentsProblem(contents.originalName, contents.copyName,
+                                static_cast<std::int64_t>(contents.originalBytes.size()),
+                                static_cast<std::int64_t>(contents.copyBytes.size()),
+                                static_cast<std::int64_t>(contents.rectangles.size()), limits);
 }
 
 }  // namespace picture_db

@@ -78,24 +78,35 @@ bool startsWithCreateVirtual(const char* sql) {
   return words.rfind("CREATE VIRTUAL", 0) == 0;
 }
 
-class PackageReader {
- public:
-  PackageReader(const std::string& path, const PackageLimits& limits) : path_(path), limits_(limits) {}
+// Pictures are handed on in pieces of this size at most.
+constexpr std::size_t kPieceBytes = 1024 * 1024;
 
-  PackageContents read() {
+}  // namespace
+
+class OpenPackage::Reader {
+ public:
+  Reader(const std::string& path, const PackageLimits& limits) : path_(path), limits_(limits) {
     checkFile();
     open();
     checkSchema();
     checkIntegrity();
-    requireColumns(fotoName_, "Foto", {"NomeOriginale", "FotoOriginale", "NomeCopia", "FotoCopia"});
+    fotoColumns_ = requireColumns(fotoName_, "Foto", {"NomeOriginale", "FotoOriginale", "NomeCopia", "FotoCopia"});
     requireColumns(coordinateName_, "Coordinate", {"X1", "Y1", "X2", "Y2"});
-    PackageContents contents;
-    readFoto(contents);
-    readRectangles(contents);
-    if (auto problem = packageContentsProblem(contents, limits_); !problem.empty()) {
+    readFoto();
+    readRectangles();
+    if (auto problem = packageContentsProblem(originalName_, copyName_, originalSize_, copySize_,
+                                              static_cast<std::int64_t>(rectangles_.size()), limits_);
+        !problem.empty()) {
       throw InvalidPackage(problem);
     }
-    return contents;
+  }
+
+  std::string originalName_, copyName_;
+  std::int64_t originalSize_ = 0, copySize_ = 0;
+  std::vector<PackageRectangle> rectangles_;
+
+  void readPicture(const char* column, std::int64_t size, const ByteSink& sink) {
+    if (!readPictureInPieces(column, size, sink)) readPictureWhole(column, size, sink);
   }
 
  private:
@@ -185,7 +196,8 @@ class PackageReader {
     if (!step(q) || text(q, 0) != "ok") throw InvalidPackage("il file è danneggiato");
   }
 
-  void requireColumns(const std::string& table, const char* shownName, std::initializer_list<const char*> names) {
+  std::vector<std::string> requireColumns(const std::string& table, const char* shownName,
+                                          std::initializer_list<const char*> names) {
     Statement q;
     prepare(q, "SELECT name FROM pragma_table_xinfo(?1)");
     sqlite3_bind_text(q.stmt, 1, table.c_str(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
@@ -196,24 +208,93 @@ class PackageReader {
       for (const auto& p : present) found = found || sameNameIgnoringCase(p, wanted);
       if (!found) throw InvalidPackage(std::string("nella tabella ") + shownName + " manca il campo " + wanted);
     }
+    return present;
   }
 
-  void readFoto(PackageContents& contents) {
-    Statement q;
+  // The row's names, the kind and length of its pictures, and where the row lies; the
+  // pictures themselves are not loaded here.
+  void readFoto() {
+    const std::string rowid = rowidName();
+    const std::string fields =
+        "SELECT NomeOriginale, typeof(FotoOriginale), length(FotoOriginale), NomeCopia, typeof(FotoCopia), "
+        "length(FotoCopia)";
     // NOT INDEXED: the first row in stored order, whatever index the file brings along.
-    prepare(q, "SELECT NomeOriginale, FotoOriginale, NomeCopia, FotoCopia FROM Foto NOT INDEXED LIMIT 1");
+    const std::string from = " FROM Foto NOT INDEXED LIMIT 1";
+    Statement q;
+    // A table without rowid has no such column: its pictures are then read whole.
+    if (rowid.empty() || sqlite3_prepare_v2(conn_.db, (fields + ", " + rowid + from).c_str(), -1, &q.stmt, nullptr) != SQLITE_OK) {
+      sqlite3_finalize(q.stmt);
+      q.stmt = nullptr;
+      prepare(q, (fields + from).c_str());
+    } else {
+      hasRowid_ = true;
+    }
     if (!step(q)) throw InvalidPackage("la tabella Foto è vuota");
-    contents.originalName = nameField(q, 0, "NomeOriginale");
-    contents.originalBytes = pictureField(q, 1, "FotoOriginale");
-    contents.copyName = nameField(q, 2, "NomeCopia");
-    contents.copyBytes = pictureField(q, 3, "FotoCopia");
+    originalName_ = nameField(q, 0, "NomeOriginale");
+    originalSize_ = pictureSize(q, 1, "FotoOriginale");
+    copyName_ = nameField(q, 3, "NomeCopia");
+    copySize_ = pictureSize(q, 4, "FotoCopia");
+    if (hasRowid_) rowid_ = sqlite3_column_int64(q.stmt, 6);
   }
 
-  void readRectangles(PackageContents& contents) {
+  // A name that reaches the row's rowid, not a column of the file's own of that name.
+  std::string rowidName() const {
+    for (const char* name : {"_rowid_", "rowid", "oid"}) {
+      bool taken = false;
+      for (const auto& c : fotoColumns_) taken = taken || sameNameIgnoringCase(c, name);
+      if (!taken) return name;
+    }
+    return {};
+  }
+
+  std::int64_t pictureSize(Statement& q, int typeColumn, const char* field) {
+    const std::string type = text(q, typeColumn);
+    if (type == "null") throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
+    if (type != "blob") throw InvalidPackage(std::string("il campo ") + field + " non contiene i byte di un'immagine");
+    return sqlite3_column_int64(q.stmt, typeColumn + 1);
+  }
+
+  bool readPictureInPieces(const char* column, std::int64_t size, const ByteSink& sink) {
+    if (!hasRowid_) return false;
+    sqlite3_blob* blob = nullptr;
+    if (sqlite3_blob_open(conn_.db, "main", fotoName_.c_str(), column, rowid_, 0, &blob) != SQLITE_OK) {
+      sqlite3_blob_close(blob);
+      return false;  // a column the engine cannot open this way, such as a computed one
+    }
+    struct Closer {
+      sqlite3_blob* b;
+      ~Closer() { sqlite3_blob_close(b); }
+    } closer{blob};
+    if (sqlite3_blob_bytes(blob) != size) throw InvalidPackage("il file è danneggiato");
+    // One piece for both pictures: memory is touched once, not once a picture.
+    if (static_cast<std::int64_t>(piece_.size()) < std::min<std::int64_t>(size, kPieceBytes)) {
+      piece_.resize(static_cast<std::size_t>(std::min<std::int64_t>(std::max(originalSize_, copySize_), kPieceBytes)));
+    }
+    for (std::int64_t done = 0; done < size;) {
+      const int n = static_cast<int>(std::min<std::int64_t>(size - done, static_cast<std::int64_t>(piece_.size())));
+      const int rc = sqlite3_blob_read(blob, piece_.data(), n, static_cast<int>(done));
+      if (rc != SQLITE_OK) fail(rc);
+      sink(piece_.data(), static_cast<std::size_t>(n));
+      done += n;
+    }
+    return true;
+  }
+
+  void readPictureWhole(const char* column, std::int64_t size, const ByteSink& sink) {
+    Statement q;
+    prepare(q, (std::string("SELECT ") + column + " FROM Foto NOT INDEXED LIMIT 1").c_str());
+    if (!step(q) || sqlite3_column_type(q.stmt, 0) != SQLITE_BLOB) throw InvalidPackage("il file è danneggiato");
+    const void* data = sqlite3_column_blob(q.stmt, 0);
+    const int n = sqlite3_column_bytes(q.stmt, 0);
+    if (n != size || (n > 0 && data == nullptr)) throw InvalidPackage("il file è danneggiato");
+    if (n > 0) sink(static_cast<const char*>(data), static_cast<std::size_t>(n));
+  }
+
+  void readRectangles() {
     Statement q;
     prepare(q, "SELECT X1, Y1, X2, Y2 FROM Coordinate NOT INDEXED");
     while (step(q)) {
-      if (static_cast<std::int64_t>(contents.rectangles.size()) >= limits_.maxRectangles) {
+      if (static_cast<std::int64_t>(rectangles_.size()) >= limits_.maxRectangles) {
         throw InvalidPackage("ci sono più di " + std::to_string(limits_.maxRectangles) + " rettangoli");
       }
       PackageRectangle r;
@@ -221,7 +302,7 @@ class PackageReader {
       r.y1 = edge(q, 1);
       r.x2 = edge(q, 2);
       r.y2 = edge(q, 3);
-      contents.rectangles.push_back(r);
+      rectangles_.push_back(r);
     }
   }
 
@@ -230,18 +311,6 @@ class PackageReader {
     if (type == SQLITE_NULL) throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
     if (type != SQLITE_TEXT) throw InvalidPackage(std::string("il campo ") + field + " non è un testo");
     return text(q, col);
-  }
-
-  std::string pictureField(Statement& q, int col, const char* field) {
-    const int type = sqlite3_column_type(q.stmt, col);
-    if (type == SQLITE_NULL) throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
-    if (type != SQLITE_BLOB) {
-      throw InvalidPackage(std::string("il campo ") + field + " non contiene i byte di un'immagine");
-    }
-    const void* data = sqlite3_column_blob(q.stmt, col);
-    const int size = sqlite3_column_bytes(q.stmt, col);
-    if (size > 0 && data == nullptr) fail(sqlite3_errcode(conn_.db));
-    return size > 0 ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(size)) : std::string();
   }
 
   std::int32_t edge(Statement& q, int col) {
@@ -317,17 +386,41 @@ class PackageReader {
   }
 
   std::string path_;
-  const PackageLimits& limits_;
+  const PackageLimits limits_;
   Connection conn_;
   StepBudget budget_;
   std::string fotoName_;
   std::string coordinateName_;
+  std::vector<std::string> fotoColumns_;
+  bool hasRowid_ = false;
+  sqlite3_int64 rowid_ = 0;
+  std::vector<char> piece_;
 };
 
-}  // namespace
+OpenPackage::OpenPackage(const std::string& path, const PackageLimits& limits)
+    : reader_(std::make_unique<Reader>(path, limits)) {}
+OpenPackage::~OpenPackage() = default;
+
+const std::string& OpenPackage::originalName() const { return reader_->originalName_; }
+const std::string& OpenPackage::copyName() const { return reader_->copyName_; }
+std::int64_t OpenPackage::originalSize() const { return reader_->originalSize_; }
+std::int64_t OpenPackage::copySize() const { return reader_->copySize_; }
+const std::vector<PackageRectangle>& OpenPackage::rectangles() const { return reader_->rectangles_; }
+
+void OpenPackage::readOriginal(const ByteSink& sink) { reader_->readPicture("FotoOriginale", originalSize(), sink); }
+void OpenPackage::readCopy(const ByteSink& sink) { reader_->readPicture("FotoCopia", copySize(), sink); }
 
 PackageContents readPackage(const std::string& path, const PackageLimits& limits) {
-  return PackageReader(path, limits).read();
+  OpenPackage package(path, limits);
+  PackageContents c;
+  c.originalName = package.originalName();
+  c.copyName = package.copyName();
+  c.rectangles = package.rectangles();
+  c.originalBytes.reserve(static_cast<std::size_t>(package.originalSize()));
+  c.copyBytes.reserve(static_cast<std::size_t>(package.copySize()));
+  package.readOriginal([&](const char* data, std::size_t n) { c.originalBytes.append(data, n); });
+  package.readCopy([&](const char* data, std::size_t n) { c.copyBytes.append(data, n); });
+  return c;
 }
 
 }  // namespace picture_db

@@ -12,6 +12,7 @@
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
 
+
 using namespace picture_db;
 using namespace test_support;
 
@@ -139,4 +140,62 @@ TEST_F(PackageFile, WriterRefusesWhatTheReaderWouldRefuse) {
   c.copyName = "CASA.jpg";
   EXPECT_THROW(writePackage(path("q.ozt"), c, small), InvalidPackage);
   EXPECT_FALSE(std::filesystem::exists(path("q.ozt")));
+}
+
+TEST_F(PackageFile, PicturesOfManyPiecesFromFilesOnDisk) {
+  // Longer than the pieces the pictures travel in, and not a whole number of them.
+  const std::string big = everyByteValue(10 * 1024 + 3, 0);
+  const std::string other = everyByteValue(4 * 1024 + 1, 0x55);
+  writeBytes(path("big.bmp"), big);
+  writeBytes(path("other.gif"), other);
+  PackageFiles files{"big.bmp", path("big.bmp"), "other.gif", path("other.gif"), {{1, 2, 3, 4}}};
+  writePackage(path("p.ozt"), files);
+  OpenPackage package(path("p.ozt"));
+  EXPECT_EQ(package.originalSize(), static_cast<std::int64_t>(big.size()));
+  std::string read;
+  int pieces = 0;
+  package.readOriginal([&](const char* data, std::size_t n) {
+    read.append(data, n);
+    ++pieces;
+  });
+  EXPECT_EQ(read, big);
+  EXPECT_GT(pieces, 1);
+  read.clear();
+  package.readCopy([&](const char* data, std::size_t n) { read.append(data, n); });
+  EXPECT_EQ(read, other);
+  EXPECT_EQ(package.rectangles(), (std::vector<PackageRectangle>{{1, 2, 3, 4}}));
+
+  // A picture that is not there: no package, no leftover.
+  files.copyPath = path("missing.gif");
+  EXPECT_ANY_THROW(writePackage(path("q.ozt"), files));
+  EXPECT_FALSE(std::filesystem::exists(path("q.ozt")));
+  EXPECT_EQ(folderTree(dir_.path().toStdString()), (std::vector<std::string>{"big.bmp", "other.gif", "p.ozt"}));
+}
+
+// The pictures come from the first row, however the table names or keys its rows.
+TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
+  const std::vector<std::vector<std::string>> layouts{
+      {"CREATE TABLE Foto (NomeOriginale TEXT PRIMARY KEY, FotoOriginale, NomeCopia, FotoCopia) WITHOUT ROWID"},
+      {"CREATE TABLE Foto (rowid, _rowid_, oid, NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)"},
+      {"CREATE TABLE Foto (_rowid_, NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)"},
+  };
+  int n = 0;
+  for (auto statements : layouts) {
+    SCOPED_TRACE(statements[0]);
+    const std::string name = "p" + std::to_string(++n) + ".ozt";
+    const bool keyed = statements[0].find("WITHOUT") != std::string::npos;
+    const bool three = statements[0].find("oid,") != std::string::npos;
+    const std::string lead = keyed ? "" : three ? "2, 2, 2, " : "2, ";
+    statements.push_back("CREATE TABLE Coordinate (X1, Y1, X2, Y2)");
+    // The file's own rowid columns point at the other row; for the keyed table the first
+    // row in stored order is the smallest key.
+    statements.push_back("INSERT INTO Foto VALUES (" + lead + "'b.jpg', x'0B0B', 'b2.jpg', x'0C')");
+    statements.push_back("INSERT INTO Foto VALUES (" + (keyed ? std::string() : std::string(three ? "1, 1, 1, " : "1, ")) +
+                         "'a.jpg', x'0A0A0A', 'a2.jpg', x'0D')");
+    makeSqliteFile(path(name.c_str()), statements);
+    const PackageContents c = readPackage(path(name.c_str()));
+    EXPECT_EQ(c.originalName, keyed ? "a.jpg" : "b.jpg");
+    EXPECT_EQ(c.originalBytes, keyed ? "\x0A\x0A\x0A" : "\x0B\x0B");
+    EXPECT_EQ(c.copyBytes, keyed ? "\x0D" : "\x0C");
+  }
 }

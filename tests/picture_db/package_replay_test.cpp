@@ -1,0 +1,36 @@
+// Package files the fuzzer came upon, replayed: each one is taken or refused as its name
+// says ("taken-" / "refused-"), without a crash and without anything written.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "picture_db/app_folders.h"
+#include "picture_db/package_file.h"
+#include "support/package_fixtures.h"
+
+using namespace picture_db;
+
+TEST(PackageReplay, EachKeptInputEndsAsItsNameSays) {
+  const std::filesystem::path folder = std::filesystem::path(VOBREL_TEST_DATA) / "packages";
+  int replayed = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    SCOPED_TRACE(name);
+    QTemporaryDir dir;
+    const std::string path = joinPath(dir.path().toStdString(), "p.ozt");
+    std::filesystem::copy_file(entry.path(), path);
+    const std::string before = test_support::readBytes(path);
+    bool taken = true;
+    try {
+      readPackage(path);
+    } catch (const InvalidPackage&) {
+      taken = false;
+    }
+    EXPECT_EQ(taken, name.rfind("taken-", 0) == 0);
+    EXPECT_EQ(test_support::folderTree(dir.path().toStdString()), std::vector<std::string>{"p.ozt"});
+    EXPECT_EQ(test_support::readBytes(path), before);
+    ++replayed;
+  }
+  EXPECT_GE(replayed, 6);
+}
