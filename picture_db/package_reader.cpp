@@ -123,6 +123,7 @@ class OpenPackage::Reader {
     }
     std::array<char, 16> header{};
     std::ifstream in(path_, std::ios::binary);
+    if (!in) throw InvalidPackage("il file non si può leggere");
     if (!in.read(header.data(), header.size())) throw InvalidPackage("il file non è un database SQLite");
     static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
                                     'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
