@@ -43,6 +43,13 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, int 
   return l;
 }
 
+// A caption at its place, never narrower than its text.
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, int x, int y, int w, int h) {
+  QLabel* l = label(parent, name, text, x, y, w, h);
+  l->resize(std::max(w, l->sizeHint().width()), std::max(h, l->sizeHint().height()));
+  return l;
+}
+
 // A label on the given background and text colour roles of the palette.
 void paintLabel(QLabel* l, QPalette::ColorRole background, QPalette::ColorRole text) {
   QPalette pal = l->palette();
@@ -130,14 +137,14 @@ void FrmOrtavi::buildCoordinatesFrame() {
   CmdUpd = button(fr, "CmdUpd", QStringLiteral("&Update"), 192, 152, 49, 25);
   CmdDel = button(fr, "CmdDel", QStringLiteral("&Delete"), 192, 184, 49, 25);
 
-  LblFile4 = label(fr, QStringLiteral("LblFile4"), QStringLiteral("Importa"), 8, 216, 35, 13);
+  LblFile4 = caption(fr, QStringLiteral("LblFile4"), QStringLiteral("Importa"), 8, 216, 35, 13);
   File3 = new toolkit::FileList(fr);
   File3->setObjectName(QStringLiteral("File3"));
   File3->setGeometry(8, 232, 201, 45);
   File3->setPattern(QStringLiteral("*.ozt"));
   CmdImport = pictureButton(fr, "CmdImport", kImportPicture, QStringLiteral("Importa"), 216, 248);
 
-  LblFile3 = label(fr, QStringLiteral("LblFile3"), QStringLiteral("Esporta con nome..."), 8, 280, 95, 13);
+  LblFile3 = caption(fr, QStringLiteral("LblFile3"), QStringLiteral("Esporta con nome..."), 8, 280, 95, 13);
   CmdExport = pictureButton(fr, "CmdExport", kExportPicture, QStringLiteral("Esporta"), 216, 288);
   TxtExport = new QLineEdit(fr);
   TxtExport->setObjectName(QStringLiteral("TxtExport"));
@@ -182,6 +189,7 @@ void FrmOrtavi::buildLegend() {
   auto value = [&](const char* name, int x, int y) {
     QLabel* l = label(fr, QLatin1String(name), QString(), x, y, 41, 17);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setIndent(2);
     paintLabel(l, QPalette::Base, QPalette::Text);
     return l;
   };
