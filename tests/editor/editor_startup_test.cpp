@@ -94,6 +94,17 @@ TEST_F(EditorStartup, ClickingARowShowsThatPairAndClickingItAgainReloads) {
   EXPECT_EQ(w->LstCoord->count(), 2);
 }
 
+TEST_F(EditorStartup, MovingThroughThePictureListWithTheKeysShowsEachPair) {
+  folder.addPair(1, {{1, 2, 3, 4}}, QSize(40, 30));
+  folder.addPair(2, {}, QSize(70, 50));
+  open();
+  w->LstImages->setFocus();
+  QTest::keyClick(w->LstImages, Qt::Key_Down);
+  EXPECT_EQ(w->LstImages->selectedRow(), 1);
+  EXPECT_EQ(w->Picture1->picture().size(), QSize(70, 50));
+  EXPECT_EQ(w->LstCoord->count(), 0);
+}
+
 TEST_F(EditorStartup, AnUnreadableCopyClearsThePicture) {
   folder.addPair(1, {}, QSize(60, 60));
   folder.writeFile("broken.jpg", QByteArray("not a picture at all"));
@@ -206,6 +217,7 @@ TEST_F(EditorStartup, ControlsStandAtTheirPlaces) {
   EXPECT_EQ(w->LblFile4->pos(), QPoint(8, 216));
   EXPECT_EQ(w->LblFile3->text(), "Esporta con nome...");
   EXPECT_EQ(w->LblFile3->pos(), QPoint(8, 280));
+  for (QLabel* l : {w->LblFile3, w->LblFile4}) EXPECT_GE(l->width(), l->sizeHint().width());  // never cut off
   EXPECT_EQ(w->File3->geometry(), QRect(8, 232, 201, 45));
   EXPECT_EQ(w->File3->pattern(), "*.ozt");
   EXPECT_EQ(w->File3->folder(), folder.path() + "/Import");
