@@ -375,7 +375,7 @@ class OpenPackage::Reader {
       case SQLITE_CORRUPT: throw InvalidPackage("il file è danneggiato");
       case SQLITE_TOOBIG: throw InvalidPackage("un valore supera i " + sizeText(limits_.maxPictureBytes));
       case SQLITE_INTERRUPT: throw InvalidPackage("leggerlo richiede troppo lavoro");
-      case SQLITE_NOMEM: throw InvalidPackage("leggerlo richiede troppa memoria");
+      case SQLITE_NOMEM: throw InvalidPackage("il file è danneggiato o richiede troppa memoria");
       case SQLITE_CANTOPEN:
       case SQLITE_PERM:
       case SQLITE_AUTH: throw InvalidPackage("il file non si può aprire");
