@@ -136,6 +136,12 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  struct ChosenDifference {
+    int row;
+    picture_db::PairId pair;
+  };
+  std::optional<ChosenDifference> chosenDifference();
+
   void buildWindow();
   void buildCoordinatesFrame();
   void buildLegend();

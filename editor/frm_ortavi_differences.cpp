@@ -67,17 +67,27 @@ void FrmOrtavi::CmdAdd_Click() {
   updateCmdAddEnabled();
 }
 
-void FrmOrtavi::CmdUpd_Click() {
+// The selected row of the difference list and the pair on screen, or a message saying
+// which one is missing.
+std::optional<FrmOrtavi::ChosenDifference> FrmOrtavi::chosenDifference() {
   const int row = LstCoord->selectedRow();
   if (row < 0) {
     critical(QString::fromUtf8(msg::kNoDifferenceChosen));
-    return;
+    return std::nullopt;
   }
   const std::optional<picture_db::PairId> id = selectedPairId();
   if (!id) {
     critical(QString::fromUtf8(msg::kNoPairChosen));
-    return;
+    return std::nullopt;
   }
+  return ChosenDifference{row, *id};
+}
+
+void FrmOrtavi::CmdUpd_Click() {
+  const std::optional<ChosenDifference> chosen = chosenDifference();
+  if (!chosen) return;
+  const int row = chosen->row;
+  const std::optional<picture_db::PairId> id = chosen->pair;
   const EdgeTexts newTexts{LblASH->text(), LblASV->text(), LblBDH->text(), LblBDV->text()};
   std::optional<int> edge[4];
   for (int i = 0; i < 4; ++i) {
@@ -107,16 +117,10 @@ void FrmOrtavi::CmdUpd_Click() {
 }
 
 void FrmOrtavi::CmdDel_Click() {
-  const int row = LstCoord->selectedRow();
-  if (row < 0) {
-    critical(QString::fromUtf8(msg::kNoDifferenceChosen));
-    return;
-  }
-  const std::optional<picture_db::PairId> id = selectedPairId();
-  if (!id) {
-    critical(QString::fromUtf8(msg::kNoPairChosen));
-    return;
-  }
+  const std::optional<ChosenDifference> chosen = chosenDifference();
+  if (!chosen) return;
+  const int row = chosen->row;
+  const std::optional<picture_db::PairId> id = chosen->pair;
   const int answer = dialogs_.messageBox(deleteQuestion(rowEdges(*LstCoord, row)), toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {

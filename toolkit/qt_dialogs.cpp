@@ -34,6 +34,8 @@ QString qtFilter(const QString& filter) {
 int QtDialogs::messageBox(const QString& text, int flags, const QString& title) {
   QMessageBox m(iconOf(flags), title.isEmpty() ? applicationTitle() : title, text,
                 QMessageBox::NoButton, parent_);
+  // File and player names reach these texts: never read them as markup.
+  m.setTextFormat(Qt::PlainText);
   switch (flags & 0x7) {
     case box::YesNo:
       m.addButton(QMessageBox::Yes);
