@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <cstdlib>
 
+#include "toolkit/metafile_process.h"
 #include "toolkit/metafile_rendering.h"
 
 namespace toolkit {
@@ -175,9 +176,9 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
     case PictureKind::Gif:
       return decodeRaster(bytes, "gif", gifProblem(bytes));
     case PictureKind::Wmf:
-      return fromRendered(metafile::renderWmf(bytes));
+      return fromRendered(metafile::renderInChildProcess(metafile::Format::Wmf, bytes));
     case PictureKind::Emf:
-      return fromRendered(metafile::renderEmf(bytes));
+      return fromRendered(metafile::renderInChildProcess(metafile::Format::Emf, bytes));
     case PictureKind::Unknown:
       break;
   }

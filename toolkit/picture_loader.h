@@ -4,7 +4,8 @@
 // content, never by its extension. A file that is not a readable picture gives a
 // null image and a reason; it never crashes the caller. Pictures wider or taller than
 // 8192 pixels, and files over 64 MiB, are refused from their headers alone. Metafiles are
-// drawn on a white page at their natural size (96 pixels to the inch).
+// drawn on a white page at their natural size (96 pixels to the inch), by a child
+// program with limits on time and memory (metafile_process.h).
 #include <QByteArray>
 #include <QImage>
 #include <QString>

@@ -131,8 +131,12 @@ TEST(Metafiles, ADecimalCommaLocaleDrawsTheSamePicture) {
     GTEST_SKIP() << "no Italian locale installed";
   }
   const bool comma = std::localeconv()->decimal_point[0] == ',';
+  // The metafile renderer takes its locale from the environment, as the programs do.
+  const QByteArray previousEnv = qgetenv("LC_ALL");
+  qputenv("LC_ALL", "it_IT.UTF-8");
   const LoadedPicture wmf = decodePicture(wmfOf(s));
   const LoadedPicture emf = decodePicture(emfOf(s));
+  if (previousEnv.isNull()) qunsetenv("LC_ALL"); else qputenv("LC_ALL", previousEnv);
   const std::string during = std::setlocale(LC_NUMERIC, nullptr);
   std::setlocale(LC_NUMERIC, previous.c_str());
 
