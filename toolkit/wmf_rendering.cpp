@@ -2,6 +2,8 @@
 // Qt first: libwmf's headers define short macros that would break Qt's.
 #include "toolkit/metafile_rendering.h"
 
+#include <QRegularExpression>
+
 #include <dlfcn.h>
 
 #include <cmath>
@@ -471,6 +473,10 @@ Rendered renderWmf(const QByteArray& bytes) {
   }
   // Transparent background mode comes out half transparent; the picture shows it opaque.
   svg.replace("fill-opacity:0.5", "fill-opacity:1.0");
+  // libwmf places a bitmap twice: by its x, y, width and height, and again by a matrix
+  // that scales and moves it from its own pixels; both at once push it off the page.
+  static const QRegularExpression imageMatrix(QStringLiteral("(<image[^>]*?)\\s*transform=\"matrix\\([^\"]*\\)\""));
+  svg = QString::fromUtf8(svg).replace(imageMatrix, QStringLiteral("\\1")).toUtf8();
   return renderSvg(svg, size);
 }
 

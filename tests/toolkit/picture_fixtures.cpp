@@ -232,6 +232,73 @@ QByteArray emfWithPolygon(const Scene& scene, const std::vector<QPoint>& points)
   return emfFile(scene, w);
 }
 
+namespace {
+// A 4 x 4 bitmap of one colour, bottom-up rows of three bytes a pixel.
+QByteArray solidPixels(const QColor& c) {
+  QByteArray px;
+  for (int i = 0; i < 16; ++i) px.append(char(c.blue())).append(char(c.green())).append(char(c.red()));
+  return px;
+}
+}  // namespace
+
+QByteArray wmfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra) {
+  WmfWriter w;
+  wmfWindow(w, scene.size, 1);
+  wmfFills(w, scene, 1);
+  QByteArray px = solidPixels(extra.bitmapColour);
+  U_BITMAPINFO* bmi = bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
+  const QRect r = extra.bitmapAt;
+  w.add(U_WMRSTRETCHDIB_set(U_POINT16{int16_t(r.left()), int16_t(r.top())}, U_POINT16{int16_t(r.width()), int16_t(r.height())},
+                            U_POINT16{0, 0}, U_POINT16{4, 4}, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, uint32_t(px.size()), px.constData()));
+  std::free(bmi);
+  char face[] = "DejaVu Sans";
+  U_FONT* font = U_FONT_set(int16_t(-extra.textHeight), 0, 0, 0, 700, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+                            U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, face);
+  uint32_t handle = 0;
+  w.add(wcreatefontindirect_set(&handle, w.handles, font));
+  std::free(font);
+  w.add(wselectobject_set(handle, w.handles));
+  w.add(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
+  w.add(U_WMRSETBKMODE_set(U_TRANSPARENT));
+  w.add(U_WMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT));
+  QByteArray text = extra.text.toLatin1();
+  w.add(U_WMRTEXTOUT_set(U_POINT16{int16_t(extra.textAt.x()), int16_t(extra.textAt.y())}, text.data()));
+  return wmfFile(WmfHeader::Placeable96, scene.size, w);
+}
+
+QByteArray emfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra) {
+  EmfWriter w;
+  emfFills(w, scene);
+  QByteArray px = solidPixels(extra.bitmapColour);
+  U_BITMAPINFO* bmi = bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
+  const QRect r = extra.bitmapAt;
+  w.add(U_EMRSTRETCHDIBITS_set(U_RECTL{r.left(), r.top(), r.right(), r.bottom()}, U_POINTL{r.left(), r.top()},
+                               U_POINTL{r.width(), r.height()}, U_POINTL{0, 0}, U_POINTL{4, 4}, U_DIB_RGB_COLORS, U_SRCCOPY,
+                               bmi, uint32_t(px.size()), px.data()));
+  std::free(bmi);
+  uint16_t* face = U_Utf8ToUtf16le("DejaVu Sans", 0, nullptr);
+  const U_LOGFONT lf = logfont_set(-extra.textHeight, 0, 0, 0, 700, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+                                   U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, face);
+  std::free(face);
+  uint32_t handle = 0;
+  w.add(extcreatefontindirectw_set(&handle, w.handles, reinterpret_cast<const char*>(&lf), nullptr));
+  w.add(selectobject_set(handle, w.handles));
+  w.add(U_EMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
+  w.add(U_EMRSETBKMODE_set(U_TRANSPARENT));
+  w.add(U_EMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT));
+  size_t length = 0;
+  uint16_t* text = U_Utf8ToUtf16le(extra.text.toUtf8().constData(), 0, &length);
+  std::vector<uint32_t> dx(length, uint32_t(extra.textHeight * 7 / 10));
+  char* emrtext = emrtext_set(U_POINTL{extra.textAt.x(), extra.textAt.y()}, U_NUM_STR(length), 2, text, U_ETO_NONE,
+                              U_RECTL{0, 0, -1, -1}, dx.data());
+  std::free(text);
+  const QRect box(extra.textAt, QSize(extra.textHeight * int(length), extra.textHeight));
+  w.add(U_EMREXTTEXTOUTW_set(U_RECTL{box.left(), box.top(), box.right(), box.bottom()}, U_GM_COMPATIBLE, 1.0f, 1.0f,
+                             reinterpret_cast<PU_EMRTEXT>(emrtext)));
+  std::free(emrtext);
+  return emfFile(scene, w);
+}
+
 qsizetype wmfRecordAt(const QByteArray& wmf, quint16 function) {
   qsizetype at = (le32(wmf, 0) == 0x9AC6CDD7u ? 22 : 0) + 18;
   while (at + 6 <= wmf.size()) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <vector>
 
 namespace picture_fixtures {
@@ -43,6 +44,18 @@ QByteArray emfOf(const Scene& scene);
 // A metafile holding one polygon of the given points, for damaging its point count.
 QByteArray wmfWithPolygon(const Scene& scene, const std::vector<QPoint>& points);
 QByteArray emfWithPolygon(const Scene& scene, const std::vector<QPoint>& points);
+
+// The scene, a small bitmap stretched over a rectangle, and a line of black text: the
+// records of metafiles that carry more than shapes.
+struct TextAndBitmap {
+  QRect bitmapAt{60, 5, 40, 20};
+  QColor bitmapColour{0, 192, 0};
+  QString text = QStringLiteral("Vobrel");
+  QPoint textAt{8, 48};
+  int textHeight = 16;
+};
+QByteArray wmfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra = {});
+QByteArray emfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra = {});
 
 // Offset of the first record with that function (WMF) or type (EMF); -1 if none.
 qsizetype wmfRecordAt(const QByteArray& wmf, quint16 function);

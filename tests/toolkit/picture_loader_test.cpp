@@ -119,6 +119,30 @@ TEST(Metafiles, TransparentBackgroundModeIsDrawnOpaque) {
   expectScene(decodePicture(wmfOf(s, WmfHeader::Placeable96, true)), s, "transparent mode", 10);
 }
 
+TEST(Metafiles, BitmapsAndTextInsideAMetafileAreDrawn) {
+  const Scene s = sampleScene();
+  const TextAndBitmap extra;
+  for (const auto& [what, bytes] : {std::pair<const char*, QByteArray>{"wmf", wmfWithTextAndBitmap(s, extra)},
+                                    {"emf", emfWithTextAndBitmap(s, extra)}}) {
+    const LoadedPicture p = decodePicture(bytes);
+    expectScene(p, s, what, 10);
+    if (!p.ok()) continue;
+    const QPoint middle = extra.bitmapAt.center();
+    EXPECT_TRUE(near(p.image.pixelColor(middle), extra.bitmapColour, 10))
+        << what << " bitmap: " << text(p.image.pixelColor(middle).name());
+    // Text is drawn in black somewhere in its line, and only there.
+    int dark = 0;
+    const QRect line(extra.textAt, QSize(extra.textHeight * int(extra.text.size()), extra.textHeight + 4));
+    for (int y = 0; y < p.image.height(); ++y)
+      for (int x = 0; x < p.image.width(); ++x)
+        if (QColor(p.image.pixel(x, y)).value() < 80) {
+          EXPECT_TRUE(line.contains(x, y)) << what << " dark pixel at " << x << "," << y;
+          ++dark;
+        }
+    EXPECT_GT(dark, 20) << what << ": the text is missing";
+  }
+}
+
 TEST(Metafiles, ADecimalCommaLocaleDrawsTheSamePicture) {
   const Scene s = sampleScene();
   const QImage wmfInC = decodePicture(wmfOf(s)).image;
