@@ -7,7 +7,7 @@ packages=(
   libsqlitecpp-dev libsqlite3-dev
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xdg-utils xvfb xauth locales-all
+  xdg-utils xvfb xauth xdotool locales-all
 )
 missing=()
 for p in "${packages[@]}"; do
