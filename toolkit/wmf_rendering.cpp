@@ -1,6 +1,7 @@
 // Windows metafiles: checked record by record, then played by libwmf's SVG layer.
 // Qt first: libwmf's headers define short macros that would break Qt's.
 #include "toolkit/metafile_rendering.h"
+#include "toolkit/wmf_colours.h"
 
 #include <QRegularExpression>
 
@@ -428,7 +429,7 @@ Rendered renderWmf(const QByteArray& bytes) {
   const auto layout = readLayout(bytes, &error);
   if (!layout) return {QImage(), error};
   const Layout& l = *layout;
-  const QByteArray checked = headedRecords(bytes, l, bytes.mid(l.headerAt + kHeaderBytes, l.end - l.headerAt - kHeaderBytes),
+  QByteArray checked = headedRecords(bytes, l, bytes.mid(l.headerAt + kHeaderBytes, l.end - l.headerAt - kHeaderBytes),
                                            l.objects, l.largestRecord);
 
   // The frame in logical units, and the picture's size on a 96 dpi screen.
@@ -465,7 +466,8 @@ Rendered renderWmf(const QByteArray& bytes) {
       frame = frameBox(bytes, l, *logical);
       if (!frame) return {QImage(), QStringLiteral("metafile non leggibile")};
     }
-    svg = playToSvg(checked, frame, &size);
+    const ColourTags tags = tagColours(checked, l.headerAt + kHeaderBytes);
+    svg = untagColours(playToSvg(checked, frame, &size), tags);
   }
   if (svg.isEmpty()) {
     const QString problem = size.isValid() ? sizeProblem(size.width(), size.height()) : QString();

@@ -6,8 +6,8 @@ namespace sample_maker {
 
 namespace {
 
-// Colours of the SVG named set: the Windows metafile player writes every colour as the
-// nearest named one, so only these show in both pictures unchanged.
+// Colours of the SVG named set, so that the original (a Windows metafile) and the copy
+// (an enhanced metafile) are easy to compare by eye and by name.
 const QColor kNight(25, 25, 112);       // midnightblue
 const QColor kStarlight(255, 250, 205);  // lemonchiffon
 const QColor kMoon(238, 232, 170);       // palegoldenrod

@@ -118,6 +118,22 @@ TEST(Metafiles, TransparentBackgroundModeIsDrawnOpaque) {
   expectScene(decodePicture(wmfOf(s, WmfHeader::Placeable96, true)), s, "transparent mode", 10);
 }
 
+TEST(Metafiles, WmfColoursOutsideTheNamedOnesKeepTheirValue) {
+  // The player would write each of these as the nearest named colour.
+  Scene s{QSize(120, 40), {}};
+  const QColor odd[] = {{22, 30, 72}, {200, 101, 53}, {1, 2, 3}, {127, 255, 1}, {85, 107, 48}, {240, 240, 239}};
+  int x = 2;
+  for (const QColor& c : odd) {
+    s.fills.push_back({QRect(x, 5, 14, 30), c});
+    x += 19;
+  }
+  const LoadedPicture p = decodePicture(wmfOf(s));
+  ASSERT_TRUE(p.ok()) << text(p.error);
+  for (const Fill& f : s.fills) {
+    EXPECT_EQ(p.image.pixelColor(f.rect.center()).name().toStdString(), f.colour.name().toStdString());
+  }
+}
+
 TEST(Metafiles, BitmapsAndTextInsideAMetafileAreDrawn) {
   const Scene s = sampleScene();
   const TextAndBitmap extra;
