@@ -1,21 +1,17 @@
 // Ortavi, the picture editor: one window on the application folder.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <memory>
 
 #include "editor/frm_ortavi.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(toolkit::applicationTitle());
-  // Qt's own buttons in Italian ("Sì", "No").
-  QTranslator qtItalian;
-  if (qtItalian.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtItalian);
-  }
+  // Without the translation Qt's buttons stay English; the editor still works.
+  toolkit::installItalianQtTexts();
 
   toolkit::QtDialogs dialogs;
   std::unique_ptr<editor::FrmOrtavi> window;

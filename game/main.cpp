@@ -1,20 +1,16 @@
 // Vobrel: the spot-the-difference game.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTime>
-#include <QTranslator>
 
 #include "game/form1.h"
+#include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vobrel"));
-
-  // Qt's own buttons speak Italian, like the rest of the game.
-  QTranslator qtItalian;
-  if (qtItalian.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtItalian);
+  // Without the translation Qt's buttons stay English; the game still plays.
+  toolkit::installItalianQtTexts();
 
   const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
   toolkit::QtDialogs dialogs;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -29,6 +31,15 @@ QString qtFilter(const QString& filter) {
   }
   return entries.join(";;");
 }
+
+// Qt's translation has no word for a folder in the file dialog's type column.
+class ItalianFileTypes : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir() && !info.isRoot()) return QStringLiteral("Cartella");
+    return QFileIconProvider::type(info);
+  }
+};
 }  // namespace
 
 int QtDialogs::messageBox(const QString& text, int flags, const QString& title) {
@@ -69,7 +80,17 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
 }
 
 QString QtDialogs::openFile(const QString& filter) {
-  return QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter));
+  // Qt's own dialog speaks Italian with Qt's translation; the desktop's would follow the
+  // system's language instead.
+  QFileDialog dialog(parent_);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(qtFilter(filter).split(QStringLiteral(";;")));
+  ItalianFileTypes types;
+  dialog.setIconProvider(&types);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace toolkit
