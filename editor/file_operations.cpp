@@ -9,8 +9,9 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
+
+#include "toolkit/failure_reasons.h"
 
 namespace editor {
 
@@ -18,7 +19,7 @@ namespace {
 
 std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-FileOpResult failed(int errorNumber) { return FileOpResult::failure(reasonOfError(errorNumber)); }
+FileOpResult failed(int errorNumber) { return FileOpResult::failure(toolkit::systemReason(errorNumber)); }
 
 // A fresh file beside `path`, created exclusively (the usual permissions of a new file).
 int createTempBeside(const std::string& path, std::string& tempPath) {
@@ -47,28 +48,6 @@ bool writeAll(int fd, const QByteArray& bytes) {
 }
 
 }  // namespace
-
-QString reasonOfError(int e) {
-  switch (e) {
-    case ENOENT: return QStringLiteral("il file o la cartella non esiste");
-    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella");
-    case EISDIR: return QStringLiteral("è una cartella");
-    case EACCES:
-    case EPERM: return QStringLiteral("accesso negato");
-    case EROFS: return QStringLiteral("il disco è di sola lettura");
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("spazio su disco esaurito");
-    case EEXIST:
-    case ENOTEMPTY: return QStringLiteral("esiste già un file con questo nome");
-    case EBUSY:
-    case ETXTBSY: return QStringLiteral("il file è in uso");
-    case ENAMETOOLONG: return QStringLiteral("il nome è troppo lungo");
-    case EXDEV: return QStringLiteral("i due file sono su dischi diversi");
-    case EFBIG: return QStringLiteral("il file è troppo grande");
-    case EIO: return QStringLiteral("errore di lettura o scrittura sul disco");
-    default: return QStringLiteral("errore di sistema (%1)").arg(QString::fromLocal8Bit(std::strerror(e)));
-  }
-}
 
 bool isSameFile(const QString& a, const QString& b) {
   std::error_code ec;

@@ -32,7 +32,4 @@ FileOpResult deletePictureFile(const QString& path);
 // Whether two paths name one existing file.
 bool isSameFile(const QString& a, const QString& b);
 
-// A system error number in plain Italian words.
-QString reasonOfError(int errorNumber);
-
 }  // namespace editor

@@ -14,6 +14,7 @@
 #include "editor/shell_open.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/file_list.h"
 #include "toolkit/mouse_pointer.h"
 #include "toolkit/picture_area.h"
@@ -161,7 +162,7 @@ void FilePanel::File1_Click() {
     // No preview of another file may stay behind: the scissors would write it over this one.
     clearPreview();
     updateCut();
-    critical("Impossibile mostrare l'immagine " + path + ":\n" + why);
+    critical("Impossibile mostrare l'immagine " + path + ":\n" + toolkit::failureReason(why));
     return;
   }
   preview.setVisible(true);
@@ -316,7 +317,7 @@ void FilePanel::CmdOk_Click() {
       host_.setSelectedCopy(copy);
     }
   } catch (const std::exception& e) {
-    critical(QString::fromStdString(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   host_.refreshSelectedPair();

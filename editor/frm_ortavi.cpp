@@ -18,6 +18,7 @@
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/file_list.h"
 #include "toolkit/mouse_pointer.h"
 #include "toolkit/overlay_shape.h"
@@ -87,7 +88,7 @@ void FrmOrtavi::Form_Load() {
     picture_db::ensureFolders(app, {picture_db::kImportFolder, picture_db::kExportFolder});
   } catch (const std::exception& e) {
     throw StartupError(QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1")
-                           .arg(QString::fromLocal8Bit(e.what()))
+                           .arg(toolkit::failureReason(e))
                            .toStdString());
   }
   File3->setFolder(q(picture_db::importDir(app)));
@@ -110,7 +111,7 @@ void FrmOrtavi::Form_Load() {
     PictureDb.reset();
     LstImages->clearRows();
     throw StartupError(QStringLiteral("Impossibile aprire il database delle immagini:\n%1\n%2")
-                           .arg(dbPath, QString::fromUtf8(e.what()))
+                           .arg(dbPath, toolkit::failureReason(e))
                            .toStdString());
   }
 
@@ -145,7 +146,7 @@ void FrmOrtavi::LstImages_ItemClick(int row) {
         LstCoord->setRowData(r, QVariant::fromValue<qlonglong>(d.rowid));
       }
     } catch (const std::exception& e) {
-      critical(QString::fromUtf8(e.what()));
+      critical(toolkit::failureReason(e));
     }
   }
   updateCmdAddEnabled();

@@ -10,6 +10,7 @@
 #include "editor/frm_ortavi.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/overlay_shape.h"
 #include "toolkit/report_list.h"
 
@@ -56,7 +57,7 @@ void FrmOrtavi::CmdAdd_Click() {
   try {
     rowid = picture_db::addEmptyDifference(pictureDb(), *id);
   } catch (const std::exception& e) {
-    critical(QString::fromUtf8(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   const QString zero = QStringLiteral("0");
@@ -108,7 +109,7 @@ void FrmOrtavi::CmdUpd_Click() {
       return;
     }
   } catch (const std::exception& e) {
-    critical(QString::fromUtf8(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   setRowEdges(*LstCoord, row,
@@ -127,7 +128,7 @@ void FrmOrtavi::CmdDel_Click() {
     // A row already gone from the table leaves the list too: either way it no longer exists.
     picture_db::deleteDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong());
   } catch (const std::exception& e) {
-    critical(QString::fromUtf8(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   LstCoord->removeRow(row);

@@ -9,6 +9,7 @@
 #include "editor/package_transfer.h"
 #include "editor/pair_numbering.h"
 #include "picture_db/app_folders.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/file_list.h"
 #include "toolkit/mouse_pointer.h"
 #include "toolkit/report_list.h"
@@ -50,7 +51,7 @@ void FrmOrtavi::CmdExport_Click() {
     exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), LstImages->subItem(row, 1).toStdString(),
                   LstImages->text(row).toStdString(), rects);
   } catch (const std::exception& e) {
-    problem = QString::fromUtf8(e.what());
+    problem = toolkit::failureReason(e);
   }
   // Back to the default before any message: the work is over either way.
   toolkit::setMousePointer(toolkit::pointer::Default);
@@ -65,7 +66,7 @@ void FrmOrtavi::CmdImport_Click() {
   try {
     pair = importPackage(pictureDb(), appDir_.toStdString(), packageName.toStdString(), NewImageID());
   } catch (const std::exception& e) {
-    critical(QString::fromUtf8(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   LstImages->addRow(keyOfPair(pair.id), q(pair.copy));
@@ -81,7 +82,7 @@ void FrmOrtavi::CmdImport_Click() {
   if (ec) {
     // The pair is in; only the package stays behind, and importing it again is refused.
     critical(QStringLiteral("Il pacchetto %1 è stato importato, ma non si può togliere dalla cartella Import (%2).")
-                 .arg(packageName, q(ec.message())));
+                 .arg(packageName, toolkit::systemReason(ec.value())));
   }
 }
 

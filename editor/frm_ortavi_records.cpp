@@ -9,6 +9,7 @@
 #include "editor/pair_numbering.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/overlay_shape.h"
 #include "toolkit/picture_area.h"
 #include "toolkit/report_list.h"
@@ -29,7 +30,7 @@ void FrmOrtavi::CmdImgAdd_Click() {
     id = NewImageID();
     picture_db::addPicture(pictureDb(), id, picture_db::kNoFile, picture_db::kNoFile);
   } catch (const std::exception& e) {
-    critical(QString::fromUtf8(e.what()));
+    critical(toolkit::failureReason(e));
     return;
   }
   const QString none = QString::fromLatin1(picture_db::kNoFile);
@@ -57,7 +58,7 @@ void FrmOrtavi::CmdImgDel_Click() {
     // Its rectangles go with it: a later pair given the same number starts empty.
     picture_db::deletePictureWithDifferences(pictureDb(), *id);
   } catch (const std::exception& e) {
-    dialogs_.messageBox(QString::fromUtf8(e.what()), toolkit::box::OkOnly);
+    dialogs_.messageBox(toolkit::failureReason(e), toolkit::box::OkOnly);
     return;
   }
   LstImages->removeRow(row);

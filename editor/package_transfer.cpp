@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -14,6 +13,7 @@
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/package_file.h"
+#include "toolkit/failure_reasons.h"
 
 namespace editor {
 
@@ -99,7 +99,7 @@ void writeNewPicture(const std::string& path, const std::function<void(const pic
     const int error = errno;
     if (error == EEXIST) throw PackageError(kFilesPresent);
     throw PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
-                       std::strerror(error) + ").");
+                       toolkit::systemReason(error).toStdString() + ").");
   }
   written.add(path);
   struct Descriptor {
@@ -110,7 +110,7 @@ void writeNewPicture(const std::string& path, const std::function<void(const pic
   } file{fd};
   const auto writeFailed = [](int error) {
     return PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
-                        std::strerror(error) + ").");
+                        toolkit::systemReason(error).toStdString() + ").");
   };
   fill([&](const char* data, std::size_t size) {
     while (size > 0) {
@@ -156,7 +156,7 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
   } catch (const InvalidPackage& e) {
     throw PackageError(kExportRefused + e.what() + ".");
   } catch (const std::exception& e) {
-    throw PackageError(kExportFailed + e.what() + ".");
+    throw PackageError(kExportFailed + toolkit::failureReason(e).toStdString() + ".");
   }
 }
 
@@ -190,7 +190,7 @@ picture_db::PictureRecord importPackage(picture_db::Database& db, const std::str
         for (const auto& r : package.rectangles()) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
       });
     } catch (const picture_db::DbError& e) {
-      throw PackageError(kImportFailed + e.what());
+      throw PackageError(kImportFailed + toolkit::failureReason(e).toStdString() + ".");
     }
     written.keep();
     return {newId, original, copy};

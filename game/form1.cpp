@@ -17,6 +17,7 @@
 #include "picture_db/game_queries.h"
 #include "toolkit/colour.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/failure_reasons.h"
 #include "toolkit/overlay_shape.h"
 #include "toolkit/picture_area.h"
 
@@ -185,7 +186,7 @@ std::int64_t Form1::score() const { return scoreFromText(lblPunti->text()); }
 void Form1::setScore(std::int64_t score) { lblPunti->setText(scoreText(score)); }
 
 void Form1::reportFailure(const QString& what, const std::exception& e) {
-  dialogs_.messageBox(what + QStringLiteral(":\n") + QString::fromUtf8(e.what()), toolkit::box::Critical);
+  dialogs_.messageBox(what + QStringLiteral(":\n") + toolkit::failureReason(e), toolkit::box::Critical);
 }
 
 void Form1::guarded(const std::function<void()>& body) {

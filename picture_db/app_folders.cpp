@@ -24,7 +24,8 @@ void ensureFolders(const std::string& appDir, const std::vector<std::string>& na
     std::error_code ec;
     if (std::filesystem::is_directory(dir, ec)) continue;
     std::filesystem::create_directory(dir, ec);
-    if (ec) throw std::runtime_error("cannot create folder " + dir.string() + ": " + ec.message());
+    // The error keeps its code and the folder, so the programs can tell the user why.
+    if (ec) throw std::filesystem::filesystem_error("cannot create folder", dir, ec);
   }
 }
 

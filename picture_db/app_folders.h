@@ -19,8 +19,8 @@ std::string importDir(const std::string& appDir);
 std::string exportDir(const std::string& appDir);
 std::string picturePath(const std::string& appDir, const std::string& fileName);
 
-// Creates each named sub-folder of appDir that is missing; throws std::runtime_error
-// naming the folder when one cannot be made.
+// Creates each named sub-folder of appDir that is missing; throws
+// std::filesystem::filesystem_error naming the folder when one cannot be made.
 void ensureFolders(const std::string& appDir, const std::vector<std::string>& names);
 
 }  // namespace picture_db

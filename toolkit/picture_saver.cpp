@@ -4,11 +4,13 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "toolkit/failure_reasons.h"
+
 namespace toolkit {
 
 bool savePictureAsBmp(const QImage& image, const QString& path, QString* error) {
   auto fail = [&](const QString& why) {
-    if (error) *error = QStringLiteral("impossibile salvare %1: %2").arg(path, why);
+    if (error) *error = QStringLiteral("impossibile salvare %1: %2").arg(path, failureReason(why));
     return false;
   };
   if (image.isNull()) return fail(QStringLiteral("nessuna immagine da salvare"));

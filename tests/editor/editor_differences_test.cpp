@@ -161,7 +161,7 @@ TEST_F(EditorDifferences, WithoutAChosenRowOrPairTheButtonsExplainAndChangeNothi
   EXPECT_EQ(bare.LstCoord->count(), 0);
 }
 
-TEST_F(EditorDifferences, ADatabaseFailureShowsSQLitesMessageAndLeavesTheList) {
+TEST_F(EditorDifferences, ADatabaseFailureShowsTheEnginesReasonAndLeavesTheList) {
   open();
   click(w->CmdAdd);
   drag({1, 2}, {30, 40});
@@ -170,18 +170,18 @@ TEST_F(EditorDifferences, ADatabaseFailureShowsSQLitesMessageAndLeavesTheList) {
   // Another program holds the write lock while the buttons are pressed.
   other.inTransaction([&] {
     click(w->CmdAdd);
-    EXPECT_EQ(lastMessage(), "database is locked");
+    EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
     EXPECT_EQ(lastFlags(), box::OkOnly | box::Critical);
     EXPECT_EQ(w->LstCoord->count(), 1);  // no row for a failed insert
 
     boxes.answers = {box::Yes};
     click(w->CmdUpd);
-    EXPECT_EQ(lastMessage(), "database is locked");
+    EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
     EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"0", "0", "0", "0"}));
 
     boxes.answers = {box::Yes};
     click(w->CmdDel);
-    EXPECT_EQ(lastMessage(), "database is locked");
+    EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
     EXPECT_EQ(w->LstCoord->count(), 1);
   });
   EXPECT_EQ(stored(4).size(), 1u);

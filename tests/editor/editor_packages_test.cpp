@@ -302,7 +302,7 @@ TEST_F(EditorPackages, AFailureAfterThePicturesRemovesThemAndAddsNoPair) {
   const Snapshot before = snapshot();
   importSelected();
   ASSERT_EQ(otherBoxes.messages().size(), 1u);
-  EXPECT_EQ(otherBoxes.messages()[0].text, "Importazione non riuscita: database or disk is full");
+  EXPECT_EQ(otherBoxes.messages()[0].text, "Importazione non riuscita: il database o il disco è pieno.");
   EXPECT_EQ(snapshot(), before);
   EXPECT_FALSE(std::filesystem::exists(receivedPicture("casa.jpg")));
   EXPECT_FALSE(std::filesystem::exists(receivedPicture("casa_C.jpg")));

@@ -105,7 +105,7 @@ TEST_F(EditorRecords, DeleteWithoutAChosenPairDoesNothing) {
   EXPECT_TRUE(w->FraFile->isHidden());
 }
 
-TEST_F(EditorRecords, FailuresShowSQLitesMessageAndKeepTheList) {
+TEST_F(EditorRecords, FailuresShowTheEnginesReasonAndKeepTheList) {
   folder.addPairWithoutFiles(1, "a.bmp", "b.bmp", {{1, 2, 3, 4}});
   open();
   w->PictureDb->sqlite().setBusyTimeout(0);
@@ -113,7 +113,7 @@ TEST_F(EditorRecords, FailuresShowSQLitesMessageAndKeepTheList) {
   other.inTransaction([&] {
     click(w->CmdImgAdd);
     ASSERT_EQ(boxes.messages().size(), 1u);
-    EXPECT_EQ(boxes.messages()[0].text, "database is locked");
+    EXPECT_EQ(boxes.messages()[0].text, "il database è bloccato da un altro programma");
     EXPECT_EQ(boxes.messages()[0].flags, box::OkOnly | box::Critical);
     EXPECT_EQ(w->LstImages->count(), 1);
     EXPECT_TRUE(w->FraFile->isHidden());
@@ -121,7 +121,7 @@ TEST_F(EditorRecords, FailuresShowSQLitesMessageAndKeepTheList) {
     boxes.answers = {box::Yes};
     click(w->CmdImgDel);
     ASSERT_EQ(boxes.messages().size(), 3u);
-    EXPECT_EQ(boxes.messages()[2].text, "database is locked");
+    EXPECT_EQ(boxes.messages()[2].text, "il database è bloccato da un altro programma");
     EXPECT_EQ(boxes.messages()[2].flags, box::OkOnly);  // no icon for this one
     EXPECT_EQ(w->LstImages->count(), 1);
   });

@@ -153,7 +153,22 @@ TEST_F(EditorStartup, AFileThatIsNoDatabaseIsRefusedWithTheReason) {
   } catch (const editor::StartupError& e) {
     const QString text = QString::fromUtf8(e.what());
     EXPECT_TRUE(text.contains(QString::fromStdString(other.databasePath())));
-    EXPECT_TRUE(text.contains("not a database")) << e.what();
+    EXPECT_TRUE(text.contains("il file non è un database")) << e.what();
+  }
+}
+
+TEST_F(EditorStartup, AFolderThatCannotBeMadeIsNamedWithItsReason) {
+  test_support::TempAppFolder other;
+  QDir().mkpath(other.imagesPath());
+  QFile blocker(other.path() + "/Export");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  try {
+    FrmOrtavi window(other.path(), boxes);
+    FAIL() << "the editor started without its Export folder";
+  } catch (const editor::StartupError& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()), "Impossibile creare le cartelle Import ed Export:\n" + other.path() +
+                                               "/Export: esiste già un file con questo nome");
   }
 }
 

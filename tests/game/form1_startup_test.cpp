@@ -129,14 +129,25 @@ TEST_F(GameTest, MissingDatabaseIsReportedAndNeverCreated) {
   const auto m = dialogs.messages()[0];
   EXPECT_EQ(m.flags & 0x70, toolkit::box::Critical);
   EXPECT_TRUE(m.text.contains(QString::fromStdString(bare.databasePath()))) << m.text.toStdString();
-  EXPECT_TRUE(m.text.contains("file not found")) << m.text.toStdString();
+  EXPECT_TRUE(m.text.contains("il file non esiste")) << m.text.toStdString();
   EXPECT_FALSE(std::filesystem::exists(bare.databasePath()));
   EXPECT_FALSE(form->Timer1->isActive());
   form->Image2_MouseUp(1, 0, 10, 10);  // nothing to play, nothing breaks
   EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
-TEST_F(GameTest, UnreadableDatabaseNamesSqlitesReason) {
+TEST_F(GameTest, AFolderThatCannotBeMadeIsNamedWithItsReason) {
+  QFile blocker(app.path() + "/Import");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  start();
+  EXPECT_FALSE(form->startedOk());
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_EQ(dialogs.messages()[0].text, "Impossibile preparare le cartelle del gioco:\n" + app.path() +
+                                            "/Import: esiste già un file con questo nome");
+}
+
+TEST_F(GameTest, UnreadableDatabaseNamesTheReason) {
   test_support::TempAppFolder bare(false);
   QFile f(QString::fromStdString(bare.databasePath()));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -145,7 +156,8 @@ TEST_F(GameTest, UnreadableDatabaseNamesSqlitesReason) {
   form = std::make_unique<game::Form1>(bare.path(), 1, dialogs);
   EXPECT_FALSE(form->startedOk());
   ASSERT_EQ(dialogs.messages().size(), 1u);
-  EXPECT_TRUE(dialogs.messages()[0].text.contains("not a database")) << dialogs.messages()[0].text.toStdString();
+  const QString text = dialogs.messages()[0].text;
+  EXPECT_TRUE(text.contains("il file non è un database")) << text.toStdString();
 }
 
 TEST_F(GameTest, DatabaseIsTakenFromTheApplicationFolderNotTheWorkingDirectory) {

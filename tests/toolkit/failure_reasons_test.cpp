@@ -1,0 +1,108 @@
+// The reasons of the database engine and of the system, as the user reads them.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QTemporaryDir>
+#include <SQLiteCpp/Database.h>
+#include <cerrno>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+#include "picture_db/app_folders.h"
+#include "picture_db/database.h"
+#include "toolkit/failure_reasons.h"
+
+using toolkit::failureReason;
+using toolkit::systemReason;
+
+namespace {
+QString engineMessageOf(const char* sql) {
+  SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
+  db.exec("CREATE TABLE FOTO (ID_FOTO INTEGER NOT NULL UNIQUE, ORIGINALE TEXT, COPIA TEXT)");
+  db.exec("INSERT INTO FOTO VALUES (1, 'a.bmp', 'b.bmp')");
+  try {
+    db.exec(sql);
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  }
+  return QString();
+}
+
+QString strerrorOf(int e) { return QString::fromLocal8Bit(std::generic_category().message(e)); }
+}  // namespace
+
+TEST(FailureReasons, EveryPrimaryEngineMessageIsItalian) {
+  for (int code = 1; code <= 28; ++code) {
+    const QString english = QString::fromUtf8(sqlite3_errstr(code));
+    const QString shown = failureReason(english);
+    EXPECT_NE(shown, english) << code << " " << english.toStdString();
+    EXPECT_FALSE(shown.isEmpty()) << code;
+  }
+}
+
+TEST(FailureReasons, EngineMessagesWithNamesKeepTheNames) {
+  EXPECT_EQ(failureReason(engineMessageOf("SELECT * FROM COORDINATE")), "nel database manca la tabella COORDINATE");
+  EXPECT_EQ(failureReason(engineMessageOf("SELECT NOME FROM FOTO")), "nel database manca la colonna NOME");
+  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (1, 'c.bmp', 'd.bmp')")),
+            "in FOTO.ID_FOTO c'è già lo stesso valore");
+  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (NULL, 'c.bmp', 'd.bmp')")),
+            "manca un valore obbligatorio in FOTO.ID_FOTO");
+  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (2, 'c.bmp')")),
+            "la tabella FOTO ha 3 colonne, ma i valori dati sono 2");
+  EXPECT_EQ(failureReason(engineMessageOf("Update coordinate set x1= where ID_Foto=1")),
+            "errore di sintassi vicino a \"where\"");
+}
+
+TEST(FailureReasons, OpeningDatabasesTellsWhyInItalian) {
+  QTemporaryDir dir;
+  const std::string missing = dir.filePath("images.mdb").toStdString();
+  try {
+    picture_db::Database::openExisting(missing);
+    FAIL() << "a missing database was opened";
+  } catch (const picture_db::DbError& e) {
+    EXPECT_EQ(failureReason(e), "il file non esiste");
+  }
+  std::ofstream(missing) << std::string(4096, 'x');
+  try {
+    picture_db::Database::openExisting(missing);
+    FAIL() << "a file that is no database was opened";
+  } catch (const picture_db::DbError& e) {
+    EXPECT_EQ(failureReason(e), "il file non è un database");
+  }
+}
+
+TEST(FailureReasons, TheSystemsWordsAtTheEndBecomeItalian) {
+  EXPECT_EQ(failureReason("impossibile aprire /a/b.bmp: " + strerrorOf(EACCES)),
+            "impossibile aprire /a/b.bmp: accesso negato");
+  EXPECT_EQ(failureReason("impossibile creare un file in /a: " + strerrorOf(ENOSPC)),
+            "impossibile creare un file in /a: spazio su disco esaurito");
+  EXPECT_EQ(failureReason(strerrorOf(ENOENT)), "il file o la cartella non esiste");
+  // "Not a directory" also ends "...a directory": the longest match wins.
+  EXPECT_EQ(failureReason("x: " + strerrorOf(ENOTDIR)), "x: una parte del percorso non è una cartella");
+  EXPECT_EQ(failureReason("x: " + strerrorOf(EISDIR)), "x: è una cartella");
+}
+
+TEST(FailureReasons, OtherTextsAreLeftAsTheyAre) {
+  EXPECT_EQ(failureReason(QStringLiteral("Scegliere prima una coppia di immagini nell'elenco.")),
+            "Scegliere prima una coppia di immagini nell'elenco.");
+  // An engine message inside a longer text (here a file name) is not the engine speaking.
+  EXPECT_EQ(failureReason(QStringLiteral("il file database is locked.bmp non si può leggere")),
+            "il file database is locked.bmp non si può leggere");
+  EXPECT_EQ(failureReason(QString()), QString());
+}
+
+TEST(FailureReasons, ExceptionsAreToldByTheirKind) {
+  EXPECT_EQ(failureReason(std::bad_alloc()), "memoria insufficiente");
+  EXPECT_EQ(failureReason(std::system_error(EROFS, std::generic_category(), "write")), "il disco è di sola lettura");
+
+  QTemporaryDir dir;
+  std::ofstream(dir.filePath("Images").toStdString()) << "a file where the folder should be";
+  try {
+    picture_db::ensureFolders(dir.path().toStdString(), {"Images"});
+    FAIL() << "a folder was made over a file";
+  } catch (const std::exception& e) {
+    EXPECT_EQ(failureReason(e), dir.filePath("Images") + ": esiste già un file con questo nome");
+  }
+  EXPECT_EQ(systemReason(9999), "errore di sistema numero 9999");
+}
