@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <cstdlib>
 
+#include "toolkit/failure_reasons.h"
 #include "toolkit/metafile_process.h"
 #include "toolkit/metafile_rendering.h"
 
@@ -188,11 +189,11 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
 LoadedPicture loadPicture(const QString& path) {
   QFile f(path);
   if (QFileInfo(path).isDir()) return failure(QStringLiteral("%1 è una cartella").arg(path));
-  if (!f.open(QIODevice::ReadOnly)) return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, f.errorString()));
+  if (!f.open(QIODevice::ReadOnly)) return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, failureReason(f.errorString())));
   if (f.size() > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
   const QByteArray bytes = f.read(kMaxFileBytes + 1);
   if (f.error() != QFileDevice::NoError) {
-    return failure(QStringLiteral("impossibile leggere %1: %2").arg(path, f.errorString()));
+    return failure(QStringLiteral("impossibile leggere %1: %2").arg(path, failureReason(f.errorString())));
   }
   return decodePicture(bytes);
 }
