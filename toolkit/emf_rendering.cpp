@@ -18,7 +18,8 @@ constexpr double kScreenPixelsPerHmm = 96.0 / 2540.0;
 
 // Offsets inside the header record.
 constexpr qsizetype kBounds = 8, kFrame = 24, kSignatureAt = 40, kTotalBytes = 48, kRecordCount = 52,
-                    kHandleCount = 56, kDevicePixels = 72, kDeviceMillimetres = 80;
+                    kHandleCount = 56, kDescriptionCount = 60, kDescriptionOffset = 64,
+                    kDevicePixels = 72, kDeviceMillimetres = 80, kPixelFormatBytes = 88, kPixelFormatOffset = 92;
 
 struct Box {
   qint64 left, top, right, bottom;
@@ -93,6 +94,25 @@ Placement placementOf(const QByteArray& b, QString* error) {
            std::llround(frame.bottom * py)}};
 }
 
+// The header's description and pixel format are read by the converter wherever their
+// offsets point, even with a length of 0. Drawing needs neither: parts that do not lie
+// wholly inside the header are dropped.
+void dropStrayHeaderParts(QByteArray& header) {
+  const auto inside = [&](qint64 offset, qint64 bytes) {
+    return bytes > 0 && offset >= kHeaderBytes && offset + bytes <= header.size();
+  };
+  const qint64 descriptionChars = u32At(header, kDescriptionCount);
+  if (!inside(u32At(header, kDescriptionOffset), 2 * descriptionChars)) {
+    put32At(header, kDescriptionCount, 0);
+    put32At(header, kDescriptionOffset, 0);
+  }
+  if (header.size() >= kPixelFormatOffset + 4 &&
+      !inside(u32At(header, kPixelFormatOffset), u32At(header, kPixelFormatBytes))) {
+    put32At(header, kPixelFormatBytes, 0);
+    put32At(header, kPixelFormatOffset, 0);
+  }
+}
+
 // A copy the converter can trust: every record inside the data and consistent with
 // itself, nothing after the end record, the header's counts true, and the header's
 // bounds replaced by the frame so the margins of the picture are kept.
@@ -103,6 +123,7 @@ QByteArray checkedCopy(const QByteArray& b, const Placement& placement, QString*
     return {};
   }
   QByteArray out = b.left(headerBytes);
+  dropStrayHeaderParts(out);
   quint32 records = 1;
   quint32 handles = u16At(b, kHandleCount);
   qsizetype at = headerBytes;
