@@ -28,7 +28,8 @@ void FrmOrtavi::CmdImgAdd_Click() {
   picture_db::PairId id = 0;
   try {
     id = NewImageID();
-    picture_db::addPicture(pictureDb(), id, picture_db::kNoFile, picture_db::kNoFile);
+    picture_db::Database& db = pictureDb();
+    db.inTransaction([&] { picture_db::addNewPair(db, id, picture_db::kNoFile, picture_db::kNoFile); });
   } catch (const std::exception& e) {
     critical(toolkit::failureReason(e));
     return;

@@ -186,7 +186,7 @@ picture_db::PictureRecord importPackage(picture_db::Database& db, const std::str
                     [&](const picture_db::ByteSink& sink) { package.readCopy(sink); }, written);
     try {
       db.inTransaction([&] {
-        picture_db::addPicture(db, newId, original, copy);
+        picture_db::addNewPair(db, newId, original, copy);
         for (const auto& r : package.rectangles()) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
       });
     } catch (const picture_db::DbError& e) {

@@ -106,6 +106,20 @@ void addPicture(Database& db, PairId id, const std::string& original, const std:
   }
 }
 
+void addNewPair(Database& db, PairId id, const std::string& original, const std::string& copy) {
+  try {
+    SQLite::Statement leftovers(db.sqlite(),
+                                "Delete from coordinate where ID_Foto=? and not exists "
+                                "(select 1 from foto where id_foto=?)");
+    leftovers.bind(1, id);
+    leftovers.bind(2, id);
+    leftovers.exec();
+  } catch (...) {
+    rethrowAsDbError();
+  }
+  addPicture(db, id, original, copy);
+}
+
 void deletePicture(Database& db, PairId id) {
   try {
     SQLite::Statement q(db.sqlite(), "Delete from foto where id_foto=?");

@@ -39,6 +39,11 @@ int deleteDifference(Database& db, PairId id, std::int64_t rowid);
 // A new FOTO row.
 void addPicture(Database& db, PairId id, const std::string& original, const std::string& copy);
 
+// A new pair's FOTO row. Rectangles left under that number with no pair holding it (by
+// an older editor that deleted pairs without them) are removed first, so that the new
+// pair starts with none. Call it inside a transaction.
+void addNewPair(Database& db, PairId id, const std::string& original, const std::string& copy);
+
 // Removes the FOTO row only; the pair's rectangles stay.
 void deletePicture(Database& db, PairId id);
 

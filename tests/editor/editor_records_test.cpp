@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "editor/file_panel.h"
+#include "picture_db/editor_queries.h"
 #include "editor_window_fixture.h"
 
 using namespace editor_window_fixture;
@@ -54,6 +55,22 @@ TEST_F(EditorRecords, AnAddedPairIsTheLastRowChosenShownAndTheFilePanelOpens) {
   w->FraFile->CmdCancel_Click();
   EXPECT_FALSE(w->FraCoord->isHidden());
   EXPECT_EQ(w->LstImages->selectedRow(), last);
+}
+
+TEST_F(EditorRecords, ANewPairStartsWithoutRectanglesLeftUnderItsNumber) {
+  folder.addPairWithoutFiles(1, "a.bmp", "b.bmp", {{1, 2, 3, 4}});
+  {
+    // An older editor deleted pair 2 and left its rectangles.
+    picture_db::Database db = folder.open();
+    picture_db::addDifference(db, 2, 10, 20, 30, 40);
+  }
+  open();
+  click(w->CmdImgAdd);
+  ASSERT_EQ(w->LstImages->key(w->LstImages->lastRow()), "I2");
+  w->FraFile->CmdCancel_Click();
+  EXPECT_EQ(w->LstCoord->count(), 0);
+  EXPECT_TRUE(stored(2).empty());
+  EXPECT_EQ(stored(1).size(), 1u);
 }
 
 TEST_F(EditorRecords, TheDeleteQuestionNamesTheCopyAndNoKeepsEverything) {
