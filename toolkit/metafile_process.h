@@ -11,8 +11,10 @@ namespace toolkit::metafile {
 
 enum class Format { Wmf, Emf };
 
-// Limits the child puts on itself before it reads the file.
-inline constexpr int kChildCpuSeconds = 3;
+// Limits the child puts on itself: processor time for a small file (one more second for
+// each MiB of file, up to the most), and address space.
+inline constexpr int kChildCpuSeconds = 2;
+inline constexpr int kChildMostCpuSeconds = 10;
 inline constexpr qint64 kChildAddressSpaceBytes = 2LL * 1024 * 1024 * 1024;
 // How long the parent waits, in wall-clock time, before it kills the child.
 inline constexpr int kChildWallMilliseconds = 10000;

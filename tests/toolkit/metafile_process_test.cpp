@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -119,4 +120,31 @@ TEST(MetafileChild, TheRendererRefusesToRunWithoutAFormat) {
   ASSERT_TRUE(child.waitForFinished(10000));
   EXPECT_EQ(child.exitCode(), 2);
   EXPECT_TRUE(child.readAllStandardOutput().isEmpty());
+}
+
+TEST(MetafileChild, TheRendererLimitsItselfBeforeReadingTheFile) {
+  QProcess child;
+  child.start(rendererProgram(), {QStringLiteral("emf")});
+  ASSERT_TRUE(child.waitForStarted(10000));
+  // The child waits for the file on its input; its limits are already in place.
+  QString limits;
+  const auto line = [&](const char* name) {
+    const qsizetype at = limits.indexOf(QLatin1String(name));
+    return at < 0 ? QStringList() : limits.mid(at + qsizetype(strlen(name))).section('\n', 0, 0).split(' ', Qt::SkipEmptyParts);
+  };
+  // Until the child has started its own code, the limits are its parent's.
+  for (int i = 0; i < 250 && line("Max address space").value(0, "unlimited") == "unlimited"; ++i) {
+    QThread::msleep(20);
+    QFile f(QStringLiteral("/proc/%1/limits").arg(child.processId()));
+    if (f.open(QIODevice::ReadOnly)) limits = QString::fromLatin1(f.readAll());
+  }
+  child.closeWriteChannel();
+  ASSERT_TRUE(child.waitForFinished(10000));
+  const QStringList cpu = line("Max cpu time"), core = line("Max core file size"), memory = line("Max address space");
+  ASSERT_GE(cpu.size(), 2) << limits.toStdString();
+  EXPECT_EQ(cpu[0], QString::number(kChildMostCpuSeconds));
+  ASSERT_GE(core.size(), 1);
+  EXPECT_EQ(core[0], "0");
+  ASSERT_GE(memory.size(), 1);
+  EXPECT_EQ(memory[0], QString::number(kChildAddressSpaceBytes));
 }

@@ -8,6 +8,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -39,10 +40,20 @@ void limit(int resource, rlim_t soft, rlim_t hard) {
 
 void limitResources() {
   using namespace toolkit::metafile;
-  limit(RLIMIT_CPU, kChildCpuSeconds, kChildCpuSeconds + 1);
+  limit(RLIMIT_CPU, kChildMostCpuSeconds, kChildMostCpuSeconds + 1);
   limit(RLIMIT_CORE, 0, 0);
   // The address sanitizer reserves far more address space than it uses.
   if (!kAddressSanitizer) limit(RLIMIT_AS, rlim_t(kChildAddressSpaceBytes), rlim_t(kChildAddressSpaceBytes));
+}
+
+// Once the file's size is known: its share of processor time, counted from now.
+void limitDrawingTime(qsizetype fileBytes) {
+  using namespace toolkit::metafile;
+  rusage used{};
+  getrusage(RUSAGE_SELF, &used);
+  const rlim_t spent = rlim_t(used.ru_utime.tv_sec + used.ru_stime.tv_sec);
+  const rlim_t budget = std::min<rlim_t>(kChildMostCpuSeconds, kChildCpuSeconds + rlim_t(fileBytes >> 20));
+  limit(RLIMIT_CPU, spent + budget, spent + budget + 1);
 }
 
 bool writeAll(const QByteArray& bytes) {
@@ -67,6 +78,7 @@ int main(int argc, char** argv) {
   QFile in;
   if (!in.open(stdin, QIODevice::ReadOnly)) return 3;
   const QByteArray bytes = in.readAll();
+  limitDrawingTime(bytes.size());
   const toolkit::metafile::Rendered rendered =
       wmf ? toolkit::metafile::renderWmf(bytes) : toolkit::metafile::renderEmf(bytes);
   return writeAll(toolkit::metafile::encodeRendered(rendered)) ? 0 : 4;
