@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the five picture fuzz targets one after another, each for the given number of
 # seconds (600 by default), on one core. Usage: run_picture_fuzzers.sh <fuzz build dir> [seconds] [formats...]
-# Corpora grow in <build dir>/corpus/<format>; crashes land in <build dir>/crashes/<format>.
+# Corpora grow in <build dir>/corpus/<format>; crashes land in <build dir>/crashes/<format>,
+# with the whole output (stack traces too) in <build dir>/fuzz-<format>.log.
 set -euo pipefail
 build=${1:?fuzz build directory}
 seconds=${2:-600}
@@ -16,5 +17,5 @@ for format in "${formats[@]}"; do
   echo "== $format: $seconds s"
   "$build/fuzz/fuzz_picture_$format" -max_len=65536 -timeout=2 -rss_limit_mb=2048 \
     -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$crashes/" \
-    "$corpus" "$here/seeds/$format" 2>&1 | grep -E "^(#[0-9]+.*(DONE|pulse)|stat::|==|SUMMARY|artifact)" || true
+    "$corpus" "$here/seeds/$format" 2>&1 | tee "$build/fuzz-$format.log" | grep -E "^(#[0-9]+.*(DONE|pulse)|stat::|==|SUMMARY|artifact)" || true
 done
