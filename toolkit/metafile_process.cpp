@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace toolkit::metafile {
 
 namespace {
@@ -59,7 +61,7 @@ Rendered decodeRendered(const QByteArray& wire) {
   QImage image(int(width), int(height), QImage::Format_RGB32);
   if (image.isNull()) return failure(QStringLiteral("memoria insufficiente per l'immagine"));
   for (int y = 0; y < image.height(); ++y) {
-    memcpy(image.scanLine(y), wire.constData() + kPictureHeader + rowBytes * y, size_t(rowBytes));
+    std::memcpy(image.scanLine(y), wire.constData() + kPictureHeader + rowBytes * y, size_t(rowBytes));
   }
   return {image, QString()};
 }
