@@ -3,6 +3,8 @@
 # make test   : installs what is missing, builds, runs every test headless
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+# Extra cmake options, for example CMAKE_ARGS=-DVOBREL_WERROR=ON (as CI builds).
+CMAKE_ARGS ?=
 
 .PHONY: deps configure build run editor test bench clean
 
@@ -10,7 +12,7 @@ deps:
 	./tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

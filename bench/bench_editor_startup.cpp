@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench_folders.h"
+#include "bench/bench_folders.h"
 #include "editor/frm_ortavi.h"
 #include "toolkit/picture_area.h"
 #include "toolkit/report_list.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 constexpr int kRounds = 21;

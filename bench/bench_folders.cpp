@@ -1,4 +1,4 @@
-#include "bench_folders.h"
+#include "bench/bench_folders.h"
 
 #include <sys/resource.h>
 

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench_folders.h"
+#include "bench/bench_folders.h"
 #include "game/form1.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 double cpuSeconds() {

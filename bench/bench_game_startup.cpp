@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench_folders.h"
+#include "bench/bench_folders.h"
 #include "game/form1.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 constexpr int kRounds = 21;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "editor/artwork_pictures.h"
+#include "artwork/artwork.h"
 #include "editor/capture.h"
 #include "editor/file_names.h"
 #include "editor/file_panel_host.h"
@@ -29,7 +29,7 @@ QPushButton* pictureButton(QWidget* parent, const QString& tip, const QString& a
                            QRect place) {
   auto* b = new QPushButton(parent);
   b->setToolTip(tip);
-  b->setIcon(QIcon(artworkPixmap(":/artwork/" + art, artSize)));
+  b->setIcon(QIcon(artwork::pixmap(":/artwork/" + art, artSize)));
   b->setIconSize(artSize);
   b->setGeometry(place);
   return b;

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/artwork_pictures.h"
+#include "artwork/artwork.h"
 #include "editor/file_panel.h"
 #include "editor/frm_ortavi.h"
 #include "toolkit/file_list.h"
@@ -30,7 +30,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip, int x,
                            int y) {
   auto* b = button(parent, name, QString(), x, y, 25, 25);
-  b->setIcon(QIcon(artworkPixmap(QLatin1String(picture), QSize(16, 16))));
+  b->setIcon(QIcon(artwork::pixmap(QLatin1String(picture), QSize(16, 16))));
   b->setIconSize(QSize(16, 16));
   b->setToolTip(tip);
   return b;
@@ -98,12 +98,12 @@ void FrmOrtavi::buildWindow() {
 
   Image2 = label(this, QStringLiteral("Image2"), QString(), 382, 0, 17, 438);
   Image2->setScaledContents(true);
-  Image2->setPixmap(artworkPixmap(QLatin1String(kHeightArrow), QSize(15, 436)));
+  Image2->setPixmap(artwork::pixmap(QLatin1String(artwork::kHeightArrow), QSize(15, 436)));
   Image2->setMouseTracking(true);
 
   Image1 = label(this, QStringLiteral("Image1"), QString(), 0, 438, 382, 17);
   Image1->setScaledContents(true);
-  Image1->setPixmap(artworkPixmap(QLatin1String(kWidthArrow), QSize(380, 15)));
+  Image1->setPixmap(artwork::pixmap(QLatin1String(artwork::kWidthArrow), QSize(380, 15)));
   Image1->setMouseTracking(true);
 
   FraCoord = new QGroupBox(QStringLiteral("Coordinate"), this);
@@ -142,16 +142,16 @@ void FrmOrtavi::buildCoordinatesFrame() {
   File3->setObjectName(QStringLiteral("File3"));
   File3->setGeometry(8, 232, 201, 45);
   File3->setPattern(QStringLiteral("*.ozt"));
-  CmdImport = pictureButton(fr, "CmdImport", kImportPicture, QStringLiteral("Importa"), 216, 248);
+  CmdImport = pictureButton(fr, "CmdImport", artwork::kImportPicture, QStringLiteral("Importa"), 216, 248);
 
   LblFile3 = caption(fr, QStringLiteral("LblFile3"), QStringLiteral("Esporta con nome..."), 8, 280, 95, 13);
-  CmdExport = pictureButton(fr, "CmdExport", kExportPicture, QStringLiteral("Esporta"), 216, 288);
+  CmdExport = pictureButton(fr, "CmdExport", artwork::kExportPicture, QStringLiteral("Esporta"), 216, 288);
   TxtExport = new QLineEdit(fr);
   TxtExport->setObjectName(QStringLiteral("TxtExport"));
   TxtExport->setGeometry(8, 296, 201, 19);
 
   CurMove = label(fr, QStringLiteral("CurMove"), QString(), 16, 408, 32, 32);
-  CurMove->setPixmap(moveCursorPixmap());
+  CurMove->setPixmap(artwork::moveCursorPixmap());
   CurMove->hide();
 }
 

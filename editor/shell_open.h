@@ -9,6 +9,7 @@
 namespace editor {
 
 namespace shell {
+// The old shell's open-request results: 32 and below name a failure, above it success.
 enum Result : std::int32_t {
   Unknown = 0,
   FileNotFound = 2,

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "toolkit/metafile_rendering.h"
+#include "toolkit/metafile_drawing/metafile_rendering.h"
 #include "toolkit/picture_loader.h"
 
 #ifndef FUZZ_FORMAT

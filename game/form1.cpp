@@ -9,9 +9,8 @@
 #include <QTimer>
 #include <cmath>
 
-#include "game/artwork.h"
+#include "artwork/artwork.h"
 #include "game/frm_top_ten.h"
-#include "game/game_state.h"
 #include "game/score_text.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
@@ -24,7 +23,6 @@
 namespace game {
 
 namespace {
-constexpr QColor kOrange(255, 128, 0);
 constexpr QColor kBarBlue(0, 0, 255);
 constexpr QSize kIconSize(32, 32);
 constexpr QSize kFlagSize(94, 118);
@@ -55,6 +53,7 @@ Form1::Form1(const QString& appDir, std::uint32_t seed, toolkit::Dialogs& dialog
   setFixedSize(kClientWidth, kClientHeight);
   buildControls();
   placeControls();
+  showRound();
   Form_Load();
 }
 
@@ -76,7 +75,7 @@ void Form1::buildControls() {
   Image2->setSunkenBorder(true);
   for (auto& circle : Diff) {
     circle = Image2->addShape(0);
-    circle->setBorderColor(kOrange);
+    circle->setBorderColor(toolkit::kOrange);
     circle->setBorderWidth(2);
     circle->hide();
   }
@@ -84,11 +83,11 @@ void Form1::buildControls() {
 
   IconWrong = new toolkit::PictureArea(this);
   IconWrong->setSizedToPicture(true);
-  IconWrong->setPicture(renderArtwork(kNotFoundIcon, kIconSize));
+  IconWrong->setPicture(artwork::render(artwork::kNotFoundIcon, kIconSize));
   IconWrong->hide();
   IconRight = new toolkit::PictureArea(this);
   IconRight->setSizedToPicture(true);
-  IconRight->setPicture(renderArtwork(kFoundIcon, kIconSize));
+  IconRight->setPicture(artwork::render(artwork::kFoundIcon, kIconSize));
   IconRight->hide();
   for (auto& marker : PicMatches) marker = new toolkit::PictureArea(this);
 
@@ -106,7 +105,7 @@ void Form1::buildControls() {
   // The flag lies over the left picture, so it is made after it.
   PicFlag = new toolkit::PictureArea(this);
   PicFlag->setSizedToPicture(true);
-  PicFlag->setPicture(renderArtwork(kWhiteFlag, kFlagSize, palette().color(QPalette::Window)));
+  PicFlag->setPicture(artwork::render(artwork::kWhiteFlag, kFlagSize, palette().color(QPalette::Window)));
   PicFlag->hide();
 
   Timer1 = new QTimer(this);
@@ -145,8 +144,8 @@ void Form1::Form_Load() {
   }
   random_.seed(seed_);
   resetMarkersAndCircles();
-  bar_ = TimeBar(static_cast<int>(std::lround(lblTime->width() * TimeBar::kTwipsPerPixel)));
-  setScore(0);
+  round_.resetTimeBar(static_cast<int>(std::lround(lblTime->width() * TimeBar::kTwipsPerPixel)));
+  round_.setScore(0);
   const std::string dbPath = picture_db::databasePath(appDir_.toStdString());
   try {
     PictureDb.emplace(picture_db::Database::openExisting(dbPath));
@@ -164,7 +163,7 @@ void Form1::Form_Load() {
       return;
     }
     Timer1->start();
-    GameState = state::Game;
+    round_.setState(Round::State::Game);
   });
 }
 
@@ -174,16 +173,17 @@ std::optional<picture_db::PairId> Form1::currentPairId() const {
 }
 
 void Form1::resetMarkersAndCircles() {
-  markers_.reset();
-  for (int i = 0; i < kMarkerCount; ++i) {
-    PicMatches[i]->setPicture(IconWrong->picture());
-    Diff[i]->hide();
-  }
+  round_.resetMarkers();
+  for (auto* circle : Diff) circle->hide();
 }
 
-std::int64_t Form1::score() const { return scoreFromText(lblPunti->text()); }
-
-void Form1::setScore(std::int64_t score) { lblPunti->setText(scoreText(score)); }
+void Form1::showRound() {
+  connect(&round_, &Round::scoreChanged, lblPunti, [this](qint64 score) { lblPunti->setText(scoreText(score)); });
+  connect(&round_, &Round::timeBarChanged, this, &Form1::showTimeBar);
+  connect(&round_, &Round::markerFoundChanged, this, [this](int slot, bool found) {
+    PicMatches[slot]->setPicture(found ? IconRight->picture() : IconWrong->picture());
+  });
+}
 
 void Form1::reportFailure(const QString& what, const std::exception& e) {
   dialogs_.messageBox(what + QStringLiteral(":\n") + toolkit::failureReason(e), toolkit::box::Critical);

@@ -12,6 +12,7 @@
 
 #include "game/click_rules.h"
 #include "game/game_random.h"
+#include "game/round.h"
 #include "game/time_bar.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
@@ -48,11 +49,14 @@ class Form1 : public QWidget {
   // Ends the program once the window closes; the program leaves its event loop.
   std::function<void()> endProgram;
 
-  const QString& gameState() const { return GameState; }
+  // The game the window shows.
+  Round& round() { return round_; }
+  const Round& round() const { return round_; }
+  QString gameState() const { return Round::stateText(round_.GameState()); }
   std::optional<picture_db::PairId> currentPairId() const;
-  const TimeBar& timeBar() const { return bar_; }
-  bool revealed(int slot) const { return RevealedFlags.at(slot); }
-  bool markerFound(int slot) const { return markers_.isUsed(slot); }
+  const TimeBar& timeBar() const { return round_.timeBar(); }
+  bool revealed(int slot) const { return round_.revealed(slot); }
+  bool markerFound(int slot) const { return round_.markerFound(slot); }
 
   // Controls, by their design names.
   std::array<QLabel*, 3> LblLabel{};
@@ -98,8 +102,8 @@ class Form1 : public QWidget {
   void showTopTen();
   void restartGame();
   void resetMarkersAndCircles();
-  std::int64_t score() const;
-  void setScore(std::int64_t score);
+  // The round's changes, shown.
+  void showRound();
   void reportFailure(const QString& what, const std::exception& e);
   // Runs one handler's body; a database failure is shown instead of ending the program.
   void guarded(const std::function<void()>& body);
@@ -108,12 +112,9 @@ class Form1 : public QWidget {
   std::uint32_t seed_;
   toolkit::Dialogs& dialogs_;
   GameRandom random_;
-  TimeBar bar_{0};
-  FoundMarkers markers_;
+  Round round_;
   std::optional<picture_db::Database> PictureDb;
   std::optional<picture_db::PictureRecord> CurrentPair;
-  QString GameState;
-  std::array<bool, kMarkerCount + 1> RevealedFlags{};
   QPointer<frmTopTen> topTen_;
   bool startedOk_ = false;
   bool ending_ = false;

@@ -2,7 +2,6 @@
 #include <QTimer>
 
 #include "game/form1.h"
-#include "game/game_state.h"
 #include "picture_db/game_queries.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/overlay_shape.h"
@@ -14,12 +13,11 @@ void Form1::Image2_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
   // Every button plays, and where the click fell matters only during a game.
   if (ending_) return;
   guarded([&] {
-    if (GameState == state::GameOver) {
-      hallOfFameStep();
-    } else if (GameState == state::Restart) {
-      restartGame();
-    } else if (GameState == state::Game) {
-      judgeClick(x, y);
+    switch (round_.GameState()) {
+      case Round::State::GameOver: hallOfFameStep(); break;
+      case Round::State::Restart: restartGame(); break;
+      case Round::State::Game: judgeClick(x, y); break;
+      case Round::State::None: break;
     }
   });
 }
@@ -33,10 +31,8 @@ void Form1::judgeClick(double x, double y) {
       continue;
     }
     picture_db::markFound(*PictureDb, row.rowid);
-    const std::optional<int> slot = markers_.lowestFree();
+    const std::optional<int> slot = round_.recordFind();
     if (!slot) continue;
-    markers_.use(*slot);
-    PicMatches[*slot]->setPicture(IconRight->picture());
     Diff[*slot]->setBox(markerBox(row));
     Diff[*slot]->show();
     if (*slot == kMarkerCount - 1) {

@@ -3,7 +3,6 @@
 
 #include "game/form1.h"
 #include "game/frm_top_ten.h"
-#include "game/game_state.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/hall_of_fame.h"
@@ -14,36 +13,20 @@
 
 namespace game {
 
-namespace {
-// Orange, as the circles are drawn at design time.
-constexpr int kOrangeValue = toolkit::colourValue(255, 128, 0);
-}  // namespace
-
 void Form1::GameOver() {
-  bar_.empty();
-  showTimeBar();
   std::vector<picture_db::DifferenceRect> missed;
   if (CurrentPair) missed = picture_db::unfoundDifferences(*PictureDb, CurrentPair->id);
-  auto next = missed.begin();
-  for (int i = 0; i < kMarkerCount; ++i) {
-    if (!Diff[i]->isHidden()) {
-      RevealedFlags[i] = false;
-    } else if (next != missed.end()) {
-      Diff[i]->setBox(markerBox(*next++));
-      Diff[i]->show();
-      RevealedFlags[i] = true;
-    } else {
-      // A pair with fewer than five rectangles leaves the surplus circles hidden.
-      RevealedFlags[i] = false;
-    }
+  const std::vector<int> revealedSlots = round_.endGame(static_cast<int>(missed.size()));
+  for (std::size_t k = 0; k < revealedSlots.size(); ++k) {
+    Diff[revealedSlots[k]]->setBox(markerBox(missed[k]));
+    Diff[revealedSlots[k]]->show();
   }
   TmrColors->start();
-  GameState = state::GameOver;
 }
 
 void Form1::TmrColors_Timer() {
   for (int i = 0; i < kMarkerCount; ++i) {
-    if (!RevealedFlags[i]) continue;
+    if (!round_.revealed(i)) continue;
     const int red = random_.colourComponent();
     const int green = random_.colourComponent();
     const int blue = random_.colourComponent();
@@ -55,7 +38,7 @@ void Form1::TmrFlag_Timer() { PicFlag->setVisible(PicFlag->isHidden()); }
 
 void Form1::hallOfFameStep() {
   const auto ranked = picture_db::hallOfFame(*PictureDb);
-  const std::int64_t points = score();
+  const std::int64_t points = round_.score();
   if (picture_db::qualifiesForHallOfFame(ranked, points)) {
     const QString name = dialogs_.inputBox(
         QStringLiteral("Hai Realizzato un punteggio da TOP TEN!!!\nDigita il tuo nome..."),
@@ -76,9 +59,9 @@ void Form1::hallOfFameStep() {
   // Without a readable picture the left area is simply cleared.
   Image1->loadFile(gameOverPicture);
   TmrColors->stop();
-  for (auto* circle : Diff) circle->setBorderColor(toolkit::colourFromValue(kOrangeValue));
+  for (auto* circle : Diff) circle->setBorderColor(toolkit::kOrange);
   TmrFlag->start();
-  GameState = state::Restart;
+  round_.setState(Round::State::Restart);
 }
 
 void Form1::showTopTen() {
@@ -93,8 +76,8 @@ void Form1::restartGame() {
   picture_db::resetFoundMarks(*PictureDb);
   PicFlag->hide();
   TmrFlag->stop();
-  setScore(0);
-  GameState = state::Game;
+  round_.setScore(0);
+  round_.setState(Round::State::Game);
   New_Image();
 }
 

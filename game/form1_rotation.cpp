@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "game/form1.h"
-#include "game/game_state.h"
 #include "game/pair_chooser.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
@@ -43,15 +42,13 @@ bool Form1::pickAndShowPair() {
 void Form1::showNoPicturesLeft() {
   dialogs_.messageBox(QStringLiteral("Mi Dispiace ma ho finito le immagini!..."),
                       toolkit::box::OkOnly | toolkit::box::Information);
-  GameState = state::GameOver;
+  round_.setState(Round::State::GameOver);
 }
 
 void Form1::New_Image() {
   guarded([&] {
-    setScore(score() + bar_.bonus());
-    bar_.refill();
-    showTimeBar();
-    resetMarkersAndCircles();
+    round_.finishPair();
+    for (auto* circle : Diff) circle->hide();
     if (!pickAndShowPair()) {
       showNoPicturesLeft();
       return;
@@ -61,19 +58,19 @@ void Form1::New_Image() {
 }
 
 bool Form1::deductTime(int steps) {
-  if (!bar_.deduct(steps)) {
+  if (!round_.deductTime(steps)) {
     Timer1->stop();
     GameOver();
     return true;
   }
-  showTimeBar();
   return false;
 }
 
 void Form1::showTimeBar() {
-  lblTime->resize(bar_.pixelWidth(), lblTime->height());
+  const TimeBar& bar = round_.timeBar();
+  lblTime->resize(bar.pixelWidth(), lblTime->height());
   QPalette p = lblTime->palette();
-  p.setColor(QPalette::Window, barColour(bar_.colour()));
+  p.setColor(QPalette::Window, barColour(bar.colour()));
   lblTime->setPalette(p);
 }
 

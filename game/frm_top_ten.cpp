@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/artwork.h"
+#include "artwork/artwork.h"
 #include "game/score_text.h"
 #include "toolkit/picture_area.h"
 
@@ -49,7 +49,7 @@ frmTopTen::frmTopTen(QWidget* parent)
 
   Image1 = new toolkit::PictureArea(this);
   Image1->setGeometry(248, 16, 195, 224);
-  Image1->setPicture(renderArtwork(kTrophy, kTrophySize, palette().color(QPalette::Window)));
+  Image1->setPicture(artwork::render(artwork::kTrophy, kTrophySize, palette().color(QPalette::Window)));
 
   cmdOK = new QPushButton(QStringLiteral("&Ok"), this);
   cmdOK->setGeometry(200, 272, 65, 25);

@@ -8,6 +8,7 @@ enum class BarColour { Blue, Green, Red };
 class TimeBar {
  public:
   static constexpr int kStepsPerBar = 60;
+  // The old window designs' unit: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
   static constexpr double kTwipsPerPixel = 15.0;
 
   explicit TimeBar(int fullWidth) : full_(fullWidth), width_(fullWidth) {}

@@ -13,4 +13,7 @@ inline QColor colourFromValue(int value) {
 
 inline int valueOfColour(const QColor& c) { return colourValue(c.red(), c.green(), c.blue()); }
 
+// The circles' orange.
+inline constexpr QColor kOrange(255, 128, 0);
+
 }  // namespace toolkit

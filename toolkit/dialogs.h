@@ -5,7 +5,8 @@
 
 namespace toolkit {
 
-// Buttons and icon of a message box as one bit set, and the codes of the buttons.
+// Buttons and icon of a message box as one bit set, and the codes of the buttons. The
+// numbers are the old desktop's message-box values, which the windows were designed with.
 namespace box {
 enum Flags : int {
   OkOnly = 0,

@@ -1,24 +1,17 @@
 #include "toolkit/file_list.h"
 
 #include <QDir>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace toolkit {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {
+FileList::FileList(QWidget* parent) : SingleChoiceView<QListWidget>(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSortingEnabled(false);
   setDragEnabled(false);
-  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    const int index = row(item);
-    if (index < 0) return;
-    if (selectedIndex() != index) selectIndex(index);  // a Ctrl-click may have unselected it
-    emit fileClick(index);
-  });
+  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { rowClicked(row(item)); });
 }
 
 bool FileList::matchesPattern(const QString& fileName, const QString& pattern) {
@@ -110,47 +103,9 @@ void FileList::selectIndex(int index) {
   scrollToItem(it);
 }
 
-void FileList::mousePressEvent(QMouseEvent* e) {
-  // A press beside the entries keeps the selection.
-  if (!itemAt(e->position().toPoint())) {
-    e->accept();
-    return;
-  }
-  chosenBeforePress_ = selectedIndex();
-  pressedRow_ = row(itemAt(e->position().toPoint()));
-  QListWidget::mousePressEvent(e);
-}
-
-void FileList::mouseReleaseEvent(QMouseEvent* e) {
-  const int pressed = pressedRow_;
-  pressedRow_ = -1;
-  auto* under = itemAt(e->position().toPoint());
-  QListWidget::mouseReleaseEvent(e);
-  // Released elsewhere: the press chose its row, as a press does, and says so.
-  if (pressed >= 0 && pressed < count() && (!under || row(under) != pressed)) {
-    if (selectedIndex() != pressed) selectIndex(pressed);
-    if (pressed != chosenBeforePress_) emit fileClick(pressed);
-  }
-}
-
-void FileList::mouseMoveEvent(QMouseEvent* e) {
-  // Dragging over the entries would move the selection without a click.
-  if (e->buttons() != Qt::NoButton) {
-    e->accept();
-    return;
-  }
-  QListWidget::mouseMoveEvent(e);
-}
-
-void FileList::keyPressEvent(QKeyEvent* e) {
-  const int before = selectedIndex();
-  QListWidget::keyPressEvent(e);
-  const int after = selectedIndex();
-  if (after < 0 && before >= 0) {
-    selectIndex(before);
-  } else if (after != before && after >= 0) {
-    emit fileClick(after);
-  }
+int FileList::rowAtPoint(const QPoint& viewportPos) const {
+  const QListWidgetItem* under = itemAt(viewportPos);
+  return under ? row(under) : -1;
 }
 
 }  // namespace toolkit

@@ -8,9 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "toolkit/single_choice_view.h"
+
 namespace toolkit {
 
-class FileList : public QListWidget {
+class FileList : public SingleChoiceView<QListWidget> {
   Q_OBJECT
  public:
   explicit FileList(QWidget* parent = nullptr);
@@ -45,15 +47,13 @@ class FileList : public QListWidget {
   void fileClick(int index);
 
  protected:
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
+  int rowAtPoint(const QPoint& viewportPos) const override;
+  int chosenRow() const override { return selectedIndex(); }
+  void chooseRow(int row) override { selectIndex(row); }
+  int rowTotal() const override { return count(); }
+  void clicked(int row) override { emit fileClick(row); }
 
  private:
-  // The row under the last press and the choice before it.
-  int pressedRow_ = -1;
-  int chosenBeforePress_ = -1;
   QString folder_;
   QString pattern_ = QStringLiteral("*.*");
 };

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "toolkit/metafile_rendering.h"
+#include "toolkit/metafile_limits.h"
 
 namespace toolkit::metafile {
 

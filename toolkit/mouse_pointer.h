@@ -5,6 +5,7 @@
 namespace toolkit {
 
 namespace pointer {
+// The old desktop's screen-pointer numbers, which the editor's handlers were written with.
 enum Code : int { Default = 0, Cross = 2, SizeNS = 7, SizeWE = 9, Hourglass = 11, SizeAll = 15, Custom = 99 };
 }
 

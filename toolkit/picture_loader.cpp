@@ -8,7 +8,7 @@
 
 #include "toolkit/failure_reasons.h"
 #include "toolkit/metafile_process.h"
-#include "toolkit/metafile_rendering.h"
+#include "toolkit/metafile_limits.h"
 
 namespace toolkit {
 

@@ -2,8 +2,6 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <stdexcept>
 #include <vector>
 
@@ -81,7 +79,7 @@ class ReportListModel : public QAbstractTableModel {
   QSet<QString> keys;
 };
 
-ReportList::ReportList(QWidget* parent) : QTreeView(parent), model_(new ReportListModel(this)) {
+ReportList::ReportList(QWidget* parent) : SingleChoiceView<QTreeView>(parent), model_(new ReportListModel(this)) {
   setModel(model_);
   setRootIsDecorated(false);
   setIndentation(0);
@@ -98,11 +96,7 @@ ReportList::ReportList(QWidget* parent) : QTreeView(parent), model_(new ReportLi
   header()->setSectionsClickable(false);
   header()->setMinimumSectionSize(0);
   connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-    if (!index.isValid()) return;
-    const int row = index.row();
-    // A Ctrl-click can unselect in single selection; the clicked row is the chosen one.
-    if (selectedRow() != row) selectRow(row);
-    emit itemClick(row);
+    if (index.isValid()) rowClicked(index.row());
   });
 }
 
@@ -221,53 +215,9 @@ QRect ReportList::rowRect(int row) const {
   return visualRect(model_->index(row, 0));
 }
 
-int ReportList::rowAt(const QPoint& viewportPos) const {
+int ReportList::rowAtPoint(const QPoint& viewportPos) const {
   const QModelIndex index = indexAt(viewportPos);
   return index.isValid() ? index.row() : -1;
-}
-
-void ReportList::mousePressEvent(QMouseEvent* e) {
-  const int row = rowAt(e->position().toPoint());
-  // A press beside the rows keeps the selection: the chosen row stays chosen.
-  if (row < 0) {
-    e->accept();
-    return;
-  }
-  chosenBeforePress_ = selectedRow();
-  pressedRow_ = row;
-  QTreeView::mousePressEvent(e);
-}
-
-void ReportList::mouseReleaseEvent(QMouseEvent* e) {
-  const int pressed = pressedRow_;
-  pressedRow_ = -1;
-  const int under = rowAt(e->position().toPoint());
-  QTreeView::mouseReleaseEvent(e);
-  // Released elsewhere: the press chose its row, as a press does, and says so.
-  if (pressed >= 0 && pressed < count() && under != pressed) {
-    if (selectedRow() != pressed) selectRow(pressed);
-    if (pressed != chosenBeforePress_) emit itemClick(pressed);
-  }
-}
-
-void ReportList::mouseMoveEvent(QMouseEvent* e) {
-  // Dragging over the rows would move the selection without a click.
-  if (e->buttons() != Qt::NoButton) {
-    e->accept();
-    return;
-  }
-  QTreeView::mouseMoveEvent(e);
-}
-
-void ReportList::keyPressEvent(QKeyEvent* e) {
-  const int before = selectedRow();
-  QTreeView::keyPressEvent(e);
-  const int after = selectedRow();
-  if (after < 0 && before >= 0) {
-    selectRow(before);  // keys may move the choice, never drop it
-  } else if (after != before && after >= 0) {
-    emit itemClick(after);
-  }
 }
 
 }  // namespace toolkit

@@ -11,11 +11,13 @@
 #include <QTreeView>
 #include <QVariant>
 
+#include "toolkit/single_choice_view.h"
+
 namespace toolkit {
 
 class ReportListModel;
 
-class ReportList : public QTreeView {
+class ReportList : public SingleChoiceView<QTreeView> {
   Q_OBJECT
  public:
   explicit ReportList(QWidget* parent = nullptr);
@@ -65,17 +67,14 @@ class ReportList : public QTreeView {
   void itemClick(int row);
 
  protected:
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
+  int rowAtPoint(const QPoint& viewportPos) const override;
+  int chosenRow() const override { return selectedRow(); }
+  void chooseRow(int row) override { selectRow(row); }
+  int rowTotal() const override { return count(); }
+  void clicked(int row) override { emit itemClick(row); }
 
  private:
-  int rowAt(const QPoint& viewportPos) const;
   ReportListModel* model_;
-  // The row under the last press and the choice before it.
-  int pressedRow_ = -1;
-  int chosenBeforePress_ = -1;
 };
 
 }  // namespace toolkit

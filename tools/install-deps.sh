@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
   libsqlitecpp-dev libsqlite3-dev
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   xdg-utils xvfb xauth xdotool locales-all
 )
 missing=()
@@ -18,5 +18,11 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q || true
-"${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
+if ! "${sudo_cmd[@]}" apt-get update -q; then
+  echo "install-deps: 'apt-get update' failed; check the network and the package sources, then run it again." >&2
+  exit 1
+fi
+if ! "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"; then
+  echo "install-deps: could not install: ${missing[*]}" >&2
+  exit 1
+fi

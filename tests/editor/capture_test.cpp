@@ -7,8 +7,8 @@
 
 #include "editor/capture.h"
 #include "editor/file_panel.h"
-#include "file_panel_fixture.h"
-#include "file_size_limit.h"
+#include "editor/file_panel_fixture.h"
+#include "editor/file_size_limit.h"
 #include "toolkit/file_list.h"
 #include "toolkit/picture_area.h"
 #include "toolkit/picture_loader.h"

@@ -2,7 +2,7 @@
 // marked edges and deleted, in images.mdb at once and in the list only on success.
 #include <QPushButton>
 
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 #include "picture_db/game_queries.h"
 
 using namespace editor_window_fixture;

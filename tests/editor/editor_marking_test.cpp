@@ -1,7 +1,7 @@
 // Marking a rectangle on the copy with the mouse, and dragging a large preview about
 // under the picture area; the screen-wide pointer shapes both set.
 #include "editor/file_panel.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 
 using namespace editor_window_fixture;
 using namespace toolkit;

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <filesystem>
 
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/package_file.h"

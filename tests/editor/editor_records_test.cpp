@@ -4,7 +4,7 @@
 
 #include "editor/file_panel.h"
 #include "picture_db/editor_queries.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 
 using namespace editor_window_fixture;
 using namespace toolkit;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "editor/file_panel.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 #include "toolkit/file_list.h"
 
 using namespace editor_window_fixture;

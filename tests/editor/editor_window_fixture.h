@@ -23,7 +23,7 @@
 #include "toolkit/overlay_shape.h"
 #include "toolkit/picture_area.h"
 #include "toolkit/report_list.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace editor_window_fixture {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "editor/file_operations.h"
-#include "file_size_limit.h"
+#include "editor/file_size_limit.h"
 #include "toolkit/picture_loader.h"
 
 using namespace editor;

@@ -14,7 +14,7 @@
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 #include "toolkit/picture_area.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace file_panel_fixture {
 

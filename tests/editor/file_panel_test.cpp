@@ -10,7 +10,7 @@
 
 #include "editor/file_panel.h"
 #include "editor/shell_open.h"
-#include "file_panel_fixture.h"
+#include "editor/file_panel_fixture.h"
 #include "toolkit/file_list.h"
 #include "toolkit/picture_loader.h"
 

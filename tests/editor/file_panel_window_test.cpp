@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "editor_window_fixture.h"
-#include "file_panel_fixture.h"
+#include "editor/editor_window_fixture.h"
+#include "editor/file_panel_fixture.h"
 #include "toolkit/picture_loader.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "editor/file_panel.h"
 #include "editor/shell_open.h"
-#include "fake_launcher.h"
-#include "file_panel_fixture.h"
+#include "editor/fake_launcher.h"
+#include "editor/file_panel_fixture.h"
 #include "toolkit/file_list.h"
 
 using namespace editor;

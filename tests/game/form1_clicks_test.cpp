@@ -2,7 +2,7 @@
 // way, markers filling from the left, and the fifth find finishing the pair.
 #include <QLabel>
 
-#include "game_fixture.h"
+#include "game/game_fixture.h"
 #include "toolkit/overlay_shape.h"
 
 using namespace game_test;

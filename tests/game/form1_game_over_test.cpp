@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <set>
 
-#include "game_fixture.h"
+#include "game/game_fixture.h"
 #include "picture_db/hall_of_fame.h"
 #include "toolkit/overlay_shape.h"
 
@@ -39,7 +39,7 @@ class GameOverTest : public GameTest {
     auto db = app.open();
     return picture_db::hallOfFame(db);
   }
-  void setScore(int points) { form->lblPunti->setText(QString::number(points)); }
+  void setScore(int points) { form->round().setScore(points); }
 };
 
 TEST_F(GameOverTest, RevealsTheMissedDifferencesInTheFreeSlots) {

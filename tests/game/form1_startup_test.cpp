@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "game/artwork.h"
-#include "game_fixture.h"
+#include "artwork/artwork.h"
+#include "game/game_fixture.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/overlay_shape.h"
 
@@ -108,9 +108,9 @@ TEST_F(GameTest, EveryControlSitsAtItsPlaceOfTheDesign) {
 }
 
 TEST_F(GameTest, ArtworkIsDrawnAtItsSizes) {
-  for (auto [name, size] : {std::pair{game::kNotFoundIcon, QSize(32, 32)}, std::pair{game::kFoundIcon, QSize(32, 32)},
-                            std::pair{game::kWhiteFlag, QSize(94, 118)}, std::pair{game::kTrophy, QSize(195, 224)}}) {
-    const QImage img = game::renderArtwork(name, size, Qt::white);
+  for (auto [name, size] : {std::pair{artwork::kNotFoundIcon, QSize(32, 32)}, std::pair{artwork::kFoundIcon, QSize(32, 32)},
+                            std::pair{artwork::kWhiteFlag, QSize(94, 118)}, std::pair{artwork::kTrophy, QSize(195, 224)}}) {
+    const QImage img = artwork::render(name, size, Qt::white);
     ASSERT_FALSE(img.isNull()) << name;
     EXPECT_EQ(img.size(), size);
     int drawn = 0;
@@ -118,7 +118,7 @@ TEST_F(GameTest, ArtworkIsDrawnAtItsSizes) {
       for (int x = 0; x < img.width(); ++x) drawn += img.pixelColor(x, y) != QColor(Qt::white);
     EXPECT_GT(drawn, size.width() * size.height() / 10) << name;
   }
-  EXPECT_TRUE(game::renderArtwork(":/artwork/none.svg", QSize(4, 4)).isNull());
+  EXPECT_TRUE(artwork::render(":/artwork/none.svg", QSize(4, 4)).isNull());
 }
 
 TEST_F(GameTest, MissingDatabaseIsReportedAndNeverCreated) {

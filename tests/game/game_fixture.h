@@ -15,7 +15,7 @@
 #include "picture_db/game_queries.h"
 #include "support/temp_app_folder.h"
 #include "toolkit/picture_area.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace game_test {
 

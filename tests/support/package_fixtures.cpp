@@ -1,4 +1,4 @@
-#include "package_fixtures.h"
+#include "support/package_fixtures.h"
 
 #include <SQLiteCpp/Database.h>
 

@@ -1,4 +1,4 @@
-#include "temp_app_folder.h"
+#include "support/temp_app_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,7 +10,7 @@
 
 #include "toolkit/metafile_process.h"
 #include "toolkit/picture_loader.h"
-#include "picture_fixtures.h"
+#include "toolkit/picture_fixtures.h"
 
 using namespace toolkit::metafile;
 using picture_fixtures::sampleScene;

@@ -10,7 +10,7 @@
 #include "toolkit/mouse_pointer.h"
 #include "toolkit/overlay_shape.h"
 #include "toolkit/picture_area.h"
-#include "toolkit/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 using namespace toolkit;
 

@@ -1,4 +1,4 @@
-#include "picture_fixtures.h"
+#include "toolkit/picture_fixtures.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "picture_fixtures.h"
+#include "toolkit/picture_fixtures.h"
 #include "toolkit/picture_loader.h"
 
 using namespace toolkit;

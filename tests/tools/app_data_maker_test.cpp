@@ -13,7 +13,7 @@
 #include "picture_db/editor_queries.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/hall_of_fame.h"
-#include "sample_test_helpers.h"
+#include "tools/sample_test_helpers.h"
 #include "tools/sample_catalogue.h"
 #include "tools/sample_pair.h"
 #include "toolkit/picture_loader.h"

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
-#include "sample_test_helpers.h"
+#include "tools/sample_test_helpers.h"
 #include "tools/game_over_picture.h"
 #include "tools/gif_writer.h"
 #include "tools/metafile_writer.h"

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "sample_test_helpers.h"
+#include "tools/sample_test_helpers.h"
 #include "tools/picture_format.h"
 #include "tools/sample_catalogue.h"
 #include "tools/sample_designs.h"

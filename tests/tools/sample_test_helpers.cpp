@@ -1,4 +1,4 @@
-#include "sample_test_helpers.h"
+#include "tools/sample_test_helpers.h"
 
 #include <QFile>
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "sample_test_helpers.h"
+#include "tools/sample_test_helpers.h"
 #include "tools/sample_pair.h"
 #include "tools/scene.h"
 #include "tools/scene_change.h"

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "toolkit/metafile_drawing/metafile_rendering.h"
 #include "toolkit/metafile_process.h"
 
 namespace {

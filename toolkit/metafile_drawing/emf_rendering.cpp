@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "toolkit/metafile_rendering.h"
+#include "toolkit/metafile_drawing/metafile_rendering.h"
 
 #include <emf2svg.h>
 #include <uemf.h>

@@ -1,11 +1,11 @@
-#include "toolkit/wmf_colours.h"
+#include "toolkit/metafile_drawing/wmf_colours.h"
 
 #include <QColor>
 #include <QRegularExpression>
 #include <QStringList>
 #include <vector>
 
-#include "toolkit/metafile_rendering.h"
+#include "toolkit/metafile_drawing/metafile_rendering.h"
 
 namespace toolkit::metafile {
 

@@ -1,24 +1,22 @@
-#include "editor/artwork_pictures.h"
+#include "artwork/artwork.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace editor {
+namespace artwork {
 
-namespace {
-QImage render(const QString& resource, const QSize& size) {
+QImage render(const QString& resource, QSize size, const QColor& background) {
   QSvgRenderer svg(resource);
   if (!svg.isValid()) return QImage();
-  QImage img(size, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  QPainter p(&img);
-  svg.render(&p, QRectF(0, 0, size.width(), size.height()));
-  return img;
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(background);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  svg.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
+  return image;
 }
-}  // namespace
 
-QPixmap artworkPixmap(const QString& resource, const QSize& size) {
+QPixmap pixmap(const QString& resource, const QSize& size) {
   const QImage img = render(resource, size);
   return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
@@ -41,6 +39,4 @@ QPixmap moveCursorPixmap() {
   return QPixmap::fromImage(img);
 }
 
-QCursor moveCursor() { return QCursor(moveCursorPixmap(), 0, 0); }
-
-}  // namespace editor
+}  // namespace artwork

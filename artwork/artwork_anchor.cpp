@@ -1,1 +1,0 @@
-// The artwork library carries only Qt resources; this file gives it a translation unit.
