@@ -27,6 +27,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
  The interface is in Italian.")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 # The install rules see the real prefix (/usr) and lay out an installation for all users.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)

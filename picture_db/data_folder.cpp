@@ -39,6 +39,8 @@ void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
   const fs::path part = to.parent_path() / ("." + to.filename().string() + "." + std::to_string(::getpid()) + ".part");
   std::error_code ec;
   fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
+  // Installed files may be read-only for everyone; the user's copies are theirs to change.
+  if (!ec) fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
   if (!ec) {
     try {
       syncPath(part, O_RDONLY);

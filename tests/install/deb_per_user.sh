@@ -12,7 +12,7 @@ debs=("$packages"/vobrel_*_"$(dpkg --print-architecture)".deb)
 deb=${debs[0]}
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 chmod 755 "$work"
 root=$work/root
 home=$work/home

@@ -106,6 +106,8 @@ TEST_F(DataFolderTest, WritableFolderWithItsDatabaseIsUsedAsItIs) {
 
 TEST_F(DataFolderTest, ReadOnlyInstallationGivesTheUserAFullCopyOfItsData) {
   const std::string before = installedDb();
+  fs::permissions(program / "images.mdb", fs::perms(0444));
+  fs::permissions(program / "Images" / "1.bmp", fs::perms(0444));
   const AppFolders f = choose();
   EXPECT_EQ(f.data, userDir.string());
   EXPECT_EQ(f.program, program.string());
@@ -116,6 +118,9 @@ TEST_F(DataFolderTest, ReadOnlyInstallationGivesTheUserAFullCopyOfItsData) {
   EXPECT_TRUE(fs::is_directory(userDir / "Import"));
   EXPECT_TRUE(fs::is_directory(userDir / "Export"));
   EXPECT_FALSE(fs::exists(userDir / "GameOver.bmp"));  // read from the installation
+  for (const char* name : {"images.mdb", "Images/1.bmp"}) {
+    EXPECT_NE(fs::status(userDir / name).permissions() & fs::perms::owner_write, fs::perms::none) << name;
+  }
   // Nothing but the finished files is left behind.
   for (const auto& entry : fs::recursive_directory_iterator(userDir)) {
     EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
