@@ -20,8 +20,10 @@ std::optional<ChosenFolders> chooseAppFolders(const QString& programDir, Dialogs
     } catch (const std::exception&) {
       folder = QString::fromStdString(e.path1().string());
     }
-    dialogs.messageBox(QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n%2")
-                           .arg(folder, failureReason(e)),
+    // A file inside the folder is named with its reason; the folder itself only once.
+    const QString reason = QString::fromStdString(e.path1().string()) == folder ? systemReason(e.code().value())
+                                                                                : failureReason(e);
+    dialogs.messageBox(QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n%2").arg(folder, reason),
                        box::OkOnly | box::Critical);
     return std::nullopt;
   }

@@ -53,8 +53,9 @@ TEST_F(AppFolderChoiceTest, FolderThatCannotBeMadeIsNamedWithTheReasonAndTheProg
   EXPECT_FALSE(folders);
   const auto messages = dialogs.messages();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n"
+  EXPECT_EQ(messages[0].text.toStdString(), QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n"
                                              "una parte del percorso non è una cartella")
-                                  .arg(scratch.filePath("home/.local/share/vobrel")));
+                                  .arg(scratch.filePath("home/.local/share/vobrel"))
+                                  .toStdString());
   EXPECT_TRUE(messages[0].flags & toolkit::box::Critical);
 }
