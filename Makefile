@@ -1,12 +1,13 @@
 # make run    : installs what is missing, builds, starts the game on the sample pairs
 # make editor : the same, starting the picture editor
 # make test   : installs what is missing, builds, runs every test headless
+# make deb    : builds the Debian package, build/vobrel_<version>_<arch>.deb
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 # Extra cmake options, for example CMAKE_ARGS=-DVOBREL_WERROR=ON (as CI builds).
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run editor test bench clean
+.PHONY: deps configure build run editor test deb bench clean
 
 deps:
 	./tools/install-deps.sh
@@ -25,6 +26,9 @@ editor: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 # Benchmarks print ratios measured in one run; the flicker one wants a display.
 bench: build

@@ -1,25 +1,25 @@
-# `cmake --install <build> --prefix <folder>` makes <folder> a self-contained application
-# folder: the two programs and the metafile renderer they start, GameOver.bmp, Images/ with the samples, and images.mdb only
-# when the folder has none (a user's database is never replaced).
-install(TARGETS Vobrel Ortavi metafile-renderer RUNTIME DESTINATION .)
-install(FILES ${VOBREL_APP_DIR}/GameOver.bmp DESTINATION .)
-install(DIRECTORY ${VOBREL_APP_DIR}/Images/ DESTINATION Images)
+# `cmake --install <build> --prefix <folder>` lays out one of two installations, chosen
+# when it runs (see InstallLayout.cmake): for every user of the desktop when the prefix is
+# /usr, /usr/local or ~/.local (and in the Debian package), or a self-contained
+# application folder anywhere else. Both deliver the untouched data of delivered/.
 install(CODE "
-  set(app \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  foreach(dir Import Export)
-    file(MAKE_DIRECTORY \"\${app}/\${dir}\")
-  endforeach()
-  if(EXISTS \"\${app}/images.mdb\")
-    message(STATUS \"Keeping the existing \${app}/images.mdb\")
-  else()
-    file(COPY \"${VOBREL_APP_DIR}/images.mdb\" DESTINATION \"\${app}\")
-    message(STATUS \"Installing: \${app}/images.mdb\")
-  endif()
-  foreach(program vobrel ortavi)
-    file(READ \"${CMAKE_SOURCE_DIR}/desktop/\${program}.desktop.in\" entry)
-    string(REPLACE \"@APP_DIR@\" \"\${CMAKE_INSTALL_PREFIX}\" entry \"\${entry}\")
-    file(WRITE \"\${app}/share/applications/\${program}.desktop\" \"\${entry}\")
-  endforeach()
+  set(VOBREL_SOURCE_DIR \"${CMAKE_SOURCE_DIR}\")
+  set(VOBREL_BINARY_DIR \"${CMAKE_BINARY_DIR}\")
+  set(VOBREL_DELIVERED_DIR \"${VOBREL_DELIVERED_DIR}\")
+  set(VOBREL_STRIP \"${CMAKE_STRIP}\")
 ")
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/vobrel.svg ${CMAKE_SOURCE_DIR}/desktop/ortavi.svg
-        DESTINATION share/icons/hicolor/scalable/apps)
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/InstallLayout.cmake)
+
+# One line per program; LAUNCHER gives it a command in bin/ and a desktop entry of the
+# same name (desktop/<name>.desktop.in) in an installation for all users.
+function(vobrel_install_program target)
+  cmake_parse_arguments(arg "" "LAUNCHER" "" ${ARGN})
+  install(CODE "vobrel_install_program(\"$<TARGET_FILE:${target}>\" \"${arg_LAUNCHER}\")")
+endfunction()
+vobrel_install_program(Vobrel LAUNCHER vobrel)
+vobrel_install_program(Ortavi LAUNCHER ortavi)
+vobrel_install_program(metafile-renderer)
+
+install(CODE "vobrel_install_data()")
+
+include(${CMAKE_SOURCE_DIR}/cmake/Package.cmake)

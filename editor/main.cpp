@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editor/frm_ortavi.h"
+#include "toolkit/app_folder_choice.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
@@ -14,9 +15,12 @@ int main(int argc, char** argv) {
   toolkit::installItalianQtTexts();
 
   toolkit::QtDialogs dialogs;
+  // The metafile renderer stays beside the program; only the data may live elsewhere.
+  const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
+  if (!folders) return 1;
   std::unique_ptr<editor::FrmOrtavi> window;
   try {
-    window = std::make_unique<editor::FrmOrtavi>(QCoreApplication::applicationDirPath(), dialogs);
+    window = std::make_unique<editor::FrmOrtavi>(folders->data, dialogs);
   } catch (const editor::StartupError& e) {
     dialogs.messageBox(QString::fromUtf8(e.what()), toolkit::box::OkOnly | toolkit::box::Critical);
     return 1;

@@ -3,6 +3,7 @@
 #include <QTime>
 
 #include "game/form1.h"
+#include "toolkit/app_folder_choice.h"
 #include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
 
@@ -14,7 +15,9 @@ int main(int argc, char** argv) {
 
   const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
   toolkit::QtDialogs dialogs;
-  game::Form1 form(QCoreApplication::applicationDirPath(), seed, dialogs);
+  const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
+  if (!folders) return 1;
+  game::Form1 form(folders->data, folders->program, seed, dialogs);
   if (!form.startedOk()) return 1;
   dialogs.setParent(&form);
   form.show();

@@ -8,6 +8,7 @@ packages=(
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
   libgtest-dev libgmock-dev
   xdg-utils xvfb xauth xdotool locales-all
+  dpkg-dev desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <set>
 
 #include "game/game_fixture.h"
@@ -493,4 +494,15 @@ TEST_F(GameOverTest, ADatabaseFailureDuringPlayIsReportedNotFatal) {
   }
   clickInside(kRects[0]);
   EXPECT_EQ(unfound(1), 4);
+}
+
+TEST_F(GameOverTest, InstalledGameReadsItsGameOverPictureBesideTheProgram) {
+  app.addHallOfFame(tenEntries());
+  QTemporaryDir programDir;
+  ASSERT_TRUE(test_support::solidPicture(QSize(40, 20), Qt::white).save(programDir.filePath("GameOver.bmp"), "BMP"));
+  form = std::make_unique<game::Form1>(app.path(), programDir.path(), 7, dialogs);
+  form->endProgram = [this] { ++programEnded; };
+  timeOutAfterFinding({});
+  click(1, 1);
+  EXPECT_EQ(form->Image1->picture().size(), QSize(40, 20));
 }
