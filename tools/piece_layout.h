@@ -25,7 +25,8 @@ struct Layout {
 };
 
 // The layout's shapes. For a metafile every filled shape gets an outline of its own
-// colour: the two metafile players disagree by a pixel on the edges of unoutlined shapes.
+// colour, and wide lines become polygons: the two metafile players disagree on the edges of
+// unoutlined shapes and on the ends of wide lines.
 Scene sceneOf(const Layout& layout, bool forMetafile);
 
 }  // namespace sample_maker

@@ -67,6 +67,9 @@ void farmScene(Composer& c) {
   c.put(K::Flower, 150, 250, QColor(250, 220, 50));
   c.put(K::Bird, 150, 100, QColor(40, 40, 50));
   c.put(K::Sign, 230, 180, QColor(240, 230, 200), 50, 2, QColor(200, 40, 40));
+  c.put(K::Hen, 180, 360, QColor(200, 120, 60));
+  c.put(K::Mushroom, 350, 360, QColor(200, 40, 40));
+  c.put(K::Bush, 30, 200, QColor(70, 150, 70), 60);
   c.extra(K::Hen, 120, 330, QColor(250, 250, 250));
   c.extra(K::Bird, 330, 150, QColor(40, 40, 50));
 }
@@ -92,6 +95,9 @@ void orchardScene(Composer& c) {
   c.put(K::Bird, 120, 140, QColor(40, 40, 50));
   c.put(K::Bush, 360, 300, QColor(70, 150, 70), 70);
   c.put(K::Sheep, 230, 300, QColor(245, 245, 240), 80);
+  c.put(K::Hen, 300, 330, QColor(200, 120, 60));
+  c.put(K::Flower, 130, 330, QColor(230, 60, 120));
+  c.put(K::Bird, 330, 130, QColor(40, 40, 50));
   c.extra(K::Apple, 60, 300, QColor(220, 40, 40));
   c.extra(K::Bird, 300, 50, QColor(40, 40, 50));
 }
@@ -118,6 +124,10 @@ void countryRoadScene(Composer& c) {
   c.put(K::Kite, 300, 160, QColor(60, 170, 90), 70);
   c.put(K::Bird, 100, 140, QColor(40, 40, 50));
   c.put(K::Mushroom, 120, 290, QColor(200, 40, 40));
+  c.put(K::Duck, 200, 260, QColor(250, 250, 250));
+  c.put(K::Bush, 20, 260, QColor(70, 150, 70), 60);
+  c.put(K::Dog, 330, 300, QColor(160, 110, 60), 70);
+  c.put(K::Bird, 250, 60, QColor(40, 40, 50));
   c.extra(K::Bird, 180, 170, QColor(40, 40, 50));
   c.extra(K::Hen, 330, 270, QColor(250, 250, 250));
 }
@@ -140,6 +150,9 @@ void gardenScene(Composer& c) {
   c.put(K::Umbrella, 200, 290, QColor(220, 60, 60), 70);
   c.put(K::Table, 200, 300, QColor(150, 100, 60), 50);
   c.put(K::Kite, 160, 170, QColor(60, 90, 200), 80);
+  c.put(K::Bird, 300, 120, QColor(40, 40, 50));
+  c.put(K::Flower, 250, 360, QColor(230, 60, 120));
+  c.put(K::Duck, 90, 410, QColor(130, 100, 60));
   c.extra(K::Flower, 100, 260, QColor(230, 60, 120));
   c.extra(K::Mushroom, 30, 380, QColor(200, 40, 40));
 }
@@ -158,6 +171,9 @@ void forestScene(Composer& c) {
   c.put(K::Bush, 250, 430, QColor(70, 150, 70), 70);
   c.put(K::Flower, 20, 430, QColor(230, 60, 120));
   c.put(K::Bird, 300, 150, QColor(40, 40, 50));
+  c.put(K::Duck, 60, 380, QColor(130, 100, 60));
+  c.put(K::Flower, 320, 430, QColor(250, 220, 50));
+  c.put(K::Bird, 60, 150, QColor(40, 40, 50));
   c.extra(K::Mushroom, 320, 380, QColor(200, 40, 40));
   c.extra(K::Bird, 140, 130, QColor(40, 40, 50));
 }

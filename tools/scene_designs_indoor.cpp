@@ -116,6 +116,8 @@ void livingRoomScene(Composer& c) {
   c.put(K::Lamp, 150, 44, QColor(250, 230, 150), 50);
   c.put(K::Lamp, 300, 44, QColor(250, 230, 150), 50);
   c.put(K::Bread, 180, 432, QColor(210, 160, 90), 50);
+  c.put(K::Pear, 280, 430, QColor(200, 200, 70), 70);
+  c.put(K::Star, 60, 60, QColor(250, 220, 80), 50);
   c.extra(K::Cup, 210, 428, QColor(60, 120, 200));
   c.extra(K::Balloon, 30, 200, QColor(40, 120, 220), 80);
 }
@@ -152,6 +154,8 @@ void bedroomScene(Composer& c) {
   c.put(K::Cake, 300, 430, QColor(230, 150, 170), 50);
   c.put(K::Flower, 60, 430, QColor(230, 60, 120), 70);
   c.put(K::Star, 320, 130, QColor(250, 240, 200), 40);
+  c.put(K::Pear, 220, 310, QColor(200, 200, 70), 60);
+  c.put(K::Cup, 360, 430, QColor(60, 120, 200), 70);
   c.extra(K::Star, 250, 170, QColor(250, 240, 200), 50);
   c.extra(K::Apple, 170, 430, QColor(120, 190, 60), 70);
 }

@@ -39,6 +39,9 @@ void beachScene(Composer& c) {
   c.put(K::Sign, 330, 350, QColor(240, 240, 240), 50, 7, QColor(40, 90, 160));
   c.put(K::Fish, 60, 200, QColor(250, 220, 60), 60);
   c.put(K::Bird, 40, 120, QColor(250, 250, 250));
+  c.put(K::Duck, 300, 250, QColor(250, 250, 250));
+  c.put(K::Apple, 200, 430, QColor(220, 40, 40), 70);
+  c.put(K::Bird, 320, 40, QColor(250, 250, 250));
   c.extra(K::Fish, 300, 210, QColor(200, 80, 160), 70);
   c.extra(K::Duck, 140, 220, QColor(250, 250, 250));
 }
@@ -63,6 +66,11 @@ void lakeScene(Composer& c) {
   c.put(K::Rock, 340, 430, QColor(140, 130, 120), 80);
   c.put(K::Flag, 360, 200, QColor(200, 40, 40), 50);
   c.put(K::Kite, 60, 150, QColor(60, 170, 90), 60);
+  c.put(K::Duck, 320, 360, QColor(130, 100, 60));
+  c.put(K::Rock, 30, 430, QColor(140, 130, 120), 70);
+  c.put(K::Bird, 60, 40, QColor(40, 40, 50));
+  c.put(K::Fish, 100, 420, QColor(200, 80, 160), 70);
+  c.put(K::Cloud, 200, 30, QColor(250, 250, 252), 50);
   c.extra(K::Duck, 180, 400, QColor(250, 250, 250));
   c.extra(K::Bird, 260, 160, QColor(40, 40, 50));
 }
@@ -83,6 +91,14 @@ void winterScene(Composer& c) {
   c.put(K::Sheep, 60, 430, QColor(235, 235, 230));
   c.put(K::Bird, 200, 150, QColor(40, 40, 50));
   c.put(K::Sign, 180, 330, QColor(40, 90, 160), 50, 6);
+  c.put(K::Pine, 180, 230, QColor(40, 100, 70), 60);
+  c.put(K::Bird, 260, 180, QColor(40, 40, 50));
+  c.put(K::Star, 250, 40, QColor(250, 250, 250), 60);
+  c.put(K::Star, 340, 170, QColor(250, 250, 250), 60);
+  c.put(K::Rock, 350, 430, QColor(180, 180, 190), 70);
+  c.put(K::Cat, 160, 430, QColor(60, 60, 60));
+  c.put(K::Cup, 20, 330, QColor(200, 40, 40), 60);
+  c.put(K::Flag, 120, 330, QColor(200, 40, 40), 50);
   c.extra(K::Star, 160, 120, QColor(250, 250, 250), 70);
   c.extra(K::Bird, 120, 170, QColor(40, 40, 50));
 }
@@ -113,6 +129,10 @@ void skyScene(Composer& c) {
   for (int i = 0; i < 5; ++i) c.put(K::Bird, 30 + i * 70, 40 + (i % 2) * 14, QColor(40, 40, 50));
   for (int i = 0; i < 4; ++i) c.put(K::Child, 50 + i * 90, 420, c.oneOf({{200, 40, 40}, {40, 90, 200}, {240, 200, 40}}), 100, c.pick(0, 2));
   c.put(K::Tree, 350, 380, QColor(60, 140, 60), 70);
+  c.put(K::Flower, 100, 430, QColor(230, 60, 120));
+  c.put(K::Flower, 190, 430, QColor(250, 220, 50));
+  c.put(K::Dog, 280, 430, QColor(200, 160, 100), 80);
+  c.put(K::Bush, 20, 400, QColor(70, 150, 70), 60);
   c.extra(K::Balloon, 320, 130, QColor(160, 60, 190));
   c.extra(K::Bird, 200, 300, QColor(40, 40, 50));
 }
@@ -130,6 +150,14 @@ void nightScene(Composer& c) {
   c.put(K::Fence, 200, 430, QColor(160, 82, 45), 90, 1);
   c.put(K::Bird, 200, 200, QColor(20, 20, 20));
   c.put(K::Person, 60, 430, QColor(210, 105, 30), 90, 2);
+  c.put(K::Star, 200, 150, QColor(255, 250, 205), 60);
+  c.put(K::Star, 40, 190, QColor(255, 250, 205), 60);
+  c.put(K::Bird, 240, 230, QColor(20, 20, 20));
+  c.put(K::Rock, 250, 430, QColor(105, 105, 105), 70);
+  c.put(K::Mushroom, 160, 430, QColor(178, 34, 34));
+  c.put(K::Flower, 230, 380, QColor(255, 215, 0), 80);
+  c.put(K::Bush, 350, 430, QColor(0, 100, 0), 70);
+  c.put(K::Cloud, 200, 250, QColor(72, 61, 139), 60);
   c.extra(K::Star, 150, 180, QColor(255, 250, 205), 80);
   c.extra(K::Cat, 350, 350, QColor(210, 105, 30));
 }
@@ -150,6 +178,13 @@ void meadowScene(Composer& c) {
   c.put(K::Kite, 300, 200, QColor(220, 20, 60), 80);
   c.put(K::Mushroom, 180, 430, QColor(178, 34, 34));
   c.put(K::Duck, 30, 430, QColor(255, 255, 255));
+  c.put(K::Hen, 140, 380, QColor(250, 250, 250));
+  c.put(K::Bush, 360, 240, QColor(34, 139, 34), 60);
+  c.put(K::Rock, 250, 310, QColor(128, 128, 128), 60);
+  c.put(K::Bird, 60, 40, QColor(0, 0, 0));
+  c.put(K::Cloud, 330, 160, QColor(255, 255, 255), 60);
+  c.put(K::Mushroom, 70, 350, QColor(178, 34, 34));
+  c.put(K::Flower, 300, 430, QColor(255, 105, 180));
   c.extra(K::Bird, 60, 150, QColor(0, 0, 0));
   c.extra(K::Mushroom, 330, 320, QColor(178, 34, 34));
 }

@@ -32,6 +32,9 @@ void libraryScene(Composer& c) {
   c.put(K::Sign, 190, 20, QColor(240, 230, 200), 30, 9, QColor(60, 60, 60)).at = QPoint(300, 90);
   c.put(K::Frame, 100, 90, QColor(160, 110, 40), 60, c.pick(0, 2));
   c.put(K::Rug, 190, 432, QColor(60, 90, 160), 90);
+  c.put(K::Clock, 40, 70, QColor(200, 60, 50), 50, c.pick(0, 2));
+  c.put(K::Bottle, 240, 352, QColor(60, 120, 180), 60);
+  c.put(K::Flower, 260, 432, QColor(230, 60, 120), 70);
   c.extra(K::Cup, 230, 430, QColor(220, 60, 60));
   c.extra(K::Bird, 200, 120, QColor(40, 40, 50));
 }

@@ -149,6 +149,9 @@ void stationScene(Composer& c) {
   c.put(K::Flag, 360, 120, QColor(40, 150, 60), 60);
   c.put(K::Flag, 20, 120, QColor(200, 40, 40), 60);
   c.put(K::Table, 20, 428, QColor(150, 100, 60), 40);
+  c.put(K::Cloud, 280, 40, QColor(250, 250, 252), 60);
+  c.put(K::Bird, 60, 60, QColor(40, 40, 50));
+  c.put(K::Cup, 360, 262, QColor(220, 60, 60), 70);
   c.extra(K::Balloon, 170, 420, QColor(220, 40, 60));
   c.extra(K::Bird, 300, 150, QColor(40, 40, 50));
 }
@@ -215,6 +218,8 @@ void harbourScene(Composer& c) {
   c.put(K::Rock, 250, 280, QColor(130, 120, 110), 70);
   c.put(K::Fish, 320, 360, QColor(250, 140, 30), 60);
   c.put(K::Sign, 30, 140, QColor(240, 240, 240), 50, 7, QColor(40, 90, 160));
+  c.put(K::Hen, 300, 330, QColor(250, 250, 250), 80);
+  c.put(K::Bottle, 235, 330, QColor(60, 120, 60), 70);
   c.extra(K::Duck, 200, 300, QColor(250, 250, 250));
   c.extra(K::Bird, 60, 60, QColor(250, 250, 250));
 }
