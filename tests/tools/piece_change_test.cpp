@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Scene pieces, the changes made to them, and the pairs chosen from those changes.
 #include <gtest/gtest.h>
 
