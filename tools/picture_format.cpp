@@ -12,7 +12,7 @@ namespace sample_maker {
 
 namespace {
 // High enough that the flat colours keep clean edges.
-constexpr int kJpegQuality = 92;
+constexpr int kJpegQuality = 95;
 
 QByteArray saveWithQt(const QImage& image, const char* format, int quality) {
   QByteArray bytes;

@@ -1,6 +1,7 @@
 #pragma once
 // The delivered sample pairs, in the order of their pair numbers.
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "tools/sample_pair.h"
@@ -8,6 +9,10 @@
 namespace sample_maker {
 
 inline constexpr std::uint32_t kDefaultSeed = 7411;
+
+// How many scenes the catalogue holds, and one of them as drawn with rng.
+std::size_t sampleSceneCount();
+SceneDesign sampleDesign(std::size_t index, std::mt19937& rng);
 
 // Every sample pair for a seed; the same seed always gives the same pairs. Each scene
 // draws from a generator of its own, so one scene's choices never shift another's.

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/sample_pair.h"
+
+#include <QPainter>
 
 #include <algorithm>
 #include <set>
 #include <stdexcept>
 
+#include "tools/pixel_difference.h"
 #include "tools/scene_painter.h"
 #include "tools/seeded_random.h"
 
@@ -11,89 +15,107 @@ namespace sample_maker {
 
 namespace {
 
-int changedPixels(const QImage& a, const QImage& b, const QRect& area) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-    const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-    for (int x = area.left(); x <= area.right(); ++x) {
-      count += rowA[x] != rowB[x] ? 1 : 0;
-    }
-  }
-  return count;
+// Attempts per pair before the scene is judged too poor; far more than any scene needs.
+constexpr int kMaxAttempts = 2000;
+
+bool apart(const QRect& r, const std::vector<QRect>& taken) {
+  const QRect wide = r.adjusted(-kRectangleSpacing, -kRectangleSpacing, kRectangleSpacing, kRectangleSpacing);
+  return std::none_of(taken.begin(), taken.end(), [&](const QRect& t) { return t.intersects(wide); });
 }
 
-// Additions first: a later removal must not take away the object an addition is
-// painted under.
-std::vector<SceneChange> inApplyingOrder(std::vector<SceneChange> changes) {
-  std::stable_partition(changes.begin(), changes.end(),
-                        [](const SceneChange& c) { return c.kind == SceneChange::Kind::Add; });
-  return changes;
+struct Candidate {
+  PieceChange change;
+  QRect touched;  // every pixel the change could alter
+  QRect rect;
+};
+
+bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const PieceChange& change,
+               Candidate& out) {
+  const bool metafile = isMetafile(design.originalFormat);
+  const Scene before = sceneOf(design.layout, metafile);
+  const Scene after = sceneOf(applyChange(design.layout, change), metafile);
+  const QRect picture(0, 0, design.layout.width, design.layout.height);
+  const QRect touched =
+      (objectBounds(before, change.piece) | objectBounds(after, change.piece)).adjusted(-2, -2, 2, 2) & picture;
+  if (touched.isEmpty()) return false;
+  const QImage changed = paintScene(after, smooth);
+  const DifferenceShape d = measureDifference(base, changed, touched);
+  if (d.bounds.isEmpty() || !d.onePatch || d.strongPixels < kMinStrongPixels ||
+      d.strongBounds.width() < kMinChangeSide || d.strongBounds.height() < kMinChangeSide) {
+    return false;
+  }
+  const QRect rect = d.bounds.adjusted(-kDifferenceMargin, -kDifferenceMargin, kDifferenceMargin, kDifferenceMargin);
+  if (!picture.adjusted(2, 2, -2, -2).contains(rect) ||
+      static_cast<double>(rect.width()) * rect.height() > kMaxDifferenceShare * picture.width() * picture.height()) {
+    return false;
+  }
+  out = Candidate{change, touched, rect};
+  return true;
 }
 
 }  // namespace
+
+bool isMetafile(PictureFormat format) { return format == PictureFormat::Wmf || format == PictureFormat::Emf; }
 
 std::string SamplePair::originalFile() const { return name + "." + fileExtension(originalFormat); }
 
 std::string SamplePair::copyFile() const { return name + "_C." + fileExtension(copyFormat); }
 
-QRect differenceRectangle(const Scene& scene, const SceneChange& change) {
-  const QRect picture(0, 0, scene.width, scene.height);
-  return changeBounds(scene, change)
-      .adjusted(-kDifferenceMargin, -kDifferenceMargin, kDifferenceMargin, kDifferenceMargin)
-      .intersected(picture);
-}
-
-SamplePair choosePair(const SceneDesign& design, std::mt19937& rng) {
-  std::vector<std::size_t> order(design.candidates.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    order[i] = i;
-  }
-  shuffleInPlace(rng, order);
-
+SamplePair makePair(const SceneDesign& design, std::mt19937& rng) {
+  const bool metafile = isMetafile(design.originalFormat);
   const bool smooth = paintsSmoothly(design.originalFormat) && paintsSmoothly(design.copyFormat);
-  const QImage base = paintScene(design.scene, smooth);
-  const double maxArea = kMaxDifferenceShare * design.scene.width * design.scene.height;
-
   SamplePair pair;
   pair.name = design.name;
   pair.originalFormat = design.originalFormat;
   pair.copyFormat = design.copyFormat;
-  pair.original = design.scene;
-  std::set<std::string> usedObjects;
-  for (std::size_t i : order) {
-    if (static_cast<int>(pair.changes.size()) == kDifferencesPerPair) {
-      break;
-    }
-    const SceneChange& change = design.candidates[i];
-    if (usedObjects.count(change.object) != 0) {
+  pair.original = sceneOf(design.layout, metafile);
+  const QImage base = paintScene(pair.original, smooth);
+
+  std::vector<QRect> touched;
+  std::set<std::string> usedPieces;
+  int perKind[kChangeKinds] = {};
+  for (int attempt = 0; attempt < kMaxAttempts && static_cast<int>(pair.changes.size()) < kDifferencesPerPair;
+       ++attempt) {
+    const auto kind = static_cast<ChangeKind>(pickInt(rng, 0, kChangeKinds - 1));
+    PieceChange change;
+    if (perKind[static_cast<int>(kind)] >= kMaxChangesOfOneKind ||
+        !proposeChange(design.layout, design.extras, kind, rng, change) || usedPieces.count(change.piece) != 0) {
       continue;
     }
-    const QRect rect = differenceRectangle(design.scene, change);
-    if (rect.isEmpty() || static_cast<double>(rect.width()) * rect.height() > maxArea) {
+    Candidate c;
+    // Changes whose pixels could meet would not stay apart once both are made.
+    if (!qualifies(design, base, smooth, change, c) || !apart(c.rect, pair.differences) || !apart(c.touched, touched)) {
       continue;
     }
-    const bool overlaps = std::any_of(pair.differences.begin(), pair.differences.end(),
-                                      [&](const QRect& taken) { return taken.intersects(rect); });
-    if (overlaps) {
-      continue;
-    }
-    if (changedPixels(base, paintScene(applyChange(design.scene, change), smooth), rect) < kMinChangedPixels) {
-      continue;
-    }
-    usedObjects.insert(change.object);
+    ++perKind[static_cast<int>(kind)];
+    usedPieces.insert(change.piece);
+    touched.push_back(c.touched);
     pair.changes.push_back(change);
-    pair.differences.push_back(rect);
+    pair.differences.push_back(c.rect);
   }
   if (static_cast<int>(pair.changes.size()) < kDifferencesPerPair) {
     throw std::runtime_error("the scene '" + design.name + "' offers only " + std::to_string(pair.changes.size()) +
                              " usable changes");
   }
+  Layout copy = design.layout;
+  for (const PieceChange& change : pair.changes) copy = applyChange(copy, change);
+  pair.copy = sceneOf(copy, metafile);
 
-  pair.copy = design.scene;
-  for (const SceneChange& change : inApplyingOrder(pair.changes)) {
-    pair.copy = applyChange(pair.copy, change);
+  // Made together, the changes must still show exactly where each showed alone.
+  const QImage painted = paintScene(pair.copy, smooth);
+  for (std::size_t i = 0; i < pair.differences.size(); ++i) {
+    const QRect& r = pair.differences[i];
+    const QRect bounds = measureDifference(base, painted, touched[i]).bounds;
+    if (bounds.adjusted(-kDifferenceMargin, -kDifferenceMargin, kDifferenceMargin, kDifferenceMargin) != r) {
+      throw std::logic_error("the changes of '" + design.name + "' disturb one another");
+    }
   }
+  QImage outside = painted;
+  {
+    QPainter p(&outside);
+    for (const QRect& t : touched) p.drawImage(t.topLeft(), base.copy(t));
+  }
+  if (outside != base) throw std::logic_error("the copy of '" + design.name + "' differs outside its changes");
   return pair;
 }
 

@@ -1,57 +1,62 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A sample pair: a scene, its copy with five chosen changes, and the rectangles a
 // player must find.
 #include <QRect>
 
-#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "tools/change_kinds.h"
 #include "tools/picture_format.h"
+#include "tools/piece_layout.h"
 #include "tools/scene.h"
-#include "tools/scene_change.h"
 
 namespace sample_maker {
 
 inline constexpr int kDifferencesPerPair = 5;
 
-// A scene with more possible changes than a pair needs; the seed picks among them.
+// A scene and the pieces that its copy may gain.
 struct SceneDesign {
-  std::string name;  // file name stem: "casa"
-  PictureFormat originalFormat = PictureFormat::Bmp;
-  PictureFormat copyFormat = PictureFormat::Bmp;
-  Scene scene;
-  std::vector<SceneChange> candidates;
+  std::string name;  // file name stem: "strada"
+  PictureFormat originalFormat = PictureFormat::Jpeg;
+  PictureFormat copyFormat = PictureFormat::Jpeg;
+  Layout layout;
+  std::vector<Piece> extras;
 };
 
 struct SamplePair {
   std::string name;
-  PictureFormat originalFormat = PictureFormat::Bmp;
-  PictureFormat copyFormat = PictureFormat::Bmp;
+  PictureFormat originalFormat = PictureFormat::Jpeg;
+  PictureFormat copyFormat = PictureFormat::Jpeg;
   Scene original;
   Scene copy;
-  std::vector<SceneChange> changes;  // the five made in the copy
+  std::vector<PieceChange> changes;  // the five made in the copy
   std::vector<QRect> differences;    // the rectangle of each change, same order
 
-  std::string originalFile() const;  // "casa.jpg"
-  std::string copyFile() const;      // "casa_C.jpg"
+  std::string originalFile() const;  // "strada.jpg"
+  std::string copyFile() const;      // "strada_C.jpg"
 };
 
-// Pixels of margin around a change's bounds in its rectangle.
-inline constexpr int kDifferenceMargin = 3;
-// A change must alter at least this many pixels to be worth finding.
-inline constexpr int kMinChangedPixels = 30;
-// and its rectangle may cover at most this share of the picture, or it is found at a glance.
+// Pixels of margin around the pixels a change alters, so that a click on its edge hits.
+inline constexpr int kDifferenceMargin = 4;
+// Free pixels between the rectangles of two changes, so they are never seen as one.
+inline constexpr int kRectangleSpacing = 10;
+// The least width and height of a change, and how many of its pixels must change plainly.
+inline constexpr int kMinChangeSide = 12;
+inline constexpr int kMinStrongPixels = 100;
+// A rectangle may cover at most this share of the picture, or it is found at a glance.
 inline constexpr double kMaxDifferenceShare = 0.10;
+// No kind of change is used more than this often in one pair.
+inline constexpr int kMaxChangesOfOneKind = 2;
 
-// The rectangle a change gets: its bounds with the margin, clipped to the picture.
-QRect differenceRectangle(const Scene& scene, const SceneChange& change);
+bool isMetafile(PictureFormat format);
 
-// Picks five candidates in an order drawn from rng, keeping only those that visibly
-// change the picture, whose rectangles are small enough and overlap no rectangle
-// already taken, one change per object. Throws std::runtime_error when fewer than five
-// qualify.
-SamplePair choosePair(const SceneDesign& design, std::mt19937& rng);
+// Tries changes drawn from rng until five qualify: each alters one patch of pixels, at
+// least 12 x 12 of them plainly, well inside the picture, apart from the others. The
+// rectangle is the bounds of the altered pixels with the margin. Throws
+// std::runtime_error when the scene offers fewer than five.
+SamplePair makePair(const SceneDesign& design, std::mt19937& rng);
 
 }  // namespace sample_maker

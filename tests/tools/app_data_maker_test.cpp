@@ -57,7 +57,7 @@ TEST(AppDataMaker, WritesDatabaseWithTenScoresAndFivePerPair) {
   EXPECT_EQ(*scores.back().score, 90);
 
   const auto pictures = picture_db::listPictures(db);
-  ASSERT_GE(pictures.size(), 6u);
+  ASSERT_GE(pictures.size(), 24u);
   std::set<picture_db::PairId> ids;
   for (const auto& p : pictures) {
     ids.insert(p.id);
@@ -144,6 +144,8 @@ TEST(AppDataMaker, SameSeedGivesIdenticalFilesAnotherSeedOtherPictures) {
     differentForOtherSeed += readFile(first->picture(name)) != readFile(other->picture(name)) ? 1 : 0;
   }
   EXPECT_EQ(readFile(first->file("GameOver.bmp")), readFile(second->file("GameOver.bmp")));
+  EXPECT_EQ(readFile(first->file("images.mdb")), readFile(second->file("images.mdb")));
+  EXPECT_EQ(QDir(QString::fromStdString(second->file("Images"))).entryList(QDir::Files), names);
   EXPECT_GT(differentForOtherSeed, 0);
 }
 
@@ -158,8 +160,8 @@ TEST(AppDataMaker, KeepsAnExistingDatabaseAndPicturesUntouched) {
   const QByteArray dbBefore = readFile(dbPath);
   const auto dbTime = fs::last_write_time(dbPath);
 
-  const std::string edited = made->picture("casa.jpg");
-  const std::string removed = made->picture("porto_C.gif");
+  const std::string edited = made->picture("strada.jpg");
+  const std::string removed = made->picture("acquario_C.gif");
   const QByteArray userPicture("not the sample picture");
   {
     QFile f(QString::fromStdString(edited));

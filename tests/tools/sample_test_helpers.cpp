@@ -80,3 +80,76 @@ double meanChannelDifference(const QImage& a, const QImage& b) {
 }
 
 }  // namespace sample_tests
+
+namespace sample_tests {
+
+std::vector<ChangedPatch> changedPatches(const QImage& a, const QImage& b, int tolerance, int joinDistance,
+                                         int minPixels) {
+  const int w = a.width(), h = a.height();
+  std::vector<char> mask(static_cast<std::size_t>(w) * h, 0), seen(mask.size(), 0);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) mask[static_cast<std::size_t>(y) * w + x] = channelGap(a.pixel(x, y), b.pixel(x, y)) > tolerance;
+  }
+  std::vector<ChangedPatch> patches;
+  for (int start = 0; start < w * h; ++start) {
+    if (!mask[start] || seen[start]) continue;
+    ChangedPatch patch;
+    std::vector<int> stack{start};
+    seen[start] = 1;
+    while (!stack.empty()) {
+      const int at = stack.back();
+      stack.pop_back();
+      const QPoint p(at % w, at / w);
+      patch.pixels.push_back(p);
+      patch.bounds |= QRect(p, QSize(1, 1));
+      for (int dy = -joinDistance; dy <= joinDistance; ++dy) {
+        for (int dx = -joinDistance; dx <= joinDistance; ++dx) {
+          const int nx = p.x() + dx, ny = p.y() + dy;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+          const int n = ny * w + nx;
+          if (mask[n] && !seen[n]) {
+            seen[n] = 1;
+            stack.push_back(n);
+          }
+        }
+      }
+    }
+    if (static_cast<int>(patch.pixels.size()) >= minPixels) patches.push_back(std::move(patch));
+  }
+  return patches;
+}
+
+std::string judgePair(const QImage& original, const QImage& copy, const std::vector<QRect>& rects, int tolerance) {
+  std::ostringstream faults;
+  if (original.size() != copy.size()) return "the two pictures differ in size";
+  const auto patches = changedPatches(original, copy, tolerance);
+  if (patches.size() != rects.size()) faults << patches.size() << " patches differ, not " << rects.size() << "; ";
+  std::vector<int> patchesOfRect(rects.size(), 0);
+  for (const ChangedPatch& patch : patches) {
+    int holders = 0;
+    for (std::size_t r = 0; r < rects.size(); ++r) {
+      const QRect& rect = rects[r];
+      const auto inside = std::count_if(patch.pixels.begin(), patch.pixels.end(), [&](const QPoint& p) {
+        return p.x() > rect.left() && p.x() < rect.left() + rect.width() && p.y() > rect.top() &&
+               p.y() < rect.top() + rect.height();
+      });
+      if (inside * 10 >= static_cast<long>(patch.pixels.size()) * 9) {
+        ++holders;
+        ++patchesOfRect[r];
+      }
+    }
+    if (holders != 1) {
+      faults << "the patch at " << patch.bounds.x() << "," << patch.bounds.y() << " (" << patch.bounds.width() << "x"
+             << patch.bounds.height() << ", " << patch.pixels.size() << " pixels) lies in " << holders
+             << " rectangles; ";
+    }
+  }
+  for (std::size_t r = 0; r < rects.size(); ++r) {
+    if (patchesOfRect[r] != 1) {
+      faults << "rectangle " << rects[r].x() << "," << rects[r].y() << " holds " << patchesOfRect[r] << " patches; ";
+    }
+  }
+  return faults.str();
+}
+
+}  // namespace sample_tests

@@ -42,4 +42,19 @@ int differingOutside(const QImage& a, const QImage& b, const std::vector<QRect>&
 // Average absolute difference per colour channel over the whole picture.
 double meanChannelDifference(const QImage& a, const QImage& b);
 
+// A patch where two pictures differ, as a pair checker sees it: pixels differing by more
+// than a tolerance, those up to joinDistance apart counted as one patch, patches of
+// fewer than minPixels dropped as noise.
+struct ChangedPatch {
+  QRect bounds;
+  std::vector<QPoint> pixels;
+};
+std::vector<ChangedPatch> changedPatches(const QImage& a, const QImage& b, int tolerance, int joinDistance = 5,
+                                         int minPixels = 12);
+
+// What is wrong with a pair under the strictest judging: exactly one patch for each
+// rectangle, at least 90% of its pixels strictly inside that rectangle and no other;
+// empty when nothing is.
+std::string judgePair(const QImage& original, const QImage& copy, const std::vector<QRect>& rects, int tolerance);
+
 }  // namespace sample_tests
