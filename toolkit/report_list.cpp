@@ -25,8 +25,12 @@ class ReportListModel : public QAbstractTableModel {
     return parent.isValid() ? 0 : static_cast<int>(headers.size());
   }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return QVariant();
-    return rows[static_cast<size_t>(index.row())].texts.value(index.column());
+    if (!index.isValid()) return QVariant();
+    const Entry& row = rows[static_cast<size_t>(index.row())];
+    if (role == ReportListRole::Key) return row.key;
+    if (role == ReportListRole::RowData) return row.data;
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
+    return row.texts.value(index.column());
   }
   QVariant headerData(int section, Qt::Orientation o, int role) const override {
     if (o != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
@@ -102,21 +106,35 @@ ReportList::ReportList(QWidget* parent) : SingleChoiceView<QTreeView>(parent), m
 
 ReportList::~ReportList() = default;
 
+void ReportList::showModel(QAbstractItemModel* model) {
+  model_->clearAll();
+  setModel(model);
+}
+
+ReportListModel& ReportList::ownRows() const {
+  if (model() != model_) throw std::logic_error("this list shows a model of the caller's");
+  return *model_;
+}
+
 void ReportList::addColumn(const QString& header, int widthPx) {
   const int col = columnCount();
-  model_->addColumn(header);
+  ownRows().addColumn(header);
+  setColumnWidthPx(col, widthPx);
+}
+
+void ReportList::setColumnWidthPx(int column, int widthPx) {
   if (widthPx <= 0) {
-    setColumnHidden(col, true);
+    setColumnHidden(column, true);
   } else {
-    setColumnHidden(col, false);
-    setColumnWidth(col, widthPx);
+    setColumnHidden(column, false);
+    setColumnWidth(column, widthPx);
   }
 }
 
-int ReportList::columnCount() const { return model_->columnCount(); }
-QString ReportList::headerText(int column) const { return model_->headers.value(column); }
+int ReportList::columnCount() const { return model()->columnCount(); }
+QString ReportList::headerText(int column) const { return model()->headerData(column, Qt::Horizontal).toString(); }
 int ReportList::columnWidthPx(int column) const { return isColumnHidden(column) ? 0 : columnWidth(column); }
-int ReportList::count() const { return model_->rowCount(); }
+int ReportList::count() const { return model()->rowCount(); }
 
 namespace {
 void checkRow(int row, int count) {
@@ -130,8 +148,9 @@ int ReportList::addRow(const QString& key, const QString& text) {
 }
 
 void ReportList::addRows(QList<Row> rows) {
+  ReportListModel& own = ownRows();
   // Keys first, so that a used one leaves the list as it was.
-  QSet<QString>& keys = model_->keys;
+  QSet<QString>& keys = own.keys;
   keys.reserve(keys.size() + rows.size());
   for (qsizetype i = 0; i < rows.size(); ++i) {
     const QString& key = rows[i].key;
@@ -142,47 +161,48 @@ void ReportList::addRows(QList<Row> rows) {
     }
     keys.insert(key);
   }
-  model_->append(rows);
+  own.append(rows);
 }
 
 int ReportList::rowOfKey(const QString& key) const {
-  if (key.isEmpty() || !model_->keys.contains(key)) return -1;
+  if (key.isEmpty()) return -1;
+  if (model() == model_ && !model_->keys.contains(key)) return -1;
   for (int i = 0; i < count(); ++i) {
-    if (model_->rows[static_cast<size_t>(i)].key == key) return i;
+    if (this->key(i) == key) return i;
   }
   return -1;
 }
 
 QString ReportList::key(int row) const {
   checkRow(row, count());
-  return model_->rows[static_cast<size_t>(row)].key;
+  return model()->index(row, 0).data(ReportListRole::Key).toString();
 }
 
 QString ReportList::text(int row) const { return subItem(row, 0); }
 void ReportList::setText(int row, const QString& text) {
   checkRow(row, count());
-  model_->setCell(row, 0, text);
+  ownRows().setCell(row, 0, text);
 }
 
 QString ReportList::subItem(int row, int n) const {
   checkRow(row, count());
-  return model_->rows[static_cast<size_t>(row)].texts.value(n);
+  return model()->index(row, n).data().toString();
 }
 
 void ReportList::setSubItem(int row, int n, const QString& text) {
   checkRow(row, count());
   if (n < 1 || n >= columnCount()) throw std::out_of_range("no sub-item " + std::to_string(n));
-  model_->setCell(row, n, text);
+  ownRows().setCell(row, n, text);
 }
 
 QVariant ReportList::rowData(int row) const {
   checkRow(row, count());
-  return model_->rows[static_cast<size_t>(row)].data;
+  return model()->index(row, 0).data(ReportListRole::RowData);
 }
 
 void ReportList::setRowData(int row, const QVariant& data) {
   checkRow(row, count());
-  model_->rows[static_cast<size_t>(row)].data = data;
+  ownRows().rows[static_cast<size_t>(row)].data = data;
 }
 
 int ReportList::selectedRow() const {
@@ -196,7 +216,7 @@ void ReportList::selectRow(int row) {
     return;
   }
   checkRow(row, count());
-  const QModelIndex index = model_->index(row, 0);
+  const QModelIndex index = model()->index(row, 0);
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
 }
@@ -204,15 +224,15 @@ void ReportList::selectRow(int row) {
 void ReportList::removeRow(int row) {
   checkRow(row, count());
   const bool wasSelected = selectedRow() == row;
-  model_->remove(row);
+  ownRows().remove(row);
   if (wasSelected) selectionModel()->clearSelection();
 }
 
-void ReportList::clearRows() { model_->clearAll(); }
+void ReportList::clearRows() { ownRows().clearAll(); }
 
 QRect ReportList::rowRect(int row) const {
   checkRow(row, count());
-  return visualRect(model_->index(row, 0));
+  return visualRect(model()->index(row, 0));
 }
 
 int ReportList::rowAtPoint(const QPoint& viewportPos) const {

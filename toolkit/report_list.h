@@ -3,13 +3,17 @@
 // unique key, a text (first column), sub-items (further columns) and hidden data of
 // the caller's. Rows stay in the order added. Selecting by code raises no click; a
 // click or a keyboard move by the user raises itemClick. The user cannot edit texts.
-// The rows live in a plain table model, so that tens of thousands load quickly.
+// The rows live in a plain table model of the list's own, so that tens of thousands
+// load quickly; or the list shows a caller's model (showModel), which then owns the rows:
+// texts by column, the key and the row's data by the roles of report_list_roles.h.
 #include <QRect>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTreeView>
 #include <QVariant>
+
+#include "toolkit/report_list_roles.h"
 
 #include "toolkit/single_choice_view.h"
 
@@ -23,8 +27,13 @@ class ReportList : public SingleChoiceView<QTreeView> {
   explicit ReportList(QWidget* parent = nullptr);
   ~ReportList() override;
 
+  // Shows the caller's model instead of the list's own; the list's own rows are dropped,
+  // and adding or changing rows through the list is refused from then on.
+  void showModel(QAbstractItemModel* model);
+
   // Appends a column; a width of 0 keeps it out of sight (its sub-items still hold text).
   void addColumn(const QString& header, int widthPx);
+  void setColumnWidthPx(int column, int widthPx);
   int columnCount() const;
   QString headerText(int column) const;
   int columnWidthPx(int column) const;
@@ -68,6 +77,8 @@ class ReportList : public SingleChoiceView<QTreeView> {
 
  protected:
   int rowAtPoint(const QPoint& viewportPos) const override;
+  // The list's own rows, to change; throws std::logic_error while a caller's model is shown.
+  ReportListModel& ownRows() const;
   int chosenRow() const override { return selectedRow(); }
   void chooseRow(int row) override { selectRow(row); }
   int rowTotal() const override { return count(); }
