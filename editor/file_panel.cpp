@@ -11,6 +11,7 @@
 #include "editor/capture.h"
 #include "editor/file_names.h"
 #include "editor/file_panel_host.h"
+#include "editor/lock_wait.h"
 #include "editor/shell_open.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
@@ -317,7 +318,7 @@ void FilePanel::CmdOk_Click() {
       host_.setSelectedCopy(copy);
     }
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   host_.refreshSelectedPair();
