@@ -28,8 +28,11 @@ class ReportListModel : public QAbstractTableModel {
   }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return QVariant();
-    return rows[static_cast<size_t>(index.row())].texts.value(index.column());
+    const Entry& row = rows[static_cast<size_t>(index.row())];
+    if (index.column() == 0 && shownText) return shownText(row.key, row.texts.value(0));
+    return row.texts.value(index.column());
   }
+  ReportList::ShownText shownText;
   QVariant headerData(int section, Qt::Orientation o, int role) const override {
     if (o != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
     return headers.value(section);
@@ -149,6 +152,11 @@ void ReportList::addRows(QList<Row> rows) {
     keys.insert(key);
   }
   model_->append(rows);
+}
+
+void ReportList::setShownText(ShownText rule) {
+  model_->shownText = std::move(rule);
+  viewport()->update();
 }
 
 int ReportList::rowOfKey(const QString& key) const {
