@@ -6,7 +6,13 @@
 #include <QImage>
 #include <QString>
 
+#include <string>
+
 namespace editor {
+
+// The editor writes a picture under this name and six random characters until it is
+// complete; start-up removes such leftovers of a killed editor from Images.
+inline constexpr const char* kPictureTemporaryPrefix = ".ortavi-part-";
 
 struct FileOpResult {
   bool ok = true;

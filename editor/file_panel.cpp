@@ -11,6 +11,8 @@
 #include "editor/capture.h"
 #include "editor/file_names.h"
 #include "editor/file_panel_host.h"
+#include "editor/file_use_question.h"
+#include "editor/lock_wait.h"
 #include "editor/shell_open.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
@@ -194,7 +196,27 @@ void FilePanel::updateCut() {
 void FilePanel::rereadLists() {
   File1_->refresh();
   File2_->refresh();
+  // No picture may be shown for a file that is no longer chosen (a deleted one, say).
+  if (File1_->selectedIndex() < 0) clearPreview();
   updateCut();
+}
+
+void FilePanel::showNewFile(const QString& name) {
+  if (File1_->selectName(name)) File1_Click();
+}
+
+bool FilePanel::confirmFileUse(const QString& name, const char* question) {
+  std::vector<picture_db::PictureRecord> users;
+  try {
+    users = picture_db::pairsUsingFile(host_.pictureDb(), name.toStdString());
+  } catch (const std::exception& e) {
+    critical(failureMessage(e));
+    return false;
+  }
+  const QString text = fileInUseQuestion(name, users, QString::fromUtf8(question));
+  if (text.isEmpty()) return true;
+  return host_.dialogs().messageBox(text, toolkit::box::YesNo | toolkit::box::Exclamation |
+                                              toolkit::box::DefaultButton2) == toolkit::box::Yes;
 }
 
 void FilePanel::CmdCut_Click() {
@@ -224,12 +246,14 @@ void FilePanel::CmdFileFromPath_Click() {
     return;
   }
   const QString target = imagesFolder() + "/" + name;
+  if (QFileInfo::exists(target) && !isSameFile(chosen, target) && !confirmFileUse(name, "Sostituirlo?")) return;
   const FileOpResult copied = copyPictureFile(chosen, target);
   if (!copied.ok) {
     critical("Impossibile copiare il file " + chosen + " in " + target + ":\n" + copied.reason + ".");
     return;
   }
   rereadLists();
+  showNewFile(name);
 }
 
 QString FilePanel::checkedTargetName() {
@@ -246,6 +270,7 @@ void FilePanel::CmdCopyAs_Click() {
   if (name.isEmpty()) return;
   const QString from = File1_->selectedPath();
   const QString to = File1_->folder() + "/" + name;
+  if (QFileInfo::exists(to) && !isSameFile(from, to) && !confirmFileUse(name, "Sostituirlo?")) return;
   const FileOpResult copied = copyPictureFile(from, to);
   if (!copied.ok) {
     critical("Impossibile copiare il file " + from + " in " + to + ":\n" + copied.reason + ".");
@@ -267,21 +292,36 @@ void FilePanel::CmdRename_Click() {
         "Il file " + name + " esiste già.\nSostituirlo con " + File1_->selectedName() + "?",
         toolkit::box::YesNo | toolkit::box::Exclamation);
     if (answer != toolkit::box::Yes) return;
+    if (!confirmFileUse(name, "Sostituirlo?")) return;
     replace = true;
   }
+  if (!confirmFileUse(File1_->selectedName(), "Rinominarlo?")) return;
   const FileOpResult renamed = renamePictureFile(from, to, replace);
   if (!renamed.ok) {
     critical("Impossibile rinominare il file " + from + " in " + to + ":\n" + renamed.reason + ".");
     return;
   }
   rereadLists();
+  showNewFile(name);
 }
 
 void FilePanel::CmdDelete_Click() {
   if (File1_->selectedIndex() < 0) return;
   const QString name = File1_->selectedName();
-  const int answer = host_.dialogs().messageBox("Eliminare " + name + "?",
-                                                toolkit::box::YesNo | toolkit::box::Exclamation);
+  // A file that pairs use is asked about by naming them, with No as the default.
+  std::vector<picture_db::PictureRecord> users;
+  try {
+    users = picture_db::pairsUsingFile(host_.pictureDb(), name.toStdString());
+  } catch (const std::exception& e) {
+    critical(failureMessage(e));
+    return;
+  }
+  const QString inUse = fileInUseQuestion(name, users, QStringLiteral("Eliminarlo?"));
+  const int answer = inUse.isEmpty()
+                         ? host_.dialogs().messageBox("Eliminare " + name + "?",
+                                                      toolkit::box::YesNo | toolkit::box::Exclamation)
+                         : host_.dialogs().messageBox(inUse, toolkit::box::YesNo | toolkit::box::Exclamation |
+                                                                 toolkit::box::DefaultButton2);
   if (answer != toolkit::box::Yes) return;
   const QString path = File1_->selectedPath();
   const FileOpResult deleted = deletePictureFile(path);
@@ -317,7 +357,7 @@ void FilePanel::CmdOk_Click() {
       host_.setSelectedCopy(copy);
     }
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   host_.refreshSelectedPair();

@@ -83,6 +83,10 @@ class FilePanel : public QGroupBox {
   static Previewed stampOf(const QString& path);
 
   void buildControls();
+  // Selects a file just brought in or renamed and shows it.
+  void showNewFile(const QString& name);
+  // Asks before a file that pairs use is changed; true when no pair uses it or on Yes.
+  bool confirmFileUse(const QString& name, const char* question);
   void rereadLists();
   void updateCut();
   void clearPreview();

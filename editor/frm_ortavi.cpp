@@ -14,6 +14,8 @@
 #include "editor/difference_texts.h"
 #include "editor/editor_messages.h"
 #include "editor/file_panel.h"
+#include "editor/import_recovery.h"
+#include "editor/lock_wait.h"
 #include "editor/pair_numbering.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
@@ -88,13 +90,18 @@ void FrmOrtavi::Form_Load() {
     picture_db::ensureFolders(app, {picture_db::kImportFolder, picture_db::kExportFolder});
   } catch (const std::exception& e) {
     throw StartupError(QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1")
-                           .arg(toolkit::failureReason(e))
+                           .arg(failureMessage(e))
                            .toStdString());
   }
   File3->setFolder(q(picture_db::importDir(app)));
 
   try {
     PictureDb = Database::openExisting(dbPath.toStdString());
+    waitForOtherProgramsVisibly(*PictureDb);
+    // Before the list is read: an import a kill cut short is part of it or of nothing.
+    removeKilledEditorLeftovers(app);
+    finishInterruptedImport(*PictureDb, app);
+    File3->refresh();
     QList<toolkit::ReportList::Row> rows;
     picture_db::forEachPicture(*PictureDb, [&rows](picture_db::PairId id, std::string_view original,
                                                    std::string_view copy) {
@@ -111,7 +118,7 @@ void FrmOrtavi::Form_Load() {
     PictureDb.reset();
     LstImages->clearRows();
     throw StartupError(QStringLiteral("Impossibile aprire il database delle immagini:\n%1\n%2")
-                           .arg(dbPath, toolkit::failureReason(e))
+                           .arg(dbPath, failureMessage(e))
                            .toStdString());
   }
 
@@ -146,7 +153,7 @@ void FrmOrtavi::LstImages_ItemClick(int row) {
         LstCoord->setRowData(r, QVariant::fromValue<qlonglong>(d.rowid));
       }
     } catch (const std::exception& e) {
-      critical(toolkit::failureReason(e));
+      critical(failureMessage(e));
     }
   }
   updateCmdAddEnabled();

@@ -8,6 +8,7 @@
 #include "editor/difference_texts.h"
 #include "editor/editor_messages.h"
 #include "editor/frm_ortavi.h"
+#include "editor/lock_wait.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
@@ -57,7 +58,7 @@ void FrmOrtavi::CmdAdd_Click() {
   try {
     rowid = picture_db::addEmptyDifference(pictureDb(), *id);
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   const QString zero = QStringLiteral("0");
@@ -109,7 +110,7 @@ void FrmOrtavi::CmdUpd_Click() {
       return;
     }
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   setRowEdges(*LstCoord, row,
@@ -128,7 +129,7 @@ void FrmOrtavi::CmdDel_Click() {
     // A row already gone from the table leaves the list too: either way it no longer exists.
     picture_db::deleteDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong());
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   LstCoord->removeRow(row);

@@ -8,6 +8,7 @@
 
 #include "artwork/artwork.h"
 #include "editor/file_panel.h"
+#include "editor/file_use_question.h"
 #include "editor/frm_ortavi.h"
 #include "toolkit/file_list.h"
 #include "toolkit/overlay_shape.h"
@@ -123,6 +124,7 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstImages->setGeometry(8, 16, 177, 89);
   LstImages->addColumn(QStringLiteral("Immagini"), 155);
   LstImages->addColumn(QStringLiteral("Originale"), 0);
+  LstImages->setShownText(shownPairText);
 
   CmdImgAdd = button(fr, "CmdImgAdd", QStringLiteral("&Add"), 192, 16, 49, 25);
   CmdImgUpd = button(fr, "CmdImgUpd", QStringLiteral("&Update"), 192, 48, 49, 25);

@@ -1,11 +1,11 @@
 // Package export and import of the editor window.
 #include <QLineEdit>
-#include <filesystem>
 #include <optional>
 #include <vector>
 
 #include "editor/editor_messages.h"
 #include "editor/frm_ortavi.h"
+#include "editor/lock_wait.h"
 #include "editor/package_transfer.h"
 #include "editor/pair_numbering.h"
 #include "picture_db/app_folders.h"
@@ -51,7 +51,7 @@ void FrmOrtavi::CmdExport_Click() {
     exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), LstImages->subItem(row, 1).toStdString(),
                   LstImages->text(row).toStdString(), rects);
   } catch (const std::exception& e) {
-    problem = toolkit::failureReason(e);
+    problem = failureMessage(e);
   }
   // Back to the default before any message: the work is over either way.
   toolkit::setMousePointer(toolkit::pointer::Default);
@@ -62,27 +62,23 @@ void FrmOrtavi::CmdImport_Click() {
   const int index = File3->selectedIndex();
   if (index < 0) return;
   const QString packageName = File3->name(index);
-  picture_db::PictureRecord pair;
+  ImportedPair imported;
   try {
-    pair = importPackage(pictureDb(), appDir_.toStdString(), packageName.toStdString(), NewImageID());
+    imported = importPackage(pictureDb(), appDir_.toStdString(), packageName.toStdString(), NewImageID());
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
+  const picture_db::PictureRecord& pair = imported.pair;
   LstImages->addRow(keyOfPair(pair.id), q(pair.copy));
   LstImages->setSubItem(LstImages->lastRow(), 1, q(pair.original));
   LstImages->selectRow(LstImages->lastRow());
   LstImages_ItemClick(LstImages->lastRow());
-
-  const std::string packagePath = picture_db::joinPath(picture_db::importDir(appDir_.toStdString()),
-                                                       packageName.toStdString());
-  std::error_code ec;
-  std::filesystem::remove(packagePath, ec);
   File3->refresh();
-  if (ec) {
+  if (!imported.packageLeftBecause.empty()) {
     // The pair is in; only the package stays behind, and importing it again is refused.
     critical(QStringLiteral("Il pacchetto %1 è stato importato, ma non si può togliere dalla cartella Import (%2).")
-                 .arg(packageName, toolkit::systemReason(ec.value())));
+                 .arg(packageName, q(imported.packageLeftBecause)));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "editor/editor_messages.h"
 #include "editor/file_panel.h"
 #include "editor/frm_ortavi.h"
+#include "editor/lock_wait.h"
 #include "editor/pair_numbering.h"
 #include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
@@ -31,7 +32,7 @@ void FrmOrtavi::CmdImgAdd_Click() {
     picture_db::Database& db = pictureDb();
     db.inTransaction([&] { picture_db::addNewPair(db, id, picture_db::kNoFile, picture_db::kNoFile); });
   } catch (const std::exception& e) {
-    critical(toolkit::failureReason(e));
+    critical(failureMessage(e));
     return;
   }
   const QString none = QString::fromLatin1(picture_db::kNoFile);
@@ -59,7 +60,7 @@ void FrmOrtavi::CmdImgDel_Click() {
     // Its rectangles go with it: a later pair given the same number starts empty.
     picture_db::deletePictureWithDifferences(pictureDb(), *id);
   } catch (const std::exception& e) {
-    dialogs_.messageBox(toolkit::failureReason(e), toolkit::box::OkOnly);
+    dialogs_.messageBox(failureMessage(e), toolkit::box::OkOnly);
     return;
   }
   LstImages->removeRow(row);

@@ -8,12 +8,18 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <system_error>
 #include <utility>
 
+#include "editor/file_operations.h"
+#include "editor/import_recovery.h"
 #include "picture_db/app_folders.h"
+#include "picture_db/atomic_file.h"
 #include "picture_db/editor_queries.h"
+#include "picture_db/import_journal.h"
 #include "picture_db/package_file.h"
 #include "toolkit/failure_reasons.h"
+#include "toolkit/picture_loader.h"
 
 namespace editor {
 
@@ -76,57 +82,41 @@ bool anyPresent(const std::string& folder, const std::string& a, const std::stri
   return false;
 }
 
-class WrittenFiles {
- public:
-  ~WrittenFiles() {
-    if (keep_) return;
-    for (const auto& p : paths_) ::unlink(p.c_str());
+// The bytes of one side, refused unless the picture loader reads them as a picture.
+QByteArray checkedPicture(const std::string& name, const std::function<void(const picture_db::ByteSink&)>& read) {
+  QByteArray bytes;
+  read([&](const char* data, std::size_t size) { bytes.append(data, static_cast<qsizetype>(size)); });
+  const toolkit::LoadedPicture picture = toolkit::decodePicture(bytes);
+  if (!picture.ok()) {
+    throw PackageError(kInvalidPackage + "il file " + name + " non è un'immagine leggibile (" +
+                       picture.error.toStdString() + ").");
   }
-  void add(const std::string& path) { paths_.push_back(path); }
-  void keep() { keep_ = true; }
+  return bytes;
+}
 
- private:
-  std::vector<std::string> paths_;
-  bool keep_ = false;
-};
+void writeHidden(const std::string& path, const QByteArray& bytes) {
+  picture_db::writeFileAtomically(
+      path,
+      [&](const std::string& temporary) {
+        picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      },
+      picture_db::ExistingFile::Replace, kPictureTemporaryPrefix);
+}
 
-// Creates a new picture file, never replacing one, and fills it from fill. It is
-// listed in written at once, so that any failure from there on takes it away again.
-void writeNewPicture(const std::string& path, const std::function<void(const picture_db::ByteSink&)>& fill,
-                     WrittenFiles& written) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    const int error = errno;
-    if (error == EEXIST) throw PackageError(kFilesPresent);
-    throw PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
-                       toolkit::systemReason(error).toStdString() + ").");
+PackageError importFailure(const std::exception& e) {
+  if (const auto* se = dynamic_cast<const std::system_error*>(&e); se && se->code() == std::errc::file_exists) {
+    return PackageError(kFilesPresent);
   }
-  written.add(path);
-  struct Descriptor {
-    int fd;
-    ~Descriptor() {
-      if (fd >= 0) ::close(fd);
-    }
-  } file{fd};
-  const auto writeFailed = [](int error) {
-    return PackageError(kImportFailed + "un'immagine non si può scrivere nella cartella Images (" +
-                        toolkit::systemReason(error).toStdString() + ").");
-  };
-  fill([&](const char* data, std::size_t size) {
-    while (size > 0) {
-      const ssize_t n = ::write(file.fd, data, size);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) throw writeFailed(n < 0 ? errno : ENOSPC);
-      data += n;
-      size -= static_cast<std::size_t>(n);
-    }
-  });
-  const int rc = ::close(file.fd);
-  file.fd = -1;
-  if (rc != 0) throw writeFailed(errno);
+  return PackageError(kImportFailed + toolkit::failureReason(e).toStdString() + ".");
 }
 
 }  // namespace
+
+int removePackageFiles(const std::string& packagePath) {
+  for (const char* suffix : {"-wal", "-shm"}) ::unlink((packagePath + suffix).c_str());
+  if (::unlink(packagePath.c_str()) != 0 && errno != ENOENT) return errno;
+  return 0;
+}
 
 void exportPackage(const std::string& appDir, const std::string& packageName, const std::string& originalFile,
                    const std::string& copyFile, const std::vector<PackageRect>& rects) {
@@ -160,16 +150,20 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
   }
 }
 
-picture_db::PictureRecord importPackage(picture_db::Database& db, const std::string& appDir,
-                                        const std::string& packageFile, picture_db::PairId newId) {
+ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, const std::string& packageFile,
+                           picture_db::PairId newId) {
   if (packageFile.empty() || packageFile == "." || packageFile == ".." ||
       packageFile.find('/') != std::string::npos) {
     throw PackageError(kInvalidPackage + "non è un file della cartella Import.");
   }
+  const std::string packagePath = picture_db::joinPath(picture_db::importDir(appDir), packageFile);
+  std::string original, copy;
+  QByteArray originalBytes, copyBytes;
+  std::vector<picture_db::PackageRectangle> rectangles;
   try {
-    picture_db::OpenPackage package(picture_db::joinPath(picture_db::importDir(appDir), packageFile));
-    const std::string& original = package.originalName();
-    const std::string& copy = package.copyName();
+    picture_db::OpenPackage package(packagePath);
+    original = package.originalName();
+    copy = package.copyName();
     // The reader compares ASCII letters only; Qt compares every letter, as the user would.
     if (qs(original).compare(qs(copy), Qt::CaseInsensitive) == 0) {
       throw PackageError(kInvalidPackage + "l'originale e la copia hanno lo stesso nome.");
@@ -178,25 +172,76 @@ picture_db::PictureRecord importPackage(picture_db::Database& db, const std::str
     std::error_code ec;
     if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
     if (anyPresent(images, original, copy)) throw PackageError(kFilesPresent);
-
-    WrittenFiles written;
-    writeNewPicture(picture_db::picturePath(appDir, original),
-                    [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); }, written);
-    writeNewPicture(picture_db::picturePath(appDir, copy),
-                    [&](const picture_db::ByteSink& sink) { package.readCopy(sink); }, written);
-    try {
-      db.inTransaction([&] {
-        picture_db::addNewPair(db, newId, original, copy);
-        for (const auto& r : package.rectangles()) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
-      });
-    } catch (const picture_db::DbError& e) {
-      throw PackageError(kImportFailed + toolkit::failureReason(e).toStdString() + ".");
-    }
-    written.keep();
-    return {newId, original, copy};
+    // Both pictures are read and checked before anything is written.
+    originalBytes = checkedPicture(original, [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); });
+    copyBytes = checkedPicture(copy, [&](const picture_db::ByteSink& sink) { package.readCopy(sink); });
+    rectangles = package.rectangles();
   } catch (const InvalidPackage& e) {
     throw PackageError(kInvalidPackage + e.what() + ".");
   }
+
+  // From here on a record on disk says what is under way, so that a kill at any point is
+  // finished or taken back at the next start (finishInterruptedImport).
+  finishInterruptedImport(db, appDir);
+  const std::string hiddenOriginal = picture_db::importedOriginalPath(appDir);
+  const std::string hiddenCopy = picture_db::importedCopyPath(appDir);
+  const std::string finalOriginal = picture_db::picturePath(appDir, original);
+  const std::string finalCopy = picture_db::picturePath(appDir, copy);
+  bool committed = false;
+  std::vector<std::string> placed;
+  try {
+    picture_db::writeImportJournal(appDir, {packageFile, newId, original, copy});
+    picture_db::importStepDone(1);
+    writeHidden(hiddenOriginal, originalBytes);
+    picture_db::importStepDone(2);
+    writeHidden(hiddenCopy, copyBytes);
+    picture_db::importStepDone(3);
+    db.inTransaction([&] {
+      picture_db::addNewPair(db, newId, original, copy);
+      picture_db::importStepDone(4);
+      for (const auto& r : rectangles) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
+    });
+    committed = true;
+    picture_db::importStepDone(5);
+    picture_db::renameFile(hiddenOriginal, finalOriginal, picture_db::ExistingFile::Keep);
+    placed.push_back(finalOriginal);
+    picture_db::importStepDone(6);
+    picture_db::renameFile(hiddenCopy, finalCopy, picture_db::ExistingFile::Keep);
+    placed.push_back(finalCopy);
+    picture_db::importStepDone(7);
+  } catch (const std::exception& e) {
+    // Taken back whole: the package stays and can be imported again.
+    if (committed) {
+      try {
+        picture_db::deletePictureWithDifferences(db, newId);
+      } catch (const std::exception&) {
+        // The record stays: the next start takes the pair back.
+        throw importFailure(e);
+      }
+    }
+    for (const std::string& path : placed) ::unlink(path.c_str());
+    ::unlink(hiddenOriginal.c_str());
+    ::unlink(hiddenCopy.c_str());
+    try {
+      picture_db::removeImportJournal(appDir);
+    } catch (const std::exception&) {
+    }
+    throw importFailure(e);
+  }
+
+  ImportedPair result{{newId, original, copy}, {}};
+  if (const int error = removePackageFiles(packagePath)) {
+    result.packageLeftBecause = toolkit::systemReason(error).toStdString();
+  }
+  picture_db::importStepDone(8);
+  try {
+    picture_db::syncFolder(picture_db::importDir(appDir));
+    picture_db::removeImportJournal(appDir);
+  } catch (const std::exception&) {
+    // The pair is whole; a record left behind is finished harmlessly at the next start.
+  }
+  picture_db::importStepDone(9);
+  return result;
 }
 
 }  // namespace editor

@@ -25,10 +25,21 @@ void exportPackage(const std::string& appDir, const std::string& packageName,
                    const std::string& originalFile, const std::string& copyFile,
                    const std::vector<PackageRect>& rects);
 
-// Checks Import/<packageFile> and, when it is sound, writes its two pictures into Images
-// and adds the pair and its rectangles under newId, all or nothing. Does not delete the
-// package. Throws PackageError when refused or failed, with nothing left behind.
-picture_db::PictureRecord importPackage(picture_db::Database& db, const std::string& appDir,
-                                        const std::string& packageFile, picture_db::PairId newId);
+struct ImportedPair {
+  picture_db::PictureRecord pair;
+  std::string packageLeftBecause;  // why the package could not be removed; empty when it was
+};
+
+// Checks Import/<packageFile> (both pictures read by the picture loader) and, when it is
+// sound, writes its two pictures into Images, adds the pair and its rectangles under newId
+// and removes the package, all or nothing, even if the process is killed half-way (see
+// finishInterruptedImport). Throws PackageError when refused or failed, with nothing left
+// behind and the package still in Import.
+ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, const std::string& packageFile,
+                           picture_db::PairId newId);
+
+// Removes a package file and the log files the engine may keep beside it; the system's
+// error number when the package itself could not be removed, 0 otherwise.
+int removePackageFiles(const std::string& packagePath);
 
 }  // namespace editor

@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace picture_db {
 
@@ -26,6 +28,32 @@ void rethrowAsDbError() {
   } catch (const std::exception& e) {
     throw DbError(e.what());
   }
+}
+
+struct Database::LockWait {
+  int limitMs = 0;
+  std::function<void(bool)> whileWaiting;
+  std::chrono::steady_clock::time_point start;
+};
+
+namespace {
+int onBusy(void* arg, int count) {
+  auto* wait = static_cast<Database::LockWait*>(arg);
+  const auto now = std::chrono::steady_clock::now();
+  if (count == 0) wait->start = now;
+  const bool givingUp = now - wait->start >= std::chrono::milliseconds(wait->limitMs);
+  if (wait->whileWaiting) wait->whileWaiting(givingUp);
+  if (givingUp) return 0;
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return 1;
+}
+}  // namespace
+
+void Database::setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting) {
+  lockWait_ = std::make_shared<LockWait>();
+  lockWait_->limitMs = limitMs;
+  lockWait_->whileWaiting = std::move(whileWaiting);
+  sqlite3_busy_handler(db_->getHandle(), onBusy, lockWait_.get());
 }
 
 Database::Database(std::unique_ptr<SQLite::Database> db, std::string path)

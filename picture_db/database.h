@@ -3,6 +3,7 @@
 // both programs rely on. Failures raise DbError carrying SQLite's own message.
 #include <SQLiteCpp/Database.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,12 @@ class Database {
   SQLite::Database& sqlite() { return *db_; }
   const std::string& path() const { return path_; }
 
+  // Instead of the plain busy timeout: a statement that meets another program's lock
+  // waits at most limitMs, calling whileWaiting about every 20 ms meanwhile (with true
+  // on the last call, when it gives up). whileWaiting must not throw.
+  void setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting);
+  struct LockWait;
+
   // Runs fn inside one transaction: all of it happens or none of it.
   template <typename Fn>
   void inTransaction(Fn&& fn);
@@ -32,6 +39,7 @@ class Database {
   Database(std::unique_ptr<SQLite::Database> db, std::string path);
   std::unique_ptr<SQLite::Database> db_;
   std::string path_;
+  std::shared_ptr<LockWait> lockWait_;  // where the engine's busy handler points
 };
 
 // Turns any SQLiteCpp failure into DbError with SQLite's message.

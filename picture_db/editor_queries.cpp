@@ -17,6 +17,21 @@ std::vector<PictureRecord> listPictures(Database& db) {
   }
 }
 
+std::vector<PictureRecord> pairsUsingFile(Database& db, const std::string& fileName) {
+  try {
+    // The file on disk is named exactly so: another case is another file.
+    SQLite::Statement q(db.sqlite(),
+                        "Select ID_Foto as ID,Originale,Copia From FOTO "
+                        "Where Originale = ?1 COLLATE BINARY Or Copia = ?1 COLLATE BINARY Order By ID_Foto");
+    q.bind(1, fileName);
+    std::vector<PictureRecord> rows;
+    while (q.executeStep()) rows.push_back(readPictureRecord(q, "ID"));
+    return rows;
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
 void forEachPicture(Database& db,
                     const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row) {
   try {

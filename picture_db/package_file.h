@@ -35,6 +35,10 @@ class InvalidPackage : public std::runtime_error {
 
 inline constexpr int kMaxPackageNameLength = 100;  // characters of NomeOriginale / NomeCopia
 
+// A package being written is named this and six random characters until it is complete;
+// only files of exactly that shape are the editor's own leftovers.
+inline constexpr const char* kPackageTemporaryPrefix = ".ozt-export-";
+
 struct PackageLimits {
   // The largest picture a package carries; also the engine's limit on any one value.
   std::int64_t maxPictureBytes = 64LL * 1024 * 1024;

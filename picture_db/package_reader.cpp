@@ -2,6 +2,7 @@
 // is written to it or beside it, not even a journal or a lock), with the engine's
 // defences for untrusted files, and every value checked before it is handed on.
 #include <sqlite3.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <array>
@@ -87,6 +88,7 @@ class OpenPackage::Reader {
  public:
   Reader(const std::string& path, const PackageLimits& limits) : path_(path), limits_(limits) {
     checkFile();
+    if (walMode_) takeWalIntoPrivateCopy();
     open();
     checkSchema();
     checkIntegrity();
@@ -130,6 +132,43 @@ class OpenPackage::Reader {
     if (!std::equal(header.begin(), header.end(), kMagic)) {
       throw InvalidPackage("il file non è un database SQLite");
     }
+    // Bytes 18 and 19 of the header are 2 for a database in write-ahead-log mode.
+    std::array<char, 2> versions{};
+    walMode_ = in.seekg(18) && in.read(versions.data(), versions.size()) && versions[0] == 2 && versions[1] == 2;
+  }
+
+  // A package in write-ahead-log mode may hold part of its rows in the "-wal" file beside
+  // it. Both are copied into a private folder and the log folded into the copy there,
+  // so the package itself is still never written to; the copy goes with the reader.
+  void takeWalIntoPrivateCopy() {
+    const fs::path wal = path_ + "-wal";
+    std::error_code ec;
+    if (!fs::is_regular_file(wal, ec)) return;  // nothing beside it: read what the file holds
+    const auto walSize = fs::file_size(wal, ec);
+    if (ec) throw InvalidPackage("il file -wal del pacchetto non si può leggere");
+    if (fs::file_size(path_, ec) + walSize > static_cast<std::uintmax_t>(limits_.maxFileBytes())) {
+      throw InvalidPackage("il file supera i " + sizeText(limits_.maxFileBytes()));
+    }
+    std::string folder = (fs::temp_directory_path(ec) / "ortavi-package-XXXXXX").string();
+    if (ec || ::mkdtemp(folder.data()) == nullptr) throw InvalidPackage("non c'è spazio per leggere il pacchetto");
+    privateFolder_.path = folder;
+    const fs::path copy = fs::path(folder) / "package.ozt";
+    fs::copy_file(path_, copy, ec);
+    if (!ec) fs::copy_file(wal, copy.string() + "-wal", ec);
+    if (ec) throw InvalidPackage("il file non si può leggere");
+    Connection folding;
+    if (sqlite3_open_v2(copy.c_str(), &folding.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      throw InvalidPackage("il file non si può aprire");
+    }
+    sqlite3_db_config(folding.db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(folding.db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    StepBudget budget{limits_.maxSteps / kStepsPerTick};
+    sqlite3_progress_handler(folding.db, kStepsPerTick, onProgress, &budget);
+    // Leaving WAL mode folds the whole log into the database file and removes the log.
+    const int rc = sqlite3_exec(folding.db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) fail(rc);
+    path_ = copy.string();
+    walMode_ = false;
   }
 
   void open() {
@@ -187,6 +226,9 @@ class OpenPackage::Reader {
       if (sameNameIgnoringCase(name, "Foto")) fotoName_ = name;
       if (sameNameIgnoringCase(name, "Coordinate")) coordinateName_ = name;
     }
+    if (fotoName_.empty() && walMode_) {
+      throw InvalidPackage("il pacchetto è incompleto: manca il file -wal che lo accompagna");
+    }
     if (fotoName_.empty()) throw InvalidPackage("manca la tabella Foto");
     if (coordinateName_.empty()) throw InvalidPackage("manca la tabella Coordinate");
   }
@@ -217,8 +259,8 @@ class OpenPackage::Reader {
   void readFoto() {
     const std::string rowid = rowidName();
     const std::string fields =
-        "SELECT NomeOriginale, typeof(FotoOriginale), length(FotoOriginale), NomeCopia, typeof(FotoCopia), "
-        "length(FotoCopia)";
+        "SELECT NomeOriginale, typeof(FotoOriginale), length(CAST(FotoOriginale AS BLOB)), NomeCopia, "
+        "typeof(FotoCopia), length(CAST(FotoCopia AS BLOB))";
     // NOT INDEXED: the first row in stored order, whatever index the file brings along.
     const std::string from = " FROM Foto NOT INDEXED LIMIT 1";
     Statement q;
@@ -251,7 +293,10 @@ class OpenPackage::Reader {
   std::int64_t pictureSize(Statement& q, int typeColumn, const char* field) {
     const std::string type = text(q, typeColumn);
     if (type == "null") throw InvalidPackage(std::string("il campo ") + field + " è vuoto");
-    if (type != "blob") throw InvalidPackage(std::string("il campo ") + field + " non contiene i byte di un'immagine");
+    // A text field holds the file's bytes one for one, as the blob does: both are taken.
+    if (type != "blob" && type != "text") {
+      throw InvalidPackage(std::string("il campo ") + field + " non contiene i byte di un'immagine");
+    }
     return sqlite3_column_int64(q.stmt, typeColumn + 1);
   }
 
@@ -284,7 +329,9 @@ class OpenPackage::Reader {
   void readPictureWhole(const char* column, std::int64_t size, const ByteSink& sink) {
     Statement q;
     prepare(q, (std::string("SELECT ") + column + " FROM Foto NOT INDEXED LIMIT 1").c_str());
-    if (!step(q) || sqlite3_column_type(q.stmt, 0) != SQLITE_BLOB) throw InvalidPackage("il file è danneggiato");
+    if (!step(q)) throw InvalidPackage("il file è danneggiato");
+    const int type = sqlite3_column_type(q.stmt, 0);
+    if (type != SQLITE_BLOB && type != SQLITE_TEXT) throw InvalidPackage("il file è danneggiato");
     const void* data = sqlite3_column_blob(q.stmt, 0);
     const int n = sqlite3_column_bytes(q.stmt, 0);
     if (n != size || (n > 0 && data == nullptr)) throw InvalidPackage("il file è danneggiato");
@@ -386,8 +433,19 @@ class OpenPackage::Reader {
     }
   }
 
+  // Removed with the reader, after the connection that reads from it is closed.
+  struct PrivateFolder {
+    std::string path;
+    ~PrivateFolder() {
+      std::error_code ec;
+      if (!path.empty()) fs::remove_all(path, ec);
+    }
+  };
+
   std::string path_;
   const PackageLimits limits_;
+  PrivateFolder privateFolder_;
+  bool walMode_ = false;
   Connection conn_;
   StepBudget budget_;
   std::string fotoName_;

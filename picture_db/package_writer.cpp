@@ -2,8 +2,6 @@
 // into place, so a package on disk is always complete.
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "picture_db/atomic_file.h"
 #include "picture_db/database.h"
 #include "picture_db/package_file.h"
 
@@ -22,20 +21,6 @@ namespace picture_db {
 namespace {
 
 namespace fs = std::filesystem;
-
-// An empty file only this process could have made, readable as the user's files are.
-std::string makeTemporaryFile(const fs::path& folder) {
-  std::string name = (folder / ".ozt-export-XXXXXX").string();
-  const int fd = mkstemp(name.data());
-  if (fd < 0) {
-    throw std::runtime_error("impossibile creare un file in " + folder.string() + ": " + std::strerror(errno));
-  }
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  close(fd);
-  return name;
-}
 
 // Pictures go into the file in pieces of this size.
 constexpr std::size_t kPieceBytes = 1024 * 1024;
@@ -163,18 +148,15 @@ void writeWhole(const std::string& path, const std::string& originalName, Pictur
       !problem.empty()) {
     throw InvalidPackage(problem);
   }
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string temporary = makeTemporaryFile(folder);
   try {
-    {
-      Database db = Database::createNew(temporary);
-      fill(db, originalName, original, copyName, copy, rectangles);
-    }
-    fs::rename(temporary, target);
+    writeFileAtomically(
+        path,
+        [&](const std::string& temporary) {
+          Database db = Database::createNew(temporary);
+          fill(db, originalName, original, copyName, copy, rectangles);
+        },
+        ExistingFile::Replace, kPackageTemporaryPrefix);
   } catch (...) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
     rethrowAsDbError();
   }
 }

@@ -16,6 +16,7 @@ enum Flags : int {
   Question = 32,
   Exclamation = 48,
   Information = 64,
+  DefaultButton2 = 256,  // the second button (No, Cancel) is the default
 };
 enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 }  // namespace box

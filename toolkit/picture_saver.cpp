@@ -1,30 +1,42 @@
 #include "toolkit/picture_saver.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
+#include "picture_db/atomic_file.h"
 #include "toolkit/failure_reasons.h"
 
 namespace toolkit {
 
-bool savePictureAsBmp(const QImage& image, const QString& path, QString* error) {
-  auto fail = [&](const QString& why) {
-    if (error) *error = QStringLiteral("impossibile salvare %1: %2").arg(path, failureReason(why));
-    return false;
-  };
-  if (image.isNull()) return fail(QStringLiteral("nessuna immagine da salvare"));
-  if (QFileInfo(path).isDir()) return fail(QStringLiteral("al suo posto c'è una cartella"));
-  // Written beside the old file and put in its place only once complete.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-  QImageWriter writer(&file, "BMP");
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    return fail(writer.errorString());
+QString saveBmpReplacing(const QImage& image, const QString& path, const std::string& temporaryPrefix) {
+  if (image.isNull()) return QStringLiteral("nessuna immagine da salvare");
+  if (QFileInfo(path).isDir()) return QStringLiteral("al suo posto c'è una cartella");
+  // Encoded in memory first, so that a failure of the disk is told by its own reason.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "BMP");
+  if (!writer.write(image)) return writer.errorString();
+  try {
+    picture_db::writeFileAtomically(
+        QFile::encodeName(path).toStdString(),
+        [&](const std::string& temporary) {
+          picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        },
+        picture_db::ExistingFile::Replace, temporaryPrefix);
+  } catch (const std::exception& e) {
+    return failureReason(e);
   }
-  if (!file.commit()) return fail(file.errorString());
-  return true;
+  return {};
+}
+
+bool savePictureAsBmp(const QImage& image, const QString& path, QString* error) {
+  const QString why = saveBmpReplacing(image, path, ".vobrel-part-");
+  if (why.isEmpty()) return true;
+  if (error) *error = QStringLiteral("impossibile salvare %1: %2").arg(path, why);
+  return false;
 }
 
 }  // namespace toolkit

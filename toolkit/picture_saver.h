@@ -1,11 +1,17 @@
 #pragma once
 // Saving a picture as a Windows bitmap without ever leaving a half-written file: the new
-// file is written beside the old one and replaces it only once complete.
+// file is written beside the old one and replaces it only once complete and on disk.
 #include <QImage>
 #include <QString>
+
+#include <string>
 
 namespace toolkit {
 
 bool savePictureAsBmp(const QImage& image, const QString& path, QString* error);
+
+// The same; returns why it failed, in Italian, or an empty text. The temporary file is
+// named temporaryPrefix and six random characters, so leftovers can be found again.
+QString saveBmpReplacing(const QImage& image, const QString& path, const std::string& temporaryPrefix);
 
 }  // namespace toolkit

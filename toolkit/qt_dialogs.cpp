@@ -51,13 +51,13 @@ int QtDialogs::messageBox(const QString& text, int flags, const QString& title) 
     case box::YesNo:
       m.addButton(QMessageBox::Yes);
       m.addButton(QMessageBox::No);
-      m.setDefaultButton(QMessageBox::Yes);
+      m.setDefaultButton((flags & box::DefaultButton2) ? QMessageBox::No : QMessageBox::Yes);
       m.setEscapeButton(QMessageBox::No);
       break;
     case box::OkCancel:
       m.addButton(QMessageBox::Ok);
       m.addButton(QMessageBox::Cancel);
-      m.setDefaultButton(QMessageBox::Ok);
+      m.setDefaultButton((flags & box::DefaultButton2) ? QMessageBox::Cancel : QMessageBox::Ok);
       break;
     default:
       m.addButton(QMessageBox::Ok);

@@ -1,10 +1,12 @@
 #include "tools/file_writing.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <stdexcept>
+#include <system_error>
+
+#include "picture_db/atomic_file.h"
 
 namespace sample_maker {
 
@@ -13,9 +15,19 @@ WriteOutcome writeFileIfMissing(const std::string& path, const QByteArray& bytes
   if (std::filesystem::exists(path, ec)) {
     return WriteOutcome::KeptExisting;
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    throw std::runtime_error("cannot write " + path + ": " + file.errorString().toStdString());
+  try {
+    picture_db::writeFileAtomically(
+        path,
+        [&](const std::string& temporary) {
+          picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        },
+        picture_db::ExistingFile::Keep);
+  } catch (const std::system_error& e) {
+    // Someone else wrote it meanwhile: theirs is kept.
+    if (e.code() == std::errc::file_exists) return WriteOutcome::KeptExisting;
+    throw std::runtime_error("cannot write " + path + ": " + e.what());
+  } catch (const std::exception& e) {
+    throw std::runtime_error("cannot write " + path + ": " + e.what());
   }
   return WriteOutcome::Written;
 }

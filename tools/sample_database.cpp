@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
+#include "picture_db/atomic_file.h"
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/hall_of_fame.h"
@@ -34,11 +36,6 @@ void fillDatabase(const std::string& path, const std::vector<SamplePair>& pairs)
   }
 }
 
-void removeIfThere(const fs::path& p) {
-  std::error_code ec;
-  fs::remove(p, ec);
-}
-
 }  // namespace
 
 DatabaseOutcome writeSampleDatabase(const std::string& path, const std::vector<SamplePair>& pairs) {
@@ -46,28 +43,11 @@ DatabaseOutcome writeSampleDatabase(const std::string& path, const std::vector<S
   if (fs::exists(path, ec)) {
     return DatabaseOutcome::KeptExisting;
   }
-  const fs::path finalPath(path);
-  const fs::path partPath(path + ".part");
-  const fs::path journalPath(path + ".part-journal");
-  // Leftovers of an earlier run that failed half-way.
-  removeIfThere(partPath);
-  removeIfThere(journalPath);
   try {
-    fillDatabase(partPath.string(), pairs);
-    // A hard link never replaces a file that appeared meanwhile; rename would.
-    fs::create_hard_link(partPath, finalPath, ec);
-    if (ec) {
-      if (fs::exists(finalPath)) {
-        removeIfThere(partPath);
-        return DatabaseOutcome::KeptExisting;
-      }
-      fs::rename(partPath, finalPath);  // a file system without hard links
-    } else {
-      fs::remove(partPath);
-    }
-  } catch (...) {
-    removeIfThere(partPath);
-    removeIfThere(journalPath);
+    picture_db::writeFileAtomically(
+        path, [&](const std::string& temporary) { fillDatabase(temporary, pairs); }, picture_db::ExistingFile::Keep);
+  } catch (const std::system_error& e) {
+    if (e.code() == std::errc::file_exists) return DatabaseOutcome::KeptExisting;
     throw;
   }
   return DatabaseOutcome::Written;

@@ -27,8 +27,9 @@ class EditorPackages : public EditorWindowTest {
   std::unique_ptr<editor::FrmOrtavi> receiver;
 
   // Pictures that no text or picture reader would pass through unchanged.
-  const std::string originalBytes = test_support::everyByteValue(4, 0);
-  const std::string copyBytes = std::string("\0\x80\x81\x8D\x8F\x90\x9D\x9F\r\n", 10) + test_support::everyByteValue(1, 7);
+  const std::string originalBytes = test_support::bitmapWithEveryByteValue(0);
+  const std::string copyBytes =
+      test_support::bitmapWithEveryByteValue(7, std::string("\0\x80\x81\x8D\x8F\x90\x9D\x9F\r\n", 10));
 
   void SetUp() override {
     EditorWindowTest::SetUp();

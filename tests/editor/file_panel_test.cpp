@@ -154,9 +154,11 @@ TEST_F(FilePanelTest, CopyAndRenameUseTheTypedName) {
   EXPECT_FALSE(QFile::exists(host.imagePath("pair1.jpg")));
   EXPECT_EQ(contentOf(host.imagePath("renamed.JPG")), before);
   EXPECT_TRUE(panel.File1()->names().contains("renamed.JPG"));
-  EXPECT_EQ(panel.File1()->selectedIndex(), -1);
-  EXPECT_FALSE(panel.isCutEnabled());  // no selection, nothing to cut
-  EXPECT_TRUE(host.boxes.messages().empty());
+  // The renamed file is chosen and shown; pair 1 used it, so the rename was asked first.
+  EXPECT_EQ(panel.File1()->selectedName(), "renamed.JPG");
+  EXPECT_TRUE(host.picture2->hasPicture());
+  ASSERT_EQ(host.boxes.messages().size(), 1u);
+  EXPECT_EQ(host.boxes.messages()[0].text, "Il file pair1.jpg è usato dalla coppia 1 (pair1_C.jpg). Rinominarlo?");
 }
 
 TEST_F(FilePanelTest, CopyAndRenameDoNothingWithoutASelectionOrAName) {
@@ -223,8 +225,10 @@ TEST_F(FilePanelTest, DeleteAsksAndNoKeepsEverything) {
   host.boxes.answers = {toolkit::box::No};
   panel.CmdDelete_Click();
   ASSERT_EQ(host.boxes.messages().size(), 1u);
-  EXPECT_EQ(host.boxes.messages()[0].text, "Eliminare pair1.jpg?");
-  EXPECT_EQ(host.boxes.messages()[0].flags, toolkit::box::YesNo | Exclamation);
+  // Pair 1 uses the file: the question names it, No being the default.
+  EXPECT_EQ(host.boxes.messages()[0].text, "Il file pair1.jpg è usato dalla coppia 1 (pair1_C.jpg). Eliminarlo?");
+  EXPECT_EQ(host.boxes.messages()[0].flags,
+            toolkit::box::YesNo | Exclamation | toolkit::box::DefaultButton2);
   EXPECT_TRUE(QFile::exists(host.imagePath("pair1.jpg")));
   EXPECT_EQ(panel.File1()->count(), 3);
   EXPECT_EQ(panel.File1()->selectedName(), "pair1.jpg");
@@ -233,7 +237,7 @@ TEST_F(FilePanelTest, DeleteAsksAndNoKeepsEverything) {
   panel.CmdDelete_Click();
   EXPECT_FALSE(QFile::exists(host.imagePath("pair1.jpg")));
   EXPECT_EQ(panel.File2()->names(), QStringList({"pair1_C.jpg", "small.bmp"}));
-  EXPECT_TRUE(host.picture2->hasPicture());  // the preview stays until another click
+  EXPECT_FALSE(host.picture2->hasPicture());  // nothing chosen, nothing shown
   EXPECT_FALSE(panel.isCutEnabled());
   EXPECT_EQ(host.stored(1).original, "pair1.jpg");  // only the file goes
 }
@@ -255,13 +259,24 @@ TEST_F(FilePanelTest, BringingInAFileReplacesOneOfTheSameName) {
   panel.CmdFileFromPath_Click();
   EXPECT_EQ(host.boxes.messages().size(), 0u);
 
-  // Another file under the previewed name may not be cut with the old preview.
-  ASSERT_TRUE(panel.isCutEnabled());
+  // The file brought in is chosen and shown.
+  EXPECT_EQ(panel.File1()->selectedName(), "small.bmp");
+  EXPECT_EQ(host.picture2->size(), QSize(30, 20));
+
+  // Another file under a name a pair uses: asked first, then shown, never the old preview.
   patterned(600, 700).save(elsewhere.path() + "/pair1.jpg", "JPG");
   host.boxes.chosenFiles = {elsewhere.path() + "/pair1.jpg"};
+  host.boxes.answers = {toolkit::box::No};
   panel.CmdFileFromPath_Click();
+  ASSERT_EQ(host.boxes.messages().size(), 1u);
+  EXPECT_EQ(host.boxes.messages()[0].text, "Il file pair1.jpg è usato dalla coppia 1 (pair1_C.jpg). Sostituirlo?");
+  EXPECT_NE(contentOf(host.imagePath("pair1.jpg")), contentOf(elsewhere.path() + "/pair1.jpg"));
+  host.boxes.chosenFiles = {elsewhere.path() + "/pair1.jpg"};
+  host.boxes.answers = {toolkit::box::Yes};
+  panel.CmdFileFromPath_Click();
+  EXPECT_EQ(contentOf(host.imagePath("pair1.jpg")), contentOf(elsewhere.path() + "/pair1.jpg"));
   EXPECT_EQ(panel.File1()->selectedName(), "pair1.jpg");
-  EXPECT_FALSE(panel.isCutEnabled());
+  EXPECT_EQ(host.picture2->size(), QSize(600, 700));
 }
 
 TEST_F(FilePanelTest, OkWithOnlyTheCopyChosenChangesTheCopyOnly) {

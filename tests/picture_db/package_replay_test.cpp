@@ -15,6 +15,7 @@ TEST(PackageReplay, EachKeptInputEndsAsItsNameSays) {
   const std::filesystem::path folder = std::filesystem::path(VOBREL_TEST_DATA) / "packages";
   int replayed = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;  // import/ is replayed through the editor's import
     const std::string name = entry.path().filename().string();
     SCOPED_TRACE(name);
     QTemporaryDir dir;

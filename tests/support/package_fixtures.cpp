@@ -18,6 +18,30 @@ std::string everyByteValue(int repeat, int shift) {
   return bytes;
 }
 
+std::string bitmapWithEveryByteValue(int shift, const std::string& lead) {
+  constexpr int kWidth = 64, kHeight = 4, kPixelBytes = kWidth * 3 * kHeight;  // rows need no padding
+  auto u16 = [](std::string& s, unsigned v) { s += static_cast<char>(v & 0xFF), s += static_cast<char>(v >> 8); };
+  auto u32 = [&](std::string& s, unsigned v) { u16(s, v & 0xFFFF), u16(s, v >> 16); };
+  std::string bmp = "BM";
+  u32(bmp, 54 + kPixelBytes);
+  u32(bmp, 0);
+  u32(bmp, 54);
+  u32(bmp, 40);
+  u32(bmp, kWidth);
+  u32(bmp, kHeight);
+  u16(bmp, 1);
+  u16(bmp, 24);
+  u32(bmp, 0);
+  u32(bmp, kPixelBytes);
+  u32(bmp, 2835);
+  u32(bmp, 2835);
+  u32(bmp, 0);
+  u32(bmp, 0);
+  std::string pixels = everyByteValue(3, shift);
+  pixels.replace(0, lead.size(), lead);
+  return bmp + pixels;
+}
+
 std::string readBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);

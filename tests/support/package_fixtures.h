@@ -9,6 +9,10 @@ namespace test_support {
 // Every byte value 0x00 .. 0xFF, repeated; rotated by shift so two pictures differ.
 std::string everyByteValue(int repeat = 1, int shift = 0);
 
+// A 64 x 4 Windows bitmap whose pixel bytes are every byte value three times (rotated by
+// shift), starting with lead: a real picture that no text reader would pass unchanged.
+std::string bitmapWithEveryByteValue(int shift = 0, const std::string& lead = {});
+
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 

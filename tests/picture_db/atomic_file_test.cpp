@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Files put in place whole or not at all, and the leftovers of a killed writer.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <stdexcept>
+
+#include "picture_db/atomic_file.h"
+#include "support/package_fixtures.h"
+
+using picture_db::ExistingFile;
+using picture_db::writeFileAtomically;
+using test_support::folderTree;
+using test_support::readBytes;
+using test_support::writeBytes;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::function<void(const std::string&)> writing(const std::string& bytes) {
+  return [bytes](const std::string& temporary) { writeBytes(temporary, bytes); };
+}
+
+}  // namespace
+
+TEST(AtomicFile, ReplacesWholeKeepingPermissionsAndLeavesNoTemporary) {
+  QTemporaryDir dir;
+  const std::string path = dir.path().toStdString() + "/casa.bmp";
+  writeBytes(path, "old");
+  ::chmod(path.c_str(), 0640);
+  std::string seenTemporary;
+  writeFileAtomically(path, [&](const std::string& temporary) {
+    seenTemporary = temporary;
+    EXPECT_EQ(fs::path(temporary).parent_path(), fs::path(path).parent_path()) << "same folder, one rename";
+    EXPECT_EQ(readBytes(path), "old") << "the old file stands until the new one is complete";
+    writeBytes(temporary, "new content");
+  });
+  EXPECT_EQ(readBytes(path), "new content");
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(folderTree(dir.path().toStdString()), std::vector<std::string>{"casa.bmp"});
+  EXPECT_EQ(fs::path(seenTemporary).filename().string().rfind(".vobrel-part-", 0), 0u);
+}
+
+TEST(AtomicFile, AFailingWriterLeavesTheOldFileAndNothingElse) {
+  QTemporaryDir dir;
+  const std::string path = dir.path().toStdString() + "/pack.ozt";
+  writeBytes(path, "earlier package");
+  EXPECT_THROW(writeFileAtomically(path,
+                                   [](const std::string& temporary) {
+                                     writeBytes(temporary, "half");
+                                     throw std::runtime_error("disk full");
+                                   }),
+               std::runtime_error);
+  EXPECT_EQ(readBytes(path), "earlier package");
+  EXPECT_EQ(folderTree(dir.path().toStdString()), std::vector<std::string>{"pack.ozt"});
+
+  // A missing folder and a folder in the file's place fail with the system's reason.
+  try {
+    writeFileAtomically(dir.path().toStdString() + "/gone/x.bmp", writing("x"));
+    ADD_FAILURE() << "no error";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::no_such_file_or_directory);
+  }
+  fs::create_directory(dir.path().toStdString() + "/taken.bmp");
+  try {
+    writeFileAtomically(dir.path().toStdString() + "/taken.bmp", writing("x"));
+    ADD_FAILURE() << "no error";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::is_a_directory);
+  }
+  EXPECT_EQ(folderTree(dir.path().toStdString()), (std::vector<std::string>{"pack.ozt", "taken.bmp"}));
+}
+
+TEST(AtomicFile, KeepNeverReplacesEvenAFileThatAppearsWhileWriting) {
+  QTemporaryDir dir;
+  const std::string path = dir.path().toStdString() + "/images.mdb";
+  writeBytes(path, "the user's");
+  try {
+    writeFileAtomically(path, writing("mine"), ExistingFile::Keep);
+    ADD_FAILURE() << "replaced";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::file_exists);
+  }
+  fs::remove(path);
+  try {
+    writeFileAtomically(
+        path,
+        [&](const std::string& temporary) {
+          writeBytes(temporary, "mine");
+          writeBytes(path, "appeared meanwhile");
+        },
+        ExistingFile::Keep);
+    ADD_FAILURE() << "replaced";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::file_exists);
+  }
+  EXPECT_EQ(readBytes(path), "appeared meanwhile");
+  EXPECT_EQ(folderTree(dir.path().toStdString()), std::vector<std::string>{"images.mdb"});
+  writeFileAtomically(dir.path().toStdString() + "/new.mdb", writing("mine"), ExistingFile::Keep);
+  EXPECT_EQ(readBytes(dir.path().toStdString() + "/new.mdb"), "mine");
+}
+
+TEST(AtomicFile, RenameKeepRefusesAnExistingName) {
+  QTemporaryDir dir;
+  const std::string a = dir.path().toStdString() + "/a.jpg", b = dir.path().toStdString() + "/b.jpg";
+  writeBytes(a, "A");
+  writeBytes(b, "B");
+  EXPECT_THROW(picture_db::renameFile(a, b, ExistingFile::Keep), std::system_error);
+  EXPECT_EQ(readBytes(b), "B");
+  picture_db::renameFile(a, b, ExistingFile::Replace);
+  EXPECT_EQ(readBytes(b), "A");
+  EXPECT_FALSE(fs::exists(a));
+}
+
+TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
+  QTemporaryDir dir;
+  const std::string d = dir.path().toStdString();
+  for (const char* name : {".ozt-export-abc123", ".ozt-export-XY7z09"}) writeBytes(d + "/" + name, "left");
+  for (const char* name : {".ozt-export-abc12", ".ozt-export-abc1234", ".ozt-export-ab_123", "x.ozt-export-abc123"}) {
+    writeBytes(d + "/" + name, "keep");
+  }
+  fs::create_directory(d + "/.ozt-export-folder");
+  fs::create_directory(d + "/.ozt-export-dir123");
+  fs::create_symlink(d + "/x.ozt-export-abc123", d + "/.ozt-export-link12");
+  EXPECT_EQ(picture_db::removeLeftovers(d, ".ozt-export-"), 2);
+  EXPECT_TRUE(fs::is_symlink(d + "/.ozt-export-link12")) << "a link is never a leftover";
+  fs::remove(d + "/.ozt-export-link12");
+  EXPECT_EQ(folderTree(d), (std::vector<std::string>{".ozt-export-ab_123", ".ozt-export-abc12", ".ozt-export-abc1234",
+                                                     ".ozt-export-dir123", ".ozt-export-folder",
+                                                     "x.ozt-export-abc123"}));
+}

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Runs one package import as the editor does, in a process of its own, so that a test
+// can stop it at any step (ORTAVI_STOP_IMPORT_AFTER_STEP) and look at what is left.
+//   import_worker <application folder> <package file in Import> <pair number>
+// Exits 0 after a whole import, 1 when the import is refused or fails (printing why).
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+
+#include "editor/package_transfer.h"
+#include "picture_db/app_folders.h"
+#include "picture_db/database.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);  // the picture readers' plugins
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: import_worker <app folder> <package> <pair number>\n");
+    return 2;
+  }
+  const std::string appDir = argv[1];
+  try {
+    picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(appDir));
+    editor::importPackage(db, appDir, argv[2], std::stoi(argv[3]));
+  } catch (const std::exception& e) {
+    std::printf("%s\n", e.what());
+    return 1;
+  }
+  std::printf("imported\n");
+  return 0;
+}
