@@ -102,21 +102,20 @@ void FrmOrtavi::Form_Load() {
     removeKilledEditorLeftovers(app);
     finishInterruptedImport(*PictureDb, app);
     File3->refresh();
-    QList<toolkit::ReportList::Row> rows;
-    picture_db::forEachPicture(*PictureDb, [&rows](picture_db::PairId id, std::string_view original,
-                                                   std::string_view copy) {
-      rows.push_back({keyOfPair(id), {QString::fromUtf8(copy.data(), static_cast<qsizetype>(copy.size())),
-                                      QString::fromUtf8(original.data(), static_cast<qsizetype>(original.size()))}});
+    std::vector<picture_db::PictureRecord> pairs;
+    picture_db::forEachPicture(*PictureDb, [&pairs](picture_db::PairId id, std::string_view original,
+                                                    std::string_view copy) {
+      pairs.push_back({id, std::string(original), std::string(copy)});
     });
-    LstImages->addRows(std::move(rows));
+    pairs_.setPairs(std::move(pairs));
   } catch (const std::invalid_argument&) {
     PictureDb.reset();
-    LstImages->clearRows();
+    pairs_.clear();
     throw StartupError(
         QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.").arg(dbPath).toStdString());
   } catch (const std::exception& e) {
     PictureDb.reset();
-    LstImages->clearRows();
+    pairs_.clear();
     throw StartupError(QStringLiteral("Impossibile aprire il database delle immagini:\n%1\n%2")
                            .arg(dbPath, failureMessage(e))
                            .toStdString());
@@ -129,35 +128,30 @@ void FrmOrtavi::Form_Load() {
 }
 
 void FrmOrtavi::LstImages_ItemClick(int row) {
-  if (row < 0 || row >= LstImages->count()) return;
+  if (row < 0 || row >= pairs_.rowCount()) return;
   shBorder->hide();
 
-  const QString path = q(picture_db::picturePath(appDir_.toStdString(), LstImages->text(row).toStdString()));
+  const picture_db::PictureRecord& clicked = pairs_.pair(row);
+  const QString path = q(picture_db::picturePath(appDir_.toStdString(), clicked.copy));
   // A missing or unreadable copy is no error: the area is simply left blank.
-  if (!LstImages->text(row).isEmpty() && QFileInfo(path).isFile()) {
+  if (!clicked.copy.empty() && QFileInfo(path).isFile()) {
     Picture1->loadFile(path);
   } else {
     Picture1->clearPicture();
   }
 
   const int chosen = LstImages->selectedRow() >= 0 ? LstImages->selectedRow() : row;
-  const std::optional<picture_db::PairId> id = pairOfKey(LstImages->key(chosen));
-  LstCoord->clearRows();
-  if (id && PictureDb) {
+  const picture_db::PairId id = pairs_.pair(chosen).id;
+  differences_.clear();
+  if (PictureDb) {
     try {
-      for (const picture_db::DifferenceRect& d : picture_db::pairDifferences(*PictureDb, *id)) {
-        const int r = LstCoord->addRow(QString(), edgeText(d.x1));
-        LstCoord->setSubItem(r, 1, edgeText(d.y1));
-        LstCoord->setSubItem(r, 2, edgeText(d.x2));
-        LstCoord->setSubItem(r, 3, edgeText(d.y2));
-        LstCoord->setRowData(r, QVariant::fromValue<qlonglong>(d.rowid));
-      }
+      differences_.setDifferences(picture_db::pairDifferences(*PictureDb, id));
     } catch (const std::exception& e) {
       critical(failureMessage(e));
     }
   }
   updateCmdAddEnabled();
-  TxtExport->setText(exportNameOf(LstImages->subItem(row, 1)));
+  TxtExport->setText(exportNameOf(q(clicked.original)));
 }
 
 void FrmOrtavi::Form_Unload() { PictureDb.reset(); }
@@ -179,12 +173,12 @@ bool FrmOrtavi::eventFilter(QObject* watched, QEvent* e) {
 
 void FrmOrtavi::critical(const QString& text) { dialogs_.messageBox(text, toolkit::box::OkOnly | toolkit::box::Critical); }
 
-void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(LstCoord->count() < kMaxDifferences); }
+void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(differences_.rowCount() < kMaxDifferences); }
 
 std::optional<picture_db::PairId> FrmOrtavi::selectedPairId() const {
   const int row = LstImages->selectedRow();
   if (row < 0) return std::nullopt;
-  return pairOfKey(LstImages->key(row));
+  return pairs_.pair(row).id;
 }
 
 picture_db::Database& FrmOrtavi::pictureDb() {
@@ -197,19 +191,17 @@ void FrmOrtavi::hideRubberBand() { shBorder->hide(); }
 std::optional<picture_db::PictureRecord> FrmOrtavi::selectedPair() const {
   const int row = LstImages->selectedRow();
   if (row < 0) return std::nullopt;
-  const std::optional<picture_db::PairId> id = pairOfKey(LstImages->key(row));
-  if (!id) return std::nullopt;
-  return picture_db::PictureRecord{*id, LstImages->subItem(row, 1).toStdString(), LstImages->text(row).toStdString()};
+  return pairs_.pair(row);
 }
 
 void FrmOrtavi::setSelectedOriginal(const QString& name) {
   const int row = LstImages->selectedRow();
-  if (row >= 0) LstImages->setSubItem(row, 1, name);
+  if (row >= 0) pairs_.setOriginal(row, name.toStdString());
 }
 
 void FrmOrtavi::setSelectedCopy(const QString& name) {
   const int row = LstImages->selectedRow();
-  if (row >= 0) LstImages->setText(row, name);
+  if (row >= 0) pairs_.setCopy(row, name.toStdString());
 }
 
 void FrmOrtavi::showCoordinatesPanel(bool visible) { FraCoord->setVisible(visible); }

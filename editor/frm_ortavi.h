@@ -8,7 +8,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include "editor/difference_list_model.h"
 #include "editor/file_panel_host.h"
+#include "editor/pair_list_model.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
 
@@ -53,6 +55,13 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   // The pair number of the picture list's selected row; nothing when none is selected.
   std::optional<picture_db::PairId> selectedPairId() const;
   bool isDatabaseOpen() const { return PictureDb.has_value(); }
+
+  // What the picture list and the difference list show.
+  PairListModel& pairList() { return pairs_; }
+  DifferenceListModel& differenceList() { return differences_; }
+  // The rectangle marked on the copy, as the legend shows it (X1, Y1, X2, Y2). It stays
+  // when another pair is shown, so it can be stored into that pair's rows.
+  const Edges& markedRectangle() const { return marked_; }
 
   // What the file panel needs.
   picture_db::Database& pictureDb() override;
@@ -152,11 +161,16 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void critical(const QString& text);
   void updateCmdAddEnabled();
   void writeLegendFromShape();
+  // Holds the marked rectangle and shows it in the legend.
+  void setMarked(const Edges& edges);
   void setShapeBox(const QRectF& box);
   bool previewCutEnabled() const;
 
   QString appDir_;
   toolkit::Dialogs& dialogs_;
+  PairListModel pairs_;
+  DifferenceListModel differences_;
+  Edges marked_{};
 };
 
 }  // namespace editor

@@ -18,27 +18,23 @@
 namespace editor {
 
 namespace {
-EdgeTexts rowEdges(const toolkit::ReportList& list, int row) {
-  return {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
-}
-
-void setRowEdges(toolkit::ReportList& list, int row, const EdgeTexts& e) {
-  list.setText(row, e[0]);
-  for (int i = 1; i < 4; ++i) list.setSubItem(row, i, e[i]);
+EdgeTexts textsOf(const Edges& edges) {
+  EdgeTexts texts;
+  for (const auto& e : edges) texts << edgeText(e);
+  return texts;
 }
 }  // namespace
 
 void FrmOrtavi::LstCoord_ItemClick(int row) {
-  if (row < 0 || row >= LstCoord->count()) return;
-  const EdgeTexts e = rowEdges(*LstCoord, row);
+  if (row < 0 || row >= differences_.rowCount()) return;
+  const Edges e = differences_.edges(row);
   double v[4];
   for (int i = 0; i < 4; ++i) {
-    bool ok = false;
-    v[i] = e[i].toDouble(&ok);
-    if (!ok) {  // an edge left empty by another program: nothing to show
+    if (!e[static_cast<std::size_t>(i)]) {  // an edge left empty by another program: nothing to show
       shBorder->hide();
       return;
     }
+    v[i] = *e[static_cast<std::size_t>(i)];
   }
   // Edges stored the wrong way round are shown as the rectangle they span.
   const double left = std::min(v[0], v[2]), top = std::min(v[1], v[3]);
@@ -48,7 +44,7 @@ void FrmOrtavi::LstCoord_ItemClick(int row) {
 }
 
 void FrmOrtavi::CmdAdd_Click() {
-  if (LstCoord->count() >= kMaxDifferences) return;
+  if (differences_.rowCount() >= kMaxDifferences) return;
   const std::optional<picture_db::PairId> id = selectedPairId();
   if (!id) {
     critical(QString::fromUtf8(msg::kNoPairChosen));
@@ -61,11 +57,11 @@ void FrmOrtavi::CmdAdd_Click() {
     critical(failureMessage(e));
     return;
   }
-  const QString zero = QStringLiteral("0");
-  const int row = LstCoord->addRow(QString(), zero);
-  setRowEdges(*LstCoord, row, {zero, zero, zero, zero});
-  LstCoord->setRowData(row, QVariant::fromValue<qlonglong>(rowid));
-  LstCoord->selectRow(LstCoord->lastRow());
+  picture_db::DifferenceRect added;
+  added.rowid = rowid;
+  added.x1 = added.y1 = added.x2 = added.y2 = 0.0;
+  added.found = "N";
+  LstCoord->selectRow(differences_.append(added));
   updateCmdAddEnabled();
 }
 
@@ -90,7 +86,7 @@ void FrmOrtavi::CmdUpd_Click() {
   if (!chosen) return;
   const int row = chosen->row;
   const std::optional<picture_db::PairId> id = chosen->pair;
-  const EdgeTexts newTexts{LblASH->text(), LblASV->text(), LblBDH->text(), LblBDV->text()};
+  const EdgeTexts newTexts = textsOf(marked_);
   std::optional<int> edge[4];
   for (int i = 0; i < 4; ++i) {
     edge[i] = wholeEdge(newTexts[i]);
@@ -99,11 +95,11 @@ void FrmOrtavi::CmdUpd_Click() {
       return;
     }
   }
-  const EdgeTexts oldTexts = rowEdges(*LstCoord, row);
+  const EdgeTexts oldTexts = textsOf(differences_.edges(row));
   const int answer = dialogs_.messageBox(updateQuestion(oldTexts, newTexts), toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
-    const int changed = picture_db::moveDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong(), *edge[0],
+    const int changed = picture_db::moveDifference(pictureDb(), *id, differences_.difference(row).rowid, *edge[0],
                                                    *edge[1], *edge[2], *edge[3]);
     if (changed == 0) {
       critical(QString::fromUtf8(msg::kDifferenceGone));
@@ -113,9 +109,7 @@ void FrmOrtavi::CmdUpd_Click() {
     critical(failureMessage(e));
     return;
   }
-  setRowEdges(*LstCoord, row,
-              {QString::number(*edge[0]), QString::number(*edge[1]), QString::number(*edge[2]),
-               QString::number(*edge[3])});
+  differences_.setEdges(row, {double(*edge[0]), double(*edge[1]), double(*edge[2]), double(*edge[3])});
 }
 
 void FrmOrtavi::CmdDel_Click() {
@@ -123,16 +117,18 @@ void FrmOrtavi::CmdDel_Click() {
   if (!chosen) return;
   const int row = chosen->row;
   const std::optional<picture_db::PairId> id = chosen->pair;
-  const int answer = dialogs_.messageBox(deleteQuestion(rowEdges(*LstCoord, row)), toolkit::box::YesNo | toolkit::box::Question);
+  const int answer = dialogs_.messageBox(deleteQuestion(textsOf(differences_.edges(row))), toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
     // A row already gone from the table leaves the list too: either way it no longer exists.
-    picture_db::deleteDifference(pictureDb(), *id, LstCoord->rowData(row).toLongLong());
+    picture_db::deleteDifference(pictureDb(), *id, differences_.difference(row).rowid);
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;
   }
-  LstCoord->removeRow(row);
+  const bool wasChosen = LstCoord->selectedRow() == row;
+  differences_.remove(row);
+  if (wasChosen) LstCoord->selectRow(-1);
   updateCmdAddEnabled();
 }
 

@@ -8,7 +8,6 @@
 
 #include "artwork/artwork.h"
 #include "editor/file_panel.h"
-#include "editor/file_use_question.h"
 #include "editor/frm_ortavi.h"
 #include "toolkit/file_list.h"
 #include "toolkit/overlay_shape.h"
@@ -122,9 +121,9 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstImages = new toolkit::ReportList(fr);
   LstImages->setObjectName(QStringLiteral("LstImages"));
   LstImages->setGeometry(8, 16, 177, 89);
-  LstImages->addColumn(QStringLiteral("Immagini"), 155);
-  LstImages->addColumn(QStringLiteral("Originale"), 0);
-  LstImages->setShownText(shownPairText);
+  LstImages->showModel(&pairs_);
+  LstImages->setColumnWidthPx(PairListModel::kCopyColumn, 155);
+  LstImages->setColumnWidthPx(PairListModel::kOriginalColumn, 0);
 
   CmdImgAdd = button(fr, "CmdImgAdd", QStringLiteral("&Add"), 192, 16, 49, 25);
   CmdImgUpd = button(fr, "CmdImgUpd", QStringLiteral("&Update"), 192, 48, 49, 25);
@@ -133,7 +132,8 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstCoord = new toolkit::ReportList(fr);
   LstCoord->setObjectName(QStringLiteral("LstCoord"));
   LstCoord->setGeometry(8, 112, 177, 97);
-  for (const char* axis : {"X1", "Y1", "X2", "Y2"}) LstCoord->addColumn(QLatin1String(axis), 39);
+  LstCoord->showModel(&differences_);
+  for (int edge = 0; edge < 4; ++edge) LstCoord->setColumnWidthPx(edge, 39);
 
   CmdAdd = button(fr, "CmdAdd", QStringLiteral("&Add"), 192, 120, 49, 25);
   CmdUpd = button(fr, "CmdUpd", QStringLiteral("&Update"), 192, 152, 49, 25);

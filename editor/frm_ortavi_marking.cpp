@@ -22,10 +22,15 @@ void FrmOrtavi::setShapeBox(const QRectF& box) { shBorder->setBox(box); }
 
 void FrmOrtavi::writeLegendFromShape() {
   const QRectF b = shBorder->box();
-  LblASV->setText(edgeText(b.top()));
-  LblASH->setText(edgeText(b.left()));
-  LblBDV->setText(edgeText(b.top() + b.height()));
-  LblBDH->setText(edgeText(b.left() + b.width()));
+  setMarked({b.left(), b.top(), b.left() + b.width(), b.top() + b.height()});
+}
+
+void FrmOrtavi::setMarked(const Edges& edges) {
+  marked_ = edges;
+  LblASH->setText(edgeText(marked_[0]));
+  LblASV->setText(edgeText(marked_[1]));
+  LblBDH->setText(edgeText(marked_[2]));
+  LblBDV->setText(edgeText(marked_[3]));
 }
 
 void FrmOrtavi::Picture1_MouseDown(int, int, double x, double y) {
@@ -43,10 +48,7 @@ void FrmOrtavi::Picture1_MouseMove(int button, int, double x, double y) {
   if (!Picture2->isHidden()) return;
   const QPoint p = pixel(x, y);
   if (button == 0 && shBorder->isHidden()) {
-    LblASV->setText(QString::number(p.y()));
-    LblASH->setText(QString::number(p.x()));
-    LblBDV->clear();
-    LblBDH->clear();
+    setMarked({double(p.x()), double(p.y()), std::nullopt, std::nullopt});
   }
   if (button == toolkit::mouse::Left) {
     const QRect r = rubberBand(QPoint(qFloor(DragStartX), qFloor(DragStartY)), p);

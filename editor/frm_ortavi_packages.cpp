@@ -1,5 +1,6 @@
 // Package export and import of the editor window.
 #include <QLineEdit>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -20,14 +21,13 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// The difference list's row as its four whole numbers; nothing when one is not a number.
-std::optional<PackageRect> listedRect(const toolkit::ReportList& list, int row) {
-  const QString texts[4] = {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
+// A listed rectangle as its four whole numbers; nothing when an edge is empty or not whole.
+std::optional<PackageRect> wholeRect(const Edges& edges) {
   long long values[4] = {};
   for (int i = 0; i < 4; ++i) {
-    bool ok = false;
-    values[i] = texts[i].trimmed().toLongLong(&ok);
-    if (!ok) return std::nullopt;
+    const std::optional<double>& e = edges[static_cast<std::size_t>(i)];
+    if (!e || !std::isfinite(*e) || *e != std::floor(*e) || std::fabs(*e) > 9.0e15) return std::nullopt;
+    values[i] = static_cast<long long>(*e);
   }
   return PackageRect{values[0], values[1], values[2], values[3]};
 }
@@ -41,15 +41,15 @@ void FrmOrtavi::CmdExport_Click() {
     const int row = LstImages->selectedRow();
     if (row < 0) throw PackageError(std::string("Esportazione annullata: ") + msg::kNoPairChosen);
     std::vector<PackageRect> rects;
-    for (int i = 0; i < LstCoord->count(); ++i) {
-      const std::optional<PackageRect> r = listedRect(*LstCoord, i);
+    for (int i = 0; i < differences_.rowCount(); ++i) {
+      const std::optional<PackageRect> r = wholeRect(differences_.edges(i));
       if (!r) {
         throw PackageError("Esportazione annullata: un valore della lista delle differenze non è un numero intero.");
       }
       rects.push_back(*r);
     }
-    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), LstImages->subItem(row, 1).toStdString(),
-                  LstImages->text(row).toStdString(), rects);
+    const picture_db::PictureRecord& pair = pairs_.pair(row);
+    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), pair.original, pair.copy, rects);
   } catch (const std::exception& e) {
     problem = failureMessage(e);
   }
@@ -69,11 +69,9 @@ void FrmOrtavi::CmdImport_Click() {
     critical(failureMessage(e));
     return;
   }
-  const picture_db::PictureRecord& pair = imported.pair;
-  LstImages->addRow(keyOfPair(pair.id), q(pair.copy));
-  LstImages->setSubItem(LstImages->lastRow(), 1, q(pair.original));
-  LstImages->selectRow(LstImages->lastRow());
-  LstImages_ItemClick(LstImages->lastRow());
+  const int row = pairs_.append(imported.pair);
+  LstImages->selectRow(row);
+  LstImages_ItemClick(row);
   File3->refresh();
   if (!imported.packageLeftBecause.empty()) {
     // The pair is in; only the package stays behind, and importing it again is refused.

@@ -19,7 +19,7 @@ namespace editor {
 
 picture_db::PairId FrmOrtavi::NewImageID() const {
   QStringList keys;
-  for (int i = 0; i < LstImages->count(); ++i) keys << LstImages->key(i);
+  for (int i = 0; i < pairs_.rowCount(); ++i) keys << keyOfPair(pairs_.pair(i).id);
   const std::optional<picture_db::PairId> next = nextPairNumber(keys);
   if (!next) throw std::overflow_error(msg::kNoNumberLeft);
   return *next;
@@ -35,11 +35,9 @@ void FrmOrtavi::CmdImgAdd_Click() {
     critical(failureMessage(e));
     return;
   }
-  const QString none = QString::fromLatin1(picture_db::kNoFile);
-  LstImages->addRow(keyOfPair(id), none);
-  LstImages->setSubItem(LstImages->lastRow(), 1, none);
-  LstImages->selectRow(LstImages->lastRow());
-  LstImages_ItemClick(LstImages->lastRow());
+  const int row = pairs_.append({id, picture_db::kNoFile, picture_db::kNoFile});
+  LstImages->selectRow(row);
+  LstImages_ItemClick(row);
   openFilePanel();
 }
 
@@ -51,19 +49,20 @@ void FrmOrtavi::CmdImgUpd_Click() {
 void FrmOrtavi::CmdImgDel_Click() {
   const int row = LstImages->selectedRow();
   if (row < 0) return;
-  const std::optional<picture_db::PairId> id = pairOfKey(LstImages->key(row));
-  if (!id) return;
-  const int answer =
-      dialogs_.messageBox(pairDeleteQuestion(LstImages->text(row)), toolkit::box::YesNo | toolkit::box::Question);
+  const picture_db::PictureRecord pair = pairs_.pair(row);
+  const int answer = dialogs_.messageBox(pairDeleteQuestion(QString::fromStdString(pair.copy)),
+                                         toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
     // Its rectangles go with it: a later pair given the same number starts empty.
-    picture_db::deletePictureWithDifferences(pictureDb(), *id);
+    picture_db::deletePictureWithDifferences(pictureDb(), pair.id);
   } catch (const std::exception& e) {
     dialogs_.messageBox(failureMessage(e), toolkit::box::OkOnly);
     return;
   }
-  LstImages->removeRow(row);
+  const bool wasChosen = LstImages->selectedRow() == row;
+  pairs_.remove(row);
+  if (wasChosen) LstImages->selectRow(-1);
 }
 
 void FrmOrtavi::openFilePanel() { FraFile->open(); }

@@ -3,6 +3,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "editor/file_use_question.h"
 #include "editor/pair_numbering.h"
 #include "toolkit/report_list_roles.h"
 
@@ -68,7 +69,9 @@ QVariant PairListModel::data(const QModelIndex& index, int role) const {
   const picture_db::PictureRecord& p = pair(index.row());
   if (role == toolkit::ReportListRole::Key) return keyOfPair(p.id);
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
-  return q(index.column() == kCopyColumn ? p.copy : p.original);
+  // Pairs still without files are told apart by their number; the record keeps "(none)".
+  if (index.column() == kCopyColumn) return shownPairText(keyOfPair(p.id), q(p.copy));
+  return q(p.original);
 }
 
 QVariant PairListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -30,10 +30,8 @@ class ReportListModel : public QAbstractTableModel {
     if (role == ReportListRole::Key) return row.key;
     if (role == ReportListRole::RowData) return row.data;
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
-    if (index.column() == 0 && shownText) return shownText(row.key, row.texts.value(0));
     return row.texts.value(index.column());
   }
-  ReportList::ShownText shownText;
   QVariant headerData(int section, Qt::Orientation o, int role) const override {
     if (o != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
     return headers.value(section);
@@ -164,11 +162,6 @@ void ReportList::addRows(QList<Row> rows) {
     keys.insert(key);
   }
   own.append(rows);
-}
-
-void ReportList::setShownText(ShownText rule) {
-  model_->shownText = std::move(rule);
-  viewport()->update();
 }
 
 int ReportList::rowOfKey(const QString& key) const {

@@ -51,11 +51,6 @@ class ReportList : public SingleChoiceView<QTreeView> {
   void addRows(QList<Row> rows);
   int count() const;
   int lastRow() const { return count() - 1; }
-  // What the first column shows for a row, from its key and text; text() stays the
-  // row's own text. Without a rule the text is shown.
-  using ShownText = std::function<QString(const QString& key, const QString& text)>;
-  void setShownText(ShownText rule);
-
   // Position of the row with this key, -1 when none has it.
   int rowOfKey(const QString& key) const;
 

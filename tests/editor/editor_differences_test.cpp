@@ -193,7 +193,7 @@ TEST_F(EditorDifferences, ARowRemovedByAnotherProgramIsNotUpdatedBlindly) {
   click(w->CmdAdd);
   {
     picture_db::Database other = folder.open();
-    picture_db::deleteDifference(other, 4, w->LstCoord->rowData(0).toLongLong());
+    picture_db::deleteDifference(other, 4, w->differenceList().difference(0).rowid);
   }
   drag({1, 2}, {30, 40});
   boxes.answers = {box::Yes};

@@ -41,8 +41,8 @@ TEST_F(EditorRecords, AnAddedPairIsTheLastRowChosenShownAndTheFilePanelOpens) {
   const int last = w->LstImages->lastRow();
   ASSERT_EQ(last, 1);
   EXPECT_EQ(w->LstImages->key(last), "I3");
-  EXPECT_EQ(w->LstImages->text(last), "(none)");
-  EXPECT_EQ(w->LstImages->subItem(last, 1), "(none)");
+  EXPECT_EQ(w->pairList().pair(last).copy, "(none)");
+  EXPECT_EQ(w->pairList().pair(last).original, "(none)");
   EXPECT_EQ(w->LstImages->selectedRow(), last);
   EXPECT_EQ(w->LstCoord->count(), 0);  // the new pair's (empty) list
   EXPECT_EQ(w->TxtExport->text(), "(n");

@@ -44,6 +44,6 @@ TEST_F(PairsWithoutFiles, AreToldApartInTheListWhileTheirStoredNamesStayNone) {
   EXPECT_EQ(shown(0), "b.bmp");
   EXPECT_EQ(shown(1), "(nessun file) n. 12");
   EXPECT_EQ(shown(2), "(nessun file) n. 13");
-  EXPECT_EQ(w->LstImages->text(2), "(none)") << "what the operations read stays the stored name";
+  EXPECT_EQ(w->pairList().pair(2).copy, "(none)") << "what the operations read stays the stored name";
   EXPECT_EQ(storedPairs().back().copy, "(none)");
 }
