@@ -1,7 +1,7 @@
 # `cmake --install <build> --prefix <folder>` makes <folder> a self-contained application
-# folder: the two programs and the metafile renderer they start, GameOver.bmp, Images/ with the samples, and images.mdb only
+# folder: the two programs, vobrel-check and the metafile renderer they start, GameOver.bmp, Images/ with the samples, and images.mdb only
 # when the folder has none (a user's database is never replaced).
-install(TARGETS Vobrel Ortavi metafile-renderer RUNTIME DESTINATION .)
+install(TARGETS Vobrel Ortavi vobrel-check metafile-renderer RUNTIME DESTINATION .)
 install(FILES ${VOBREL_APP_DIR}/GameOver.bmp DESTINATION .)
 install(DIRECTORY ${VOBREL_APP_DIR}/Images/ DESTINATION Images)
 install(CODE "
