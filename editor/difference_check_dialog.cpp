@@ -98,10 +98,14 @@ void DifferenceCheckDialog::build(const QImage& copy, const picture_db::PictureR
   buttons->addStretch();
   useProposed = new QPushButton(QStringLiteral("Usa i rettangoli proposti"));
   closeButton = new QPushButton(QStringLiteral("Chiudi"));
-  // Return always means "use": the close button never becomes the default by focus.
+  // Return means "use" whenever there is something to use, whatever has the focus;
+  // with nothing to use it closes the window rather than doing nothing.
+  const bool something = !proposed_.empty();
   closeButton->setAutoDefault(false);
-  useProposed->setDefault(true);
-  useProposed->setEnabled(!proposed_.empty());
+  useProposed->setAutoDefault(false);
+  useProposed->setEnabled(something);
+  useProposed->setDefault(something);
+  closeButton->setDefault(!something);
   buttons->addWidget(useProposed);
   buttons->addWidget(closeButton);
   layout->addLayout(buttons);

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "pair_check/drawn_pairs.h"
+#include "support/drawn_pairs.h"
 #include "pair_check/pair_checker.h"
 #include "pair_check/proposal.h"
 #include "pair_check/stored_pair.h"

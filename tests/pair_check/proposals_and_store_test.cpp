@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "pair_check/drawn_pairs.h"
+#include "support/drawn_pairs.h"
 #include "pair_check/pair_checker.h"
 #include "pair_check/proposal.h"
 #include "picture_db/check_queries.h"

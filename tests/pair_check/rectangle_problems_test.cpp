@@ -8,7 +8,7 @@
 #include <limits>
 #include <set>
 
-#include "pair_check/drawn_pairs.h"
+#include "support/drawn_pairs.h"
 #include "pair_check/pair_checker.h"
 #include "pair_check/problem_texts.h"
 #include "pair_check/stored_pair.h"

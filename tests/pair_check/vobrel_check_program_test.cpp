@@ -9,7 +9,7 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include "pair_check/drawn_pairs.h"
+#include "support/drawn_pairs.h"
 #include "picture_db/app_folders.h"
 #include "support/temp_app_folder.h"
 

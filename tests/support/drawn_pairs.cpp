@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "pair_check/drawn_pairs.h"
+#include "support/drawn_pairs.h"
 
 #include <QBuffer>
 #include <QPainter>
