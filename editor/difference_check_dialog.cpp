@@ -35,8 +35,8 @@ DifferenceCheckDialog::DifferenceCheckDialog(const QString& appDir, const pictur
   setWindowTitle(QStringLiteral("Verifica differenze"));
   setModal(true);
   const std::string dir = appDir.toStdString();
-  const pair_check::PictureSide copy = pair_check::loadSide(dir, pair.copy);
-  report_ = pair_check::checkLoadedPair(pair_check::loadSide(dir, pair.original), copy, pair_check::rectsOf(rows));
+  const auto [original, copy] = pair_check::loadBothSides(dir, pair.original, pair.copy);
+  report_ = pair_check::checkLoadedPair(original, copy, pair_check::rectsOf(rows));
   for (const pair_check::Proposal& p : pair_check::proposeRects(report_)) {
     picture_db::ProposedRect stored;
     if (p.replaces) stored.replaces = rows[*p.replaces].rowid;

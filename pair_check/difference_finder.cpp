@@ -9,9 +9,13 @@
 namespace pair_check {
 
 namespace {
-// Four bytes a pixel, alpha last; wrapped, not copied, when the picture is already so.
+// The pictures are compared smoothed only in the tiles where any pixel changed.
+constexpr int kTile = 64;
+
+// Four bytes a pixel, alpha last and always opaque; wrapped, not copied, when the picture
+// is already so.
 QImage asRgb32(const QImage& image) {
-  if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) return image;
+  if (image.format() == QImage::Format_RGB32) return image;
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -20,16 +24,35 @@ cv::Mat wrap(const QImage& image) {
                  static_cast<size_t>(image.bytesPerLine()));
 }
 
-// Per pixel, the largest difference of the colour channels (alpha left out).
-cv::Mat largestChannelDifference(const cv::Mat& a, const cv::Mat& b) {
+// 255 where any channel differs by more than the tolerance.
+cv::Mat changedPixels(const cv::Mat& a, const cv::Mat& b, int tolerance) {
   cv::Mat diff;
   cv::absdiff(a, b, diff);
-  cv::Mat channels[4];
-  cv::split(diff, channels);
-  cv::Mat largest;
-  cv::max(channels[0], channels[1], largest);
-  cv::max(largest, channels[2], largest);
-  return largest;
+  cv::threshold(diff, diff, tolerance, 255, cv::THRESH_BINARY);
+  // The four channel bytes of a pixel read as one number: not zero when any of them is.
+  const cv::Mat perPixel(diff.rows, diff.cols, CV_32SC1, diff.data, diff.step);
+  cv::Mat changed;
+  cv::compare(perPixel, 0, changed, cv::CMP_NE);
+  return changed;
+}
+
+// Keeps only the pixels that changed in the smoothed pictures too: lossy noise averages
+// away there, while a real change stays. Done tile by tile where anything changed, since
+// smoothing two whole large pictures costs more than all the rest.
+void keepSmoothedChanges(const cv::Mat& a, const cv::Mat& b, cv::Mat& changed, const FinderTuning& tuning) {
+  const cv::Size kernel(tuning.smoothing, tuning.smoothing);
+  for (int y = 0; y < changed.rows; y += kTile) {
+    for (int x = 0; x < changed.cols; x += kTile) {
+      const cv::Rect tile(x, y, std::min(kTile, changed.cols - x), std::min(kTile, changed.rows - y));
+      cv::Mat part = changed(tile);
+      if (cv::countNonZero(part) == 0) continue;
+      // A view into the whole picture: the smoothing reads the pixels around the tile.
+      cv::Mat smoothA, smoothB;
+      cv::blur(a(tile), smoothA, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
+      cv::blur(b(tile), smoothB, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
+      cv::bitwise_and(part, changedPixels(smoothA, smoothB, tuning.channelTolerance), part);
+    }
+  }
 }
 }  // namespace
 
@@ -37,19 +60,8 @@ FoundDifferences findDifferences(const QImage& original, const QImage& copy, con
   FoundDifferences found;
   const QImage a = asRgb32(original), b = asRgb32(copy);
   const cv::Mat matA = wrap(a), matB = wrap(b);
-  cv::Mat changed;
-  cv::threshold(largestChannelDifference(matA, matB), changed, tuning.channelTolerance, 255, cv::THRESH_BINARY);
-  if (tuning.smoothing > 1) {
-    // Changed in the smoothed pictures too: lossy noise averages away there, while the
-    // pixel itself must have changed, so the smoothing never widens a region.
-    const cv::Size k(tuning.smoothing, tuning.smoothing);
-    cv::Mat smoothA, smoothB, smoothChanged;
-    cv::blur(matA, smoothA, k, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-    cv::blur(matB, smoothB, k, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-    cv::threshold(largestChannelDifference(smoothA, smoothB), smoothChanged, tuning.channelTolerance, 255,
-                  cv::THRESH_BINARY);
-    cv::bitwise_and(changed, smoothChanged, changed);
-  }
+  cv::Mat changed = changedPixels(matA, matB, tuning.channelTolerance);
+  if (tuning.smoothing > 1) keepSmoothedChanges(matA, matB, changed, tuning);
   if (tuning.closing > 1) {
     const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(tuning.closing, tuning.closing));
     cv::morphologyEx(changed, changed, cv::MORPH_CLOSE, kernel);

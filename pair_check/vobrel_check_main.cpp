@@ -4,11 +4,17 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 #include "pair_check/check_program.h"
 
 int main(int argc, char** argv) {
+  // Every pair takes and frees a few picture-sized buffers. Left to its defaults, the C
+  // library hands each back to the system and asks for it again, and the threads then
+  // queue on the process's memory map instead of working side by side.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
   QCoreApplication app(argc, argv);
   QTextStream out(stdout), err(stderr);
   QString error;
