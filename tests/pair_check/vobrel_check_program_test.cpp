@@ -121,6 +121,14 @@ TEST_F(VobrelCheck, LinesInItalianAndTheStatusTellHowThePairsStand) {
   EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("pairs").toArray().size(), 1);
 }
 
+TEST_F(VobrelCheck, ManyPairsWithoutATerminalShowNoProgressLine) {
+  for (int id = 100; id < 160; ++id) folder.addPairWithoutFiles(id, "(none)", "(none)", {});
+  const ProgramRun run = runCheck({folder.path(), "--json"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("pairs").toArray().size(), 64);
+}
+
 TEST_F(VobrelCheck, ADatabaseThatCannotBeReadOrABadRequestEndsWithStatusTwo) {
   ProgramRun run = runCheck({folder.path(), "--pair", "77"});
   EXPECT_EQ(run.exitCode, 2);
