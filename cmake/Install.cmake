@@ -18,6 +18,7 @@ function(vobrel_install_program target)
 endfunction()
 vobrel_install_program(Vobrel LAUNCHER vobrel)
 vobrel_install_program(Ortavi LAUNCHER ortavi)
+vobrel_install_program(vobrel-check)
 vobrel_install_program(metafile-renderer)
 
 install(CODE "vobrel_install_data()")

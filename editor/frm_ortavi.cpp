@@ -19,6 +19,7 @@
 #include "editor/pair_numbering.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/editor_queries.h"
+#include "toolkit/database_messages.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/file_list.h"
@@ -39,6 +40,7 @@ FrmOrtavi::FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* 
     : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {
   buildWindow();
   connectHandlers();
+  installDifferenceCheck();
   Form_Load();
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
     move(s->availableGeometry().center() - rect().center());
@@ -82,9 +84,7 @@ void FrmOrtavi::Form_Load() {
   }
   const QString dbPath = q(picture_db::databasePath(app));
   if (!QFileInfo::exists(dbPath)) {
-    throw StartupError(QStringLiteral("Manca il database delle immagini:\n%1\nIl file non esiste.")
-                           .arg(dbPath)
-                           .toStdString());
+    throw StartupError(toolkit::missingDatabaseMessage(dbPath).toStdString());
   }
   try {
     picture_db::ensureFolders(app, {picture_db::kImportFolder, picture_db::kExportFolder});

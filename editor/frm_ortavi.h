@@ -138,6 +138,8 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
 
   // The file panel for the selected pair: what CmdImgUpd and the end of CmdImgAdd do.
   void openFilePanel();
+  // "Verifica differenze" for the pair on screen (Ctrl+D, the difference list's menu).
+  void checkDifferences();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -156,6 +158,7 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void buildLegend();
   void buildFileFrame();
   void connectHandlers();
+  void installDifferenceCheck();
   void openDatabaseAndLists();
 
   void critical(const QString& text);

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "editor/lock_wait.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 
 using namespace editor_window_fixture;
 using namespace toolkit;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/file_use_question.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 #include "picture_db/editor_queries.h"
 
 using namespace editor_window_fixture;

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "editor/import_recovery.h"
-#include "editor_window_fixture.h"
+#include "editor/editor_window_fixture.h"
 #include "picture_db/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/package_file.h"

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// "Verifica differenze" for the pair on screen: Ctrl+D, or the difference list's
+// context menu. Stored proposals reach the list the way a picture-list click shows them.
+#include <QAction>
+#include <QKeySequence>
+
+#include "editor/difference_check_dialog.h"
+#include "editor/editor_messages.h"
+#include "editor/frm_ortavi.h"
+#include "editor/lock_wait.h"
+#include "picture_db/check_queries.h"
+#include "picture_db/editor_queries.h"
+#include "toolkit/failure_reasons.h"
+#include "toolkit/report_list.h"
+
+namespace editor {
+
+void FrmOrtavi::installDifferenceCheck() {
+  auto* check = new QAction(QStringLiteral("Verifica differenze..."), LstCoord);
+  check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  check->setShortcutContext(Qt::WindowShortcut);
+  LstCoord->addAction(check);
+  LstCoord->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(check, &QAction::triggered, this, &FrmOrtavi::checkDifferences);
+}
+
+void FrmOrtavi::checkDifferences() {
+  const std::optional<picture_db::PictureRecord> pair = selectedPair();
+  if (!pair) {
+    critical(QString::fromUtf8(msg::kNoPairChosen));
+    return;
+  }
+  std::vector<picture_db::DifferenceRect> rows;
+  try {
+    rows = picture_db::pairDifferences(pictureDb(), pair->id);
+  } catch (const std::exception& e) {
+    critical(failureMessage(e));
+    return;
+  }
+  DifferenceCheckDialog dialog(appDir_, *pair, rows, this);
+  if (dialog.exec() != QDialog::Accepted || dialog.proposedRects().empty()) return;
+  try {
+    picture_db::storeProposedRects(pictureDb(), pair->id, dialog.proposedRects());
+  } catch (const std::exception& e) {
+    critical(failureMessage(e));
+    return;
+  }
+  LstImages_ItemClick(LstImages->selectedRow());
+}
+
+}  // namespace editor

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// vobrel-check: checks that the rectangles of every picture pair match where the two
+// pictures really differ.
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <malloc.h>
+#include <unistd.h>
+
+#include "pair_check/check_program.h"
+
+int main(int argc, char** argv) {
+  // Every pair takes and frees a few picture-sized buffers. Left to its defaults, the C
+  // library hands each back to the system and asks for it again, and the threads then
+  // queue on the process's memory map instead of working side by side.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  QCoreApplication app(argc, argv);
+  QTextStream out(stdout), err(stderr);
+  QString error;
+  const pair_check::CheckArguments args = pair_check::parseCheckArguments(app.arguments().mid(1), &error);
+  if (!error.isEmpty()) {
+    err << error << '\n' << pair_check::checkUsage();
+    return pair_check::exit_code::kCannotCheck;
+  }
+  if (args.help) {
+    out << pair_check::checkUsage();
+    return pair_check::exit_code::kAllSound;
+  }
+  const QString appDir = args.folder.isEmpty() ? QCoreApplication::applicationDirPath() : args.folder;
+  return pair_check::runCheck(args, appDir, out, err, isatty(fileno(stderr)) == 1);
+}
