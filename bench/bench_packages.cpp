@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -63,8 +64,16 @@ int main() {
   const std::string target = appFolder(targetDir);
   writeNoise(picture_db::picturePath(source, "grande.jpg"), 1);
   writeNoise(picture_db::picturePath(source, "grande_C.jpg"), 2);
-  const std::vector<editor::PackageRect> rects{{10, 10, 40, 30}, {60, 10, 100, 40}, {120, 20, 150, 60},
-                                               {20, 80, 70, 120}, {140, 90, 190, 140}};
+  std::vector<picture_db::DifferenceRect> rects;
+  for (const auto& [x1, y1, x2, y2] : std::vector<std::array<double, 4>>{
+           {10, 10, 40, 30}, {60, 10, 100, 40}, {120, 20, 150, 60}, {20, 80, 70, 120}, {140, 90, 190, 140}}) {
+    picture_db::DifferenceRect r;
+    r.x1 = x1;
+    r.y1 = y1;
+    r.x2 = x2;
+    r.y2 = y2;
+    rects.push_back(r);
+  }
   picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(target));
   const std::string package = picture_db::joinPath(picture_db::exportDir(source), "grande.ozt");
   const std::string waiting = picture_db::joinPath(picture_db::importDir(target), "grande.ozt");

@@ -40,10 +40,10 @@ DifferenceCheckDialog::DifferenceCheckDialog(const QString& appDir, const pictur
   for (const pair_check::Proposal& p : pair_check::proposeRects(report_)) {
     picture_db::ProposedRect stored;
     if (p.replaces) stored.replaces = rows[*p.replaces].rowid;
-    stored.x1 = std::llround(p.rect.x1);
-    stored.y1 = std::llround(p.rect.y1);
-    stored.x2 = std::llround(p.rect.x2);
-    stored.y2 = std::llround(p.rect.y2);
+    stored.edges.x1 = static_cast<std::int32_t>(std::lround(p.rect.x1));
+    stored.edges.y1 = static_cast<std::int32_t>(std::lround(p.rect.y1));
+    stored.edges.x2 = static_cast<std::int32_t>(std::lround(p.rect.x2));
+    stored.edges.y2 = static_cast<std::int32_t>(std::lround(p.rect.y2));
     proposed_.push_back(stored);
   }
   build(copy.image, pair);

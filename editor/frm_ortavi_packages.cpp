@@ -21,17 +21,6 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// A listed rectangle as its four whole numbers; nothing when an edge is empty or not whole.
-std::optional<PackageRect> wholeRect(const Edges& edges) {
-  long long values[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    const std::optional<double>& e = edges[static_cast<std::size_t>(i)];
-    if (!e || !std::isfinite(*e) || *e != std::floor(*e) || std::fabs(*e) > 9.0e15) return std::nullopt;
-    values[i] = static_cast<long long>(*e);
-  }
-  return PackageRect{values[0], values[1], values[2], values[3]};
-}
-
 }  // namespace
 
 void FrmOrtavi::CmdExport_Click() {
@@ -40,14 +29,8 @@ void FrmOrtavi::CmdExport_Click() {
   try {
     const int row = LstImages->selectedRow();
     if (row < 0) throw PackageError(std::string("Esportazione annullata: ") + msg::kNoPairChosen);
-    std::vector<PackageRect> rects;
-    for (int i = 0; i < differences_.rowCount(); ++i) {
-      const std::optional<PackageRect> r = wholeRect(differences_.edges(i));
-      if (!r) {
-        throw PackageError("Esportazione annullata: un valore della lista delle differenze non è un numero intero.");
-      }
-      rects.push_back(*r);
-    }
+    std::vector<picture_db::DifferenceRect> rects;
+    for (int i = 0; i < differences_.rowCount(); ++i) rects.push_back(differences_.difference(i));
     const picture_db::PictureRecord& pair = pairs_.pair(row);
     exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), pair.original, pair.copy, rects);
   } catch (const std::exception& e) {

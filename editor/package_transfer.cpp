@@ -5,9 +5,11 @@
 
 #include <QString>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -57,7 +59,12 @@ std::string picturePathToExport(const std::string& appDir, const std::string& na
   return path;
 }
 
-std::int32_t edgeValue(long long v) {
+// A listed edge as a package holds it: whole, and within 32 bits.
+std::int32_t edgeValue(const std::optional<double>& edge) {
+  if (!edge || !std::isfinite(*edge) || *edge != std::floor(*edge)) {
+    throw PackageError(kExportRefused + "un valore della lista delle differenze non è un numero intero.");
+  }
+  const double v = *edge;
   if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) {
     throw PackageError(kExportRefused + "un valore della lista delle differenze non è un numero a 32 bit.");
   }
@@ -119,7 +126,7 @@ int removePackageFiles(const std::string& packagePath) {
 }
 
 void exportPackage(const std::string& appDir, const std::string& packageName, const std::string& originalFile,
-                   const std::string& copyFile, const std::vector<PackageRect>& rects) {
+                   const std::string& copyFile, const std::vector<picture_db::DifferenceRect>& rects) {
   if (auto problem = packageNameProblem(packageName); !problem.empty()) {
     throw PackageError(kExportRefused + problem + ".");
   }
@@ -137,7 +144,7 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
   }
   files.originalPath = picturePathToExport(appDir, originalFile);
   files.copyPath = picturePathToExport(appDir, copyFile);
-  for (const PackageRect& r : rects) {
+  for (const picture_db::DifferenceRect& r : rects) {
     files.rectangles.push_back({edgeValue(r.x1), edgeValue(r.y1), edgeValue(r.x2), edgeValue(r.y2)});
   }
   const std::string path = picture_db::joinPath(picture_db::exportDir(appDir), packageName + ".ozt");
@@ -159,7 +166,7 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   const std::string packagePath = picture_db::joinPath(picture_db::importDir(appDir), packageFile);
   std::string original, copy;
   QByteArray originalBytes, copyBytes;
-  std::vector<picture_db::PackageRectangle> rectangles;
+  std::vector<picture_db::Rectangle> rectangles;
   try {
     picture_db::OpenPackage package(packagePath);
     original = package.originalName();

@@ -15,15 +15,11 @@ class PackageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct PackageRect {
-  long long x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
 // Writes Export/<packageName>.ozt from the two files of Images and the rectangles, in
 // their order. A package of that name is replaced only once the new one is complete.
 void exportPackage(const std::string& appDir, const std::string& packageName,
                    const std::string& originalFile, const std::string& copyFile,
-                   const std::vector<PackageRect>& rects);
+                   const std::vector<picture_db::DifferenceRect>& rects);
 
 struct ImportedPair {
   picture_db::PictureRecord pair;

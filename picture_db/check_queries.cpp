@@ -49,7 +49,7 @@ std::vector<std::int64_t> storeProposedRects(Database& db, PairId id, const std:
     written.clear();
     for (const ProposedRect& r : rects) {
       const std::int64_t rowid = r.replaces ? *r.replaces : addEmptyDifference(db, id);
-      if (moveDifference(db, id, rowid, r.x1, r.y1, r.x2, r.y2) != 1) {
+      if (moveDifference(db, id, rowid, r.edges.x1, r.edges.y1, r.edges.x2, r.edges.y2) != 1) {
         throw DbError("the rectangle to replace is no longer in the database");
       }
       written.push_back(rowid);

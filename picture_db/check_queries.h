@@ -26,7 +26,7 @@ std::optional<PairWithDifferences> pairWithDifferences(Database& db, PairId id);
 // new row.
 struct ProposedRect {
   std::optional<std::int64_t> replaces;
-  std::int64_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Rectangle edges;
 };
 
 // Stores the rectangles in one transaction, through the statements of the difference

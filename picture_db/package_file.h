@@ -10,21 +10,16 @@
 #include <string>
 #include <vector>
 
-namespace picture_db {
+#include "picture_db/records.h"
 
-struct PackageRectangle {  // one "Coordinate" row
-  std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  bool operator==(const PackageRectangle& o) const {
-    return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2;
-  }
-};
+namespace picture_db {
 
 struct PackageContents {
   std::string originalName;   // NomeOriginale
   std::string originalBytes;  // FotoOriginale: the file's bytes, exactly
   std::string copyName;       // NomeCopia
   std::string copyBytes;      // FotoCopia
-  std::vector<PackageRectangle> rectangles;  // in stored order
+  std::vector<Rectangle> rectangles;  // in stored order
 };
 
 // A package that cannot be read or written as it is; what() is the reason, in Italian.
@@ -79,7 +74,7 @@ void writePackage(const std::string& path, const PackageContents& contents,
 struct PackageFiles {
   std::string originalName, originalPath;
   std::string copyName, copyPath;
-  std::vector<PackageRectangle> rectangles;
+  std::vector<Rectangle> rectangles;
 };
 void writePackage(const std::string& path, const PackageFiles& files, const PackageLimits& limits = {});
 
@@ -101,7 +96,7 @@ class OpenPackage {
   const std::string& copyName() const;
   std::int64_t originalSize() const;
   std::int64_t copySize() const;
-  const std::vector<PackageRectangle>& rectangles() const;
+  const std::vector<Rectangle>& rectangles() const;
 
   // Exactly originalSize() / copySize() bytes, or InvalidPackage.
   void readOriginal(const ByteSink& sink);

@@ -105,7 +105,7 @@ class OpenPackage::Reader {
 
   std::string originalName_, copyName_;
   std::int64_t originalSize_ = 0, copySize_ = 0;
-  std::vector<PackageRectangle> rectangles_;
+  std::vector<Rectangle> rectangles_;
 
   void readPicture(const char* column, std::int64_t size, const ByteSink& sink) {
     if (!readPictureInPieces(column, size, sink)) readPictureWhole(column, size, sink);
@@ -345,7 +345,7 @@ class OpenPackage::Reader {
       if (static_cast<std::int64_t>(rectangles_.size()) >= limits_.maxRectangles) {
         throw InvalidPackage("ci sono più di " + std::to_string(limits_.maxRectangles) + " rettangoli");
       }
-      PackageRectangle r;
+      Rectangle r;
       r.x1 = edge(q, 0);
       r.y1 = edge(q, 1);
       r.x2 = edge(q, 2);
@@ -464,7 +464,7 @@ const std::string& OpenPackage::originalName() const { return reader_->originalN
 const std::string& OpenPackage::copyName() const { return reader_->copyName_; }
 std::int64_t OpenPackage::originalSize() const { return reader_->originalSize_; }
 std::int64_t OpenPackage::copySize() const { return reader_->copySize_; }
-const std::vector<PackageRectangle>& OpenPackage::rectangles() const { return reader_->rectangles_; }
+const std::vector<Rectangle>& OpenPackage::rectangles() const { return reader_->rectangles_; }
 
 void OpenPackage::readOriginal(const ByteSink& sink) { reader_->readPicture("FotoOriginale", originalSize(), sink); }
 void OpenPackage::readCopy(const ByteSink& sink) { reader_->readPicture("FotoCopia", copySize(), sink); }

@@ -63,7 +63,7 @@ void streamInto(sqlite3* db, sqlite3_int64 rowid, const char* column, PictureFee
 }
 
 void fill(Database& db, const std::string& originalName, PictureFeed& original, const std::string& copyName,
-          PictureFeed& copy, const std::vector<PackageRectangle>& rectangles) {
+          PictureFeed& copy, const std::vector<Rectangle>& rectangles) {
   SQLite::Database& s = db.sqlite();
   sqlite3* h = s.getHandle();
   // Large pages: a picture of many megabytes is written in few large pieces.
@@ -99,7 +99,7 @@ void fill(Database& db, const std::string& originalName, PictureFeed& original, 
     streamInto(h, rowid, "FotoOriginale", original, piece);
     streamInto(h, rowid, "FotoCopia", copy, piece);
     SQLite::Statement rect(s, "INSERT INTO Coordinate (X1, Y1, X2, Y2) VALUES (?, ?, ?, ?)");
-    for (const PackageRectangle& r : rectangles) {
+    for (const Rectangle& r : rectangles) {
       rect.reset();
       rect.bind(1, r.x1);
       rect.bind(2, r.y1);
@@ -141,7 +141,7 @@ PictureFeed fileFeed(const std::string& name, const std::string& path) {
 
 // Builds the package in a temporary file beside path and renames it into place.
 void writeWhole(const std::string& path, const std::string& originalName, PictureFeed& original,
-                const std::string& copyName, PictureFeed& copy, const std::vector<PackageRectangle>& rectangles,
+                const std::string& copyName, PictureFeed& copy, const std::vector<Rectangle>& rectangles,
                 const PackageLimits& limits) {
   if (auto problem = packageContentsProblem(originalName, copyName, original.size, copy.size,
                                             static_cast<std::int64_t>(rectangles.size()), limits);

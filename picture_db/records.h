@@ -17,6 +17,13 @@ struct PictureRecord {  // one FOTO row
   std::string copy;      // COPIA
 };
 
+// A rectangle in whole pixels of the copy: what a package carries and what is proposed
+// for a pair. A stored row (DifferenceRect) may hold empty or fractional edges too.
+struct Rectangle {
+  std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const Rectangle& o) const { return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2; }
+};
+
 // One COORDINATE row. rowid names the row: two rows may hold the same edges.
 struct DifferenceRect {
   std::int64_t rowid = 0;

@@ -163,7 +163,7 @@ TEST_F(PackageFile, PicturesOfManyPiecesFromFilesOnDisk) {
   read.clear();
   package.readCopy([&](const char* data, std::size_t n) { read.append(data, n); });
   EXPECT_EQ(read, other);
-  EXPECT_EQ(package.rectangles(), (std::vector<PackageRectangle>{{1, 2, 3, 4}}));
+  EXPECT_EQ(package.rectangles(), (std::vector<Rectangle>{{1, 2, 3, 4}}));
 
   // A picture that is not there: no package, no leftover.
   files.copyPath = path("missing.gif");

@@ -241,7 +241,7 @@ TEST(PackageReading, TakesWhatTheFormatAllows) {
   EXPECT_EQ(c.copyName, "B.GIF");
   EXPECT_EQ(c.originalBytes, "\xBB");
   EXPECT_EQ(c.copyBytes, "\xAA");
-  EXPECT_EQ(c.rectangles, (std::vector<PackageRectangle>{{1, 2, 3, 4}, {10, 20, 30, 40}, {-1, -2, -3, -4}}));
+  EXPECT_EQ(c.rectangles, (std::vector<Rectangle>{{1, 2, 3, 4}, {10, 20, 30, 40}, {-1, -2, -3, -4}}));
   // A write-ahead-log package is read without its log or shared-memory file appearing.
   EXPECT_EQ(folderTree(folder), std::vector<std::string>{"p.ozt"});
   EXPECT_EQ(readBytes(path), before);
