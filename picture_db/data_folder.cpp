@@ -12,12 +12,15 @@
 #include <system_error>
 
 #include "picture_db/app_folders.h"
+#include "picture_db/atomic_file.h"
 
 namespace fs = std::filesystem;
 
 namespace picture_db {
 
 namespace {
+
+constexpr const char* kPartMark = ".part-";
 
 [[noreturn]] void fail(const std::string& what, const fs::path& where, int error) {
   throw fs::filesystem_error(what, where, std::error_code(error, std::generic_category()));
@@ -32,30 +35,24 @@ void syncPath(const fs::path& path, int flags) {
   if (result != 0) fail("cannot write to disk", path, error);
 }
 
-// Copies under a private temporary name in the target's folder, then links it into place:
-// a copy cut short is never seen under the real name, and a file that appeared meanwhile
-// (the other program starting at the same moment) is kept, not replaced.
+// Copies through the atomic writer, keeping a file that appeared meanwhile (the other
+// program starting at the same moment). The temporary's name carries this process's
+// number, so that a start killed half way can be told from one still copying.
 void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
-  const fs::path part = to.parent_path() / ("." + to.filename().string() + "." + std::to_string(::getpid()) + ".part");
-  std::error_code ec;
-  fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
-  // Installed files may be read-only for everyone; the user's copies are theirs to change.
-  if (!ec) fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-  if (!ec) {
-    try {
-      syncPath(part, O_RDONLY);
-    } catch (const fs::filesystem_error& e) {
-      ec = e.code();
-    }
+  const std::string prefix = "." + to.filename().string() + "." + std::to_string(::getpid()) + kPartMark;
+  try {
+    writeFileAtomically(
+        to.string(),
+        [&](const std::string& temporary) {
+          fs::copy_file(from, temporary, fs::copy_options::overwrite_existing);
+          // Installed files may be read-only for everyone; the user's copies are theirs to change.
+          fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+        },
+        ExistingFile::Keep, prefix);
+  } catch (const std::system_error& e) {
+    if (e.code() == std::errc::file_exists) return;
+    throw fs::filesystem_error("cannot copy", from, to, e.code());
   }
-  if (ec) {
-    fs::remove(part, ec);
-    throw fs::filesystem_error("cannot copy", from, to, ec);
-  }
-  const int linked = ::link(part.c_str(), to.c_str());
-  const int error = errno;
-  fs::remove(part, ec);
-  if (linked != 0 && error != EEXIST) fail("cannot copy", to, error);
 }
 
 void copyPictures(const fs::path& from, const fs::path& to) {
@@ -78,10 +75,12 @@ void removeAbandonedCopies(const fs::path& folder) {
   std::error_code ec;
   for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.empty() || name.front() != '.' || name.size() < 6 || name.compare(name.size() - 5, 5, ".part") != 0) {
+    // ".<name>.<process>.part-" and the writer's six characters.
+    const std::size_t mark = name.size() >= 12 ? name.size() - 12 : std::string::npos;
+    if (name.empty() || name.front() != '.' || mark == std::string::npos || name.compare(mark, 6, kPartMark) != 0) {
       continue;
     }
-    const std::string stem = name.substr(0, name.size() - 5);
+    const std::string stem = name.substr(0, mark);
     const std::size_t dot = stem.rfind('.');
     if (dot == std::string::npos) continue;
     const pid_t pid = static_cast<pid_t>(std::atol(stem.c_str() + dot + 1));

@@ -51,6 +51,9 @@ struct PackageLimits {
 // control character, not hidden) ending in .wmf, .emf, .bmp, .jpg or .gif, any case.
 std::string pictureNameProblem(const std::string& name);
 
+// A size for a message: "64 MiB" when whole mebibytes, else "1234 byte".
+std::string sizeText(std::int64_t bytes);
+
 // Whether two names are the same once ASCII letters are compared without regard to case,
 // as the FOTO columns compare them.
 bool sameNameIgnoringCase(const std::string& a, const std::string& b);

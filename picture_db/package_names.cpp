@@ -54,12 +54,6 @@ bool endsWithIgnoringCase(const std::string& s, const std::string& tail) {
   return true;
 }
 
-std::string sizeText(std::int64_t bytes) {
-  constexpr std::int64_t kMiB = 1024 * 1024;
-  if (bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
-  return std::to_string(bytes) + " byte";
-}
-
 }  // namespace
 
 std::string pictureNameProblem(const std::string& name) {
@@ -110,6 +104,12 @@ std::string packageContentsProblem(const PackageContents& contents, const Packag
                                 static_cast<std::int64_t>(contents.originalBytes.size()),
                                 static_cast<std::int64_t>(contents.copyBytes.size()),
                                 static_cast<std::int64_t>(contents.rectangles.size()), limits);
+}
+
+std::string sizeText(std::int64_t bytes) {
+  constexpr std::int64_t kMiB = 1024 * 1024;
+  if (bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  return std::to_string(bytes) + " byte";
 }
 
 }  // namespace picture_db

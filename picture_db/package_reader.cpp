@@ -12,72 +12,13 @@
 #include <limits>
 
 #include "picture_db/package_file.h"
+#include "picture_db/untrusted_connection.h"
 
 namespace picture_db {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Connection {
-  sqlite3* db = nullptr;
-  ~Connection() { sqlite3_close_v2(db); }
-};
-
-struct Statement {
-  sqlite3_stmt* stmt = nullptr;
-  ~Statement() { sqlite3_finalize(stmt); }
-};
-
-// Instructions counted between two calls of the progress handler.
-constexpr int kStepsPerTick = 1000;
-
-struct StepBudget {
-  std::int64_t ticksLeft = 0;
-};
-
-int onProgress(void* arg) {
-  auto* budget = static_cast<StepBudget*>(arg);
-  return --budget->ticksLeft < 0 ? 1 : 0;
-}
-
-std::string sizeText(std::int64_t bytes) {
-  constexpr std::int64_t kMiB = 1024 * 1024;
-  if (bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
-  return std::to_string(bytes) + " byte";
-}
-
-// A URI lets the file be opened immutable; every byte that is not plainly safe is escaped.
-std::string immutableUri(const fs::path& path) {
-  static const char* kHex = "0123456789ABCDEF";
-  std::string uri = "file:";
-  for (unsigned char c : path.string()) {
-    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                       c == '/' || c == '.' || c == '_' || c == '-' || c == '~';
-    if (plain) {
-      uri += static_cast<char>(c);
-    } else {
-      uri += '%';
-      uri += kHex[c >> 4];
-      uri += kHex[c & 0xF];
-    }
-  }
-  return uri + "?immutable=1";
-}
-
-bool startsWithCreateVirtual(const char* sql) {
-  if (sql == nullptr) return false;
-  std::string words;
-  for (const char* p = sql; *p != '\0' && words.size() < 20; ++p) {
-    const char c = *p;
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-      if (!words.empty() && words.back() != ' ') words += ' ';
-    } else {
-      words += static_cast<char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
-    }
-  }
-  return words.rfind("CREATE VIRTUAL", 0) == 0;
-}
 
 // Pictures are handed on in pieces of this size at most.
 constexpr std::size_t kPieceBytes = 1024 * 1024;
@@ -157,13 +98,8 @@ class OpenPackage::Reader {
     if (!ec) fs::copy_file(wal, copy.string() + "-wal", ec);
     if (ec) throw InvalidPackage("il file non si può leggere");
     Connection folding;
-    if (sqlite3_open_v2(copy.c_str(), &folding.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-      throw InvalidPackage("il file non si può aprire");
-    }
-    sqlite3_db_config(folding.db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    sqlite3_db_config(folding.db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     StepBudget budget{limits_.maxSteps / kStepsPerTick};
-    sqlite3_progress_handler(folding.db, kStepsPerTick, onProgress, &budget);
+    if (openPrivateCopy(copy.string(), budget, folding) != SQLITE_OK) throw InvalidPackage("il file non si può aprire");
     // Leaving WAL mode folds the whole log into the database file and removes the log.
     const int rc = sqlite3_exec(folding.db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) fail(rc);
@@ -175,36 +111,11 @@ class OpenPackage::Reader {
     std::error_code ec;
     const fs::path absolute = fs::absolute(path_, ec);
     if (ec) throw InvalidPackage("il file non si può aprire");
-    const int rc = sqlite3_open_v2(immutableUri(absolute).c_str(), &conn_.db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    if (rc != SQLITE_OK) fail(rc);
-    sqlite3* db = conn_.db;
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     // The schema's own text must fit too; a picture between the two is refused by size.
     constexpr std::int64_t kSmallestLength = 1024 * 1024;
-    const int maxLength = static_cast<int>(std::min<std::int64_t>(
-        std::max(limits_.maxPictureBytes, kSmallestLength), std::numeric_limits<int>::max()));
-    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, maxLength);
-    sqlite3_limit(db, SQLITE_LIMIT_SQL_LENGTH, 100'000);
-    sqlite3_limit(db, SQLITE_LIMIT_COLUMN, 100);
-    sqlite3_limit(db, SQLITE_LIMIT_EXPR_DEPTH, 100);
-    sqlite3_limit(db, SQLITE_LIMIT_COMPOUND_SELECT, 5);
-    sqlite3_limit(db, SQLITE_LIMIT_VDBE_OP, 25'000);
-    sqlite3_limit(db, SQLITE_LIMIT_FUNCTION_ARG, 8);
-    sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0);
-    sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 100);
-    sqlite3_limit(db, SQLITE_LIMIT_VARIABLE_NUMBER, 10);
-    sqlite3_limit(db, SQLITE_LIMIT_TRIGGER_DEPTH, 1);
-    sqlite3_limit(db, SQLITE_LIMIT_WORKER_THREADS, 0);
     budget_.ticksLeft = limits_.maxSteps / kStepsPerTick;
-    sqlite3_progress_handler(db, kStepsPerTick, onProgress, &budget_);
+    const int rc = openUntrusted(absolute.string(), std::max(limits_.maxPictureBytes, kSmallestLength), budget_, conn_);
+    if (rc != SQLITE_OK) fail(rc);
     exec("PRAGMA query_only=ON");
     exec("PRAGMA trusted_schema=OFF");
     exec("PRAGMA cell_size_check=ON");
@@ -220,7 +131,7 @@ class OpenPackage::Reader {
       const std::string name = text(q, 1);
       if (type == "view" || type == "trigger") throw InvalidPackage("il pacchetto contiene viste o trigger");
       if (type != "table") continue;
-      if (startsWithCreateVirtual(reinterpret_cast<const char*>(sqlite3_column_text(q.stmt, 2)))) {
+      if (createsVirtualTable(reinterpret_cast<const char*>(sqlite3_column_text(q.stmt, 2)))) {
         throw InvalidPackage("il pacchetto contiene tabelle virtuali");
       }
       if (sameNameIgnoringCase(name, "Foto")) fotoName_ = name;

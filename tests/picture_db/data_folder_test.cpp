@@ -176,7 +176,7 @@ TEST_F(DataFolderTest, CopyCutShortIsFinishedAtTheNextStartWithoutTouchingDonePi
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
-  const fs::path abandoned = userDir / (".images.mdb." + std::to_string(gone) + ".part");
+  const fs::path abandoned = userDir / (".images.mdb." + std::to_string(gone) + ".part-a1b2c3");
   writeAll(abandoned, "SQLite format 3 half");
   EXPECT_EQ(choose().data, userDir.string());
   EXPECT_EQ(readAll(userDir / "images.mdb"), installedDb());

@@ -1,0 +1,42 @@
+#pragma once
+// SQLite connections to files that somebody else made: opened with the engine's defences
+// for untrusted files and a budget of work, so that a crafted file can neither run code
+// nor keep the program busy. Package reading only.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+
+namespace picture_db {
+
+struct Connection {
+  sqlite3* db = nullptr;
+  ~Connection() { sqlite3_close_v2(db); }
+};
+
+struct Statement {
+  sqlite3_stmt* stmt = nullptr;
+  ~Statement() { sqlite3_finalize(stmt); }
+};
+
+// Whether a table's SQL makes a virtual table: code a file has no business to bring along.
+bool createsVirtualTable(const char* sql);
+
+// Engine instructions counted between two looks at the budget.
+inline constexpr int kStepsPerTick = 1000;
+
+// How many more ticks the connection may work; at none left every statement is interrupted.
+struct StepBudget {
+  std::int64_t ticksLeft = 0;
+};
+
+// Opens the file read-only and immutable (nothing written to it or beside it, not even a
+// journal or a lock): no triggers, views, extensions or attached databases, no
+// double-quoted strings, small limits on statements, and values of at most maxLength
+// bytes. Returns SQLite's result code; the connection is set up only on SQLITE_OK.
+int openUntrusted(const std::string& absolutePath, std::int64_t maxLength, StepBudget& budget, Connection& into);
+
+// Opens a private copy writable, with the defences that still apply, to fold its log in.
+int openPrivateCopy(const std::string& path, StepBudget& budget, Connection& into);
+
+}  // namespace picture_db
