@@ -51,16 +51,7 @@ void forEachPicture(Database& db,
 }
 
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id) {
-  try {
-    SQLite::Statement q(db.sqlite(),
-                        "Select rowid as ROW_ID,X1,Y1,X2,Y2 From Coordinate Where ID_Foto=?");
-    q.bind(1, id);
-    std::vector<DifferenceRect> rows;
-    while (q.executeStep()) rows.push_back(readDifferenceRect(q));
-    return rows;
-  } catch (...) {
-    rethrowAsDbError();
-  }
+  return differenceRowsOfPair(db, "Select rowid as ROW_ID,X1,Y1,X2,Y2 From Coordinate Where ID_Foto=?", id);
 }
 
 std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_t y1, std::int64_t x2,

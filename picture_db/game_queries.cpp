@@ -45,16 +45,7 @@ std::optional<PictureRecord> pictureRecord(Database& db, PairId id) {
 }
 
 std::vector<DifferenceRect> unfoundDifferences(Database& db, PairId id) {
-  try {
-    SQLite::Statement q(db.sqlite(),
-                        "SELECT rowid AS ROW_ID,* FROM COORDINATE WHERE INDOVINATO='N' AND ID_FOTO=?");
-    q.bind(1, id);
-    std::vector<DifferenceRect> rows;
-    while (q.executeStep()) rows.push_back(readDifferenceRect(q));
-    return rows;
-  } catch (...) {
-    rethrowAsDbError();
-  }
+  return differenceRowsOfPair(db, "SELECT rowid AS ROW_ID,* FROM COORDINATE WHERE INDOVINATO='N' AND ID_FOTO=?", id);
 }
 
 void markFound(Database& db, std::int64_t rowid) {

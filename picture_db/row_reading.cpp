@@ -52,4 +52,16 @@ DifferenceRect readDifferenceRect(SQLite::Statement& q) {
   return r;
 }
 
+std::vector<DifferenceRect> differenceRowsOfPair(Database& db, const char* sql, PairId id) {
+  try {
+    SQLite::Statement q(db.sqlite(), sql);
+    q.bind(1, id);
+    std::vector<DifferenceRect> rows;
+    while (q.executeStep()) rows.push_back(readDifferenceRect(q));
+    return rows;
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
 }  // namespace picture_db

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "picture_db/records.h"
 
@@ -20,5 +21,10 @@ std::optional<std::string> optionalText(const SQLite::Column& c);
 PictureRecord readPictureRecord(SQLite::Statement& q, const char* idColumn);
 // Expects ROW_ID, X1, Y1, X2, Y2 and, when present, INDOVINATO.
 DifferenceRect readDifferenceRect(SQLite::Statement& q);
+
+class Database;
+// Every row a statement with the pair's number as its one parameter selects, as records
+// (columns as readDifferenceRect expects them). Failures throw DbError.
+std::vector<DifferenceRect> differenceRowsOfPair(Database& db, const char* sql, PairId id);
 
 }  // namespace picture_db

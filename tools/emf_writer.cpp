@@ -46,11 +46,7 @@ class EmfBuilder {
   }
 
   void usePen(const PenStyle& style) {
-    if (pens_.isSelected(style)) {
-      return;
-    }
-    auto found = pens_.handles.find(style);
-    if (found == pens_.handles.end()) {
+    pens_.use(style, [&] {
       std::uint32_t handle = 0;
       if (style) {
         // A geometric pen keeps its width in logical units, with round ends as painted on screen.
@@ -64,26 +60,18 @@ class EmfBuilder {
         append(createpen_set(&handle, handles_, logpen_set(U_PS_NULL, point32_set(0, 0), colorref3_set(0, 0, 0))),
                "create pen");
       }
-      found = pens_.handles.emplace(style, handle).first;
-    }
-    append(selectobject_set(found->second, handles_), "select pen");
-    pens_.select(style);
+      return handle;
+    }, [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select pen"); });
   }
 
   void useBrush(const BrushStyle& style) {
-    if (brushes_.isSelected(style)) {
-      return;
-    }
-    auto found = brushes_.handles.find(style);
-    if (found == brushes_.handles.end()) {
+    brushes_.use(style, [&] {
       std::uint32_t handle = 0;
       const U_LOGBRUSH brush = style ? logbrush_set(U_BS_SOLID, colourRef(*style), 0)
                                      : logbrush_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
       append(createbrushindirect_set(&handle, handles_, brush), "create brush");
-      found = brushes_.handles.emplace(style, handle).first;
-    }
-    append(selectobject_set(found->second, handles_), "select brush");
-    brushes_.select(style);
+      return handle;
+    }, [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select brush"); });
   }
 
   void finish() {

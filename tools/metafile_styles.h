@@ -36,6 +36,17 @@ struct StyleTable {
     anySelected = true;
     selected = style;
   }
+
+  // Selects the style's object through selectRecord, making it first through make (which
+  // writes its record and returns its handle) when the style is new.
+  template <typename Make, typename SelectRecord>
+  void use(const Style& style, Make make, SelectRecord selectRecord) {
+    if (isSelected(style)) return;
+    auto found = handles.find(style);
+    if (found == handles.end()) found = handles.emplace(style, make()).first;
+    selectRecord(found->second);
+    select(style);
+  }
 };
 
 }  // namespace sample_maker

@@ -52,35 +52,23 @@ class WmfBuilder {
   }
 
   void usePen(const PenStyle& style) {
-    if (pens_.isSelected(style)) {
-      return;
-    }
-    auto found = pens_.handles.find(style);
-    if (found == pens_.handles.end()) {
+    pens_.use(style, [&] {
       std::uint32_t handle = 0;
       const U_PEN pen = style ? U_PEN_set(U_PS_SOLID, static_cast<uint16_t>(style->second), colourRef(style->first))
                               : U_PEN_set(U_PS_NULL, 0, colorref3_set(0, 0, 0));
       append(wcreatepenindirect_set(&handle, handles_, pen), "create pen");
-      found = pens_.handles.emplace(style, handle).first;
-    }
-    append(wselectobject_set(found->second, handles_), "select pen");
-    pens_.select(style);
+      return handle;
+    }, [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select pen"); });
   }
 
   void useBrush(const BrushStyle& style) {
-    if (brushes_.isSelected(style)) {
-      return;
-    }
-    auto found = brushes_.handles.find(style);
-    if (found == brushes_.handles.end()) {
+    brushes_.use(style, [&] {
       std::uint32_t handle = 0;
       const U_WLOGBRUSH brush = style ? U_WLOGBRUSH_set(U_BS_SOLID, colourRef(*style), 0)
                                       : U_WLOGBRUSH_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
       append(wcreatebrushindirect_set(&handle, handles_, brush), "create brush");
-      found = brushes_.handles.emplace(style, handle).first;
-    }
-    append(wselectobject_set(found->second, handles_), "select brush");
-    brushes_.select(style);
+      return handle;
+    }, [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select brush"); });
   }
 
   void finish() {
