@@ -26,21 +26,13 @@ Timing startUp(const QString& appDir, int pairs) {
   const auto t0 = std::chrono::steady_clock::now();
   editor::FrmOrtavi window(appDir, dialogs);
   const auto t1 = std::chrono::steady_clock::now();
-  window.show();
-  while (!window.windowHandle() || !window.windowHandle()->isExposed()) QCoreApplication::processEvents();
-  window.repaint();
+  bench::showPainted(window);
   const auto t2 = std::chrono::steady_clock::now();
   if (window.LstImages->count() != pairs || !window.Picture1->hasPicture() || !dialogs.calls.empty()) {
     std::fprintf(stderr, "start-up did not show the first pair in %s\n", qPrintable(appDir));
     std::exit(2);
   }
-  return {std::chrono::duration<double, std::milli>(t1 - t0).count(),
-          std::chrono::duration<double, std::milli>(t2 - t0).count()};
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  return {bench::millisBetween(t0, t1), bench::millisBetween(t0, t2)};
 }
 }  // namespace
 
@@ -61,12 +53,10 @@ int main(int argc, char** argv) {
     largeLoad.push_back(l.loadMs);
     largeShown.push_back(l.shownMs);
   }
-  const double loadRatio = median(largeLoad) / median(smallLoad);
-  const double ratio = median(largeShown) / median(smallShown);
+  const double ratio = bench::median(largeShown) / bench::median(smallShown);
   std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", kRounds);
-  std::printf("window and Form_Load     %7.2f ms  %8.2f ms   %.3f\n", median(smallLoad), median(largeLoad), loadRatio);
-  std::printf("to the first pair shown  %7.2f ms  %8.2f ms   %.3f (limit 1.5)\n", median(smallShown),
-              median(largeShown), ratio);
+  bench::printStartUpRow("window and Form_Load", smallLoad, largeLoad);
+  bench::printStartUpRow("to the first pair shown", smallShown, largeShown, " (limit 1.5)");
   std::printf("peak memory %.1f MiB\n", bench::peakMemoryMiB());
   const bool ok = ratio < 1.5;
   std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");

@@ -2,7 +2,11 @@
 
 #include <sys/resource.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
 #include <QImage>
 #include <QPainter>
 #include <stdexcept>
@@ -49,6 +53,27 @@ double peakMemoryMiB() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
   return u.ru_maxrss / 1024.0;  // KiB on Linux
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void showPainted(QWidget& window) {
+  window.show();
+  while (!window.windowHandle() || !window.windowHandle()->isExposed()) QCoreApplication::processEvents();
+  window.repaint();
+}
+
+double millisBetween(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+void printStartUpRow(const char* what, const std::vector<double>& small, const std::vector<double>& large,
+                     const char* limit) {
+  std::printf("%-24s %7.2f ms  %8.2f ms   %.3f%s\n", what, median(small), median(large), median(large) / median(small),
+              limit);
 }
 
 }  // namespace bench

@@ -3,6 +3,9 @@
 // each, all pairs sharing one picture pair of the game's largest size.
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <chrono>
+#include <vector>
 
 namespace bench {
 
@@ -17,5 +20,18 @@ class BenchFolder {
 
 // Peak resident memory of this process so far, in MiB.
 double peakMemoryMiB();
+
+// The middle value of a series of timings.
+double median(std::vector<double> values);
+
+// Shows the window and returns once it is on screen and painted.
+void showPainted(QWidget& window);
+
+// Milliseconds from one moment to another.
+double millisBetween(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to);
+
+// Prints a series of start-ups on 10 and on 10,000 pairs: their medians and the ratio.
+void printStartUpRow(const char* what, const std::vector<double>& small, const std::vector<double>& large,
+                     const char* limit = "");
 
 }  // namespace bench

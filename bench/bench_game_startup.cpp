@@ -26,21 +26,13 @@ Timing startUp(const QString& appDir) {
   game::Form1 form(appDir, 12345, dialogs);
   const auto t1 = std::chrono::steady_clock::now();
   form.endProgram = [] {};
-  form.show();
-  while (!form.windowHandle() || !form.windowHandle()->isExposed()) QCoreApplication::processEvents();
-  form.repaint();
+  bench::showPainted(form);
   const auto t2 = std::chrono::steady_clock::now();
   if (!form.startedOk() || !form.currentPairId() || !dialogs.calls.empty()) {
     std::fprintf(stderr, "start-up did not show a pair in %s\n", qPrintable(appDir));
     std::exit(2);
   }
-  return {std::chrono::duration<double, std::milli>(t1 - t0).count(),
-          std::chrono::duration<double, std::milli>(t2 - t0).count()};
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  return {bench::millisBetween(t0, t1), bench::millisBetween(t0, t2)};
 }
 }  // namespace
 
@@ -61,13 +53,11 @@ int main(int argc, char** argv) {
     largeLoad.push_back(l.loadMs);
     largeShown.push_back(l.shownMs);
   }
-  const double loadRatio = median(largeLoad) / median(smallLoad);
-  const double ratio = median(largeShown) / median(smallShown);
+  const double ratio = bench::median(largeShown) / bench::median(smallShown);
   const double peak = bench::peakMemoryMiB();
   std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", kRounds);
-  std::printf("Form_Load                %7.2f ms  %8.2f ms   %.3f\n", median(smallLoad), median(largeLoad), loadRatio);
-  std::printf("to the first pair shown  %7.2f ms  %8.2f ms   %.3f (limit 1.5)\n", median(smallShown),
-              median(largeShown), ratio);
+  bench::printStartUpRow("Form_Load", smallLoad, largeLoad);
+  bench::printStartUpRow("to the first pair shown", smallShown, largeShown, " (limit 1.5)");
   std::printf("peak memory %.1f MiB (limit 150)\n", peak);
   const bool ok = ratio < 1.5 && peak < 150;
   std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");

@@ -4,43 +4,18 @@
 
 namespace editor {
 
-void DifferenceListModel::setDifferences(std::vector<picture_db::DifferenceRect> rows) {
-  beginResetModel();
-  rows_ = std::move(rows);
-  endResetModel();
-}
-
-int DifferenceListModel::append(picture_db::DifferenceRect row) {
-  const int at = rowCount();
-  beginInsertRows(QModelIndex(), at, at);
-  rows_.push_back(std::move(row));
-  endInsertRows();
-  return at;
-}
-
-void DifferenceListModel::remove(int row) {
-  if (row < 0 || row >= rowCount()) return;
-  beginRemoveRows(QModelIndex(), row, row);
-  rows_.erase(rows_.begin() + row);
-  endRemoveRows();
-}
-
 Edges DifferenceListModel::edges(int row) const {
   const picture_db::DifferenceRect& d = difference(row);
   return {d.x1, d.y1, d.x2, d.y2};
 }
 
 void DifferenceListModel::setEdges(int row, const Edges& e) {
-  picture_db::DifferenceRect& d = rows_.at(static_cast<std::size_t>(row));
-  d.x1 = e[0];
-  d.y1 = e[1];
-  d.x2 = e[2];
-  d.y2 = e[3];
-  emit dataChanged(index(row, 0), index(row, 3));
-}
-
-int DifferenceListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  change(row, 0, 3, [&](picture_db::DifferenceRect& d) {
+    d.x1 = e[0];
+    d.y1 = e[1];
+    d.x2 = e[2];
+    d.y2 = e[3];
+  });
 }
 
 int DifferenceListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }

@@ -29,10 +29,9 @@ void FrmOrtavi::CmdExport_Click() {
   try {
     const int row = LstImages->selectedRow();
     if (row < 0) throw PackageError(std::string("Esportazione annullata: ") + msg::kNoPairChosen);
-    std::vector<picture_db::DifferenceRect> rects;
-    for (int i = 0; i < differences_.rowCount(); ++i) rects.push_back(differences_.difference(i));
     const picture_db::PictureRecord& pair = pairs_.pair(row);
-    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), pair.original, pair.copy, rects);
+    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), pair.original, pair.copy,
+                  differences_.records());
   } catch (const std::exception& e) {
     problem = failureMessage(e);
   }

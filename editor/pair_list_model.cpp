@@ -18,48 +18,27 @@ void PairListModel::setPairs(std::vector<picture_db::PictureRecord> pairs) {
   for (const auto& p : pairs) {
     if (!seen.insert(p.id).second) throw std::invalid_argument("two pairs numbered " + std::to_string(p.id));
   }
-  beginResetModel();
-  pairs_ = std::move(pairs);
-  endResetModel();
+  setRecords(std::move(pairs));
 }
 
 int PairListModel::append(picture_db::PictureRecord pair) {
   if (rowOfPair(pair.id)) throw std::invalid_argument("two pairs numbered " + std::to_string(pair.id));
-  const int row = rowCount();
-  beginInsertRows(QModelIndex(), row, row);
-  pairs_.push_back(std::move(pair));
-  endInsertRows();
-  return row;
+  return RecordListModel::append(std::move(pair));
 }
-
-void PairListModel::remove(int row) {
-  if (row < 0 || row >= rowCount()) return;
-  beginRemoveRows(QModelIndex(), row, row);
-  pairs_.erase(pairs_.begin() + row);
-  endRemoveRows();
-}
-
-void PairListModel::clear() { setPairs({}); }
 
 std::optional<int> PairListModel::rowOfPair(picture_db::PairId id) const {
-  for (std::size_t i = 0; i < pairs_.size(); ++i) {
-    if (pairs_[i].id == id) return static_cast<int>(i);
+  for (int i = 0; i < rowCount(); ++i) {
+    if (pair(i).id == id) return i;
   }
   return std::nullopt;
 }
 
 void PairListModel::setOriginal(int row, const std::string& name) {
-  pairs_.at(static_cast<std::size_t>(row)).original = name;
-  emit dataChanged(index(row, kOriginalColumn), index(row, kOriginalColumn));
+  change(row, kOriginalColumn, kOriginalColumn, [&](picture_db::PictureRecord& p) { p.original = name; });
 }
 
 void PairListModel::setCopy(int row, const std::string& name) {
-  pairs_.at(static_cast<std::size_t>(row)).copy = name;
-  emit dataChanged(index(row, kCopyColumn), index(row, kCopyColumn));
-}
-
-int PairListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(pairs_.size());
+  change(row, kCopyColumn, kCopyColumn, [&](picture_db::PictureRecord& p) { p.copy = name; });
 }
 
 int PairListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
