@@ -12,7 +12,7 @@ namespace game {
 
 void Form1::Image2_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
   // Every button plays, and where the click fell matters only during a game.
-  if (ending_) return;
+  if (ending_ || noPairToPlay_) return;
   guarded([&] {
     if (GameState == state::GameOver) {
       hallOfFameStep();
