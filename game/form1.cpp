@@ -110,7 +110,7 @@ void Form1::buildControls() {
   // The flag lies over the left picture, so it is made after it.
   PicFlag = new toolkit::PictureArea(this);
   PicFlag->setSizedToPicture(true);
-  PicFlag->setPicture(artwork::render(artwork::kWhiteFlag, kFlagSize, palette().color(QPalette::Window)));
+  PicFlag->setPicture(artwork::render(artwork::kWhiteFlag, kFlagSize, Qt::transparent));
   PicFlag->hide();
 
   Timer1 = new QTimer(this);
@@ -164,7 +164,7 @@ void Form1::Form_Load() {
   guarded([&] {
     // Without a pair the clock has nothing to count down.
     if (!pickAndShowPair()) {
-      showNoPicturesLeft();
+      showNoPairAtStart();
       return;
     }
     Timer1->start();

@@ -98,6 +98,8 @@ class Form1 : public QWidget {
   // Picks a showable pair among the candidates and shows it; false when there is none.
   bool pickAndShowPair();
   void showNoPicturesLeft();
+  // No pair can be played from the start: the board says so and clicks change nothing.
+  void showNoPairAtStart();
   // Takes k steps of time; true when that used the time up and the game is over.
   bool deductTime(int steps);
   void showTimeBar();
@@ -123,6 +125,7 @@ class Form1 : public QWidget {
   QPointer<frmTopTen> topTen_;
   bool startedOk_ = false;
   bool ending_ = false;
+  bool noPairToPlay_ = false;  // set at start-up only; a later start may find a pair
   bool centred_ = false;
 };
 

@@ -11,7 +11,7 @@ namespace game {
 
 void Form1::Image2_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
   // Every button plays, and where the click fell matters only during a game.
-  if (ending_) return;
+  if (ending_ || noPairToPlay_) return;
   guarded([&] {
     switch (round_.GameState()) {
       case Round::State::GameOver: hallOfFameStep(); break;

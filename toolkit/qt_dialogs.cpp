@@ -1,6 +1,7 @@
 #include "toolkit/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -42,9 +43,18 @@ class ItalianFileTypes : public QFileIconProvider {
 };
 }  // namespace
 
+QWidget* QtDialogs::ownerWindow() const {
+  if (parent_) return parent_;
+  // A box asked for before the program gave its window still stands over that window.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && !qobject_cast<QDialog*>(w)) return w;
+  }
+  return nullptr;
+}
+
 int QtDialogs::messageBox(const QString& text, int flags, const QString& title) {
   QMessageBox m(iconOf(flags), title.isEmpty() ? applicationTitle() : title, text,
-                QMessageBox::NoButton, parent_);
+                QMessageBox::NoButton, ownerWindow());
   // File and player names reach these texts: never read them as markup.
   m.setTextFormat(Qt::PlainText);
   switch (flags & 0x7) {

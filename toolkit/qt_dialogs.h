@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
   QString openFile(const QString& filter) override;
 
  private:
+  QWidget* ownerWindow() const;
   QPointer<QWidget> parent_;
 };
 
