@@ -2,6 +2,7 @@
 #include "tools/sample_catalogue.h"
 
 #include "tools/scene_composer.h"
+#include "tools/scene_script.h"
 
 namespace sample_maker {
 
@@ -11,38 +12,37 @@ struct Entry {
   const char* name;
   PictureFormat original;
   PictureFormat copy;
-  SceneMaker make;
 };
 
 constexpr PictureFormat J = PictureFormat::Jpeg;
 
 const Entry kCatalogue[] = {
-    {"strada", J, J, streetScene},
-    {"cucina", J, J, kitchenScene},
-    {"parco", J, J, parkScene},
-    {"porto", J, J, harbourScene},
-    {"aula", J, J, classroomScene},
-    {"mercato", J, J, marketScene},
-    {"fattoria", J, J, farmScene},
-    {"stazione", J, J, stationScene},
-    {"notte", PictureFormat::Wmf, PictureFormat::Emf, nightScene},
-    {"spiaggia", J, J, beachScene},
-    {"salotto", J, J, livingRoomScene},
-    {"giardino", PictureFormat::Bmp, PictureFormat::Bmp, gardenScene},
-    {"piazza", J, J, squareScene},
-    {"lago", J, J, lakeScene},
-    {"acquario", PictureFormat::Gif, PictureFormat::Gif, aquariumScene},
-    {"inverno", J, J, winterScene},
-    {"bosco", J, J, forestScene},
-    {"festa", J, J, partyScene},
-    {"tavola", PictureFormat::Bmp, PictureFormat::Bmp, dinnerScene},
-    {"camera", J, J, bedroomScene},
-    {"fermata", J, J, busStopScene},
-    {"prato", PictureFormat::Wmf, PictureFormat::Emf, meadowScene},
-    {"frutteto", J, J, orchardScene},
-    {"cielo", PictureFormat::Gif, PictureFormat::Gif, skyScene},
-    {"biblioteca", J, J, libraryScene},
-    {"campagna", J, J, countryRoadScene},
+    {"strada", J, J},
+    {"cucina", J, J},
+    {"parco", J, J},
+    {"porto", J, J},
+    {"aula", J, J},
+    {"mercato", J, J},
+    {"fattoria", J, J},
+    {"stazione", J, J},
+    {"notte", PictureFormat::Wmf, PictureFormat::Emf},
+    {"spiaggia", J, J},
+    {"salotto", J, J},
+    {"giardino", PictureFormat::Bmp, PictureFormat::Bmp},
+    {"piazza", J, J},
+    {"lago", J, J},
+    {"acquario", PictureFormat::Gif, PictureFormat::Gif},
+    {"inverno", J, J},
+    {"bosco", J, J},
+    {"festa", J, J},
+    {"tavola", PictureFormat::Bmp, PictureFormat::Bmp},
+    {"camera", J, J},
+    {"fermata", J, J},
+    {"prato", PictureFormat::Wmf, PictureFormat::Emf},
+    {"frutteto", J, J},
+    {"cielo", PictureFormat::Gif, PictureFormat::Gif},
+    {"biblioteca", J, J},
+    {"campagna", J, J},
 };
 
 }  // namespace
@@ -56,7 +56,7 @@ SceneDesign sampleDesign(std::size_t index, std::mt19937& rng) {
   d.originalFormat = e.original;
   d.copyFormat = e.copy;
   Composer composer(d, rng, QColor(160, 205, 235));
-  e.make(composer);
+  deliveredScenes().run(e.name, composer);
   return d;
 }
 

@@ -33,7 +33,9 @@ void Composer::extra(PieceKind kind, int x, int y, QColor colour, int scale, int
 
 int Composer::near(int v, int spread) { return v + pickInt(rng_, -spread, spread); }
 
-QColor Composer::oneOf(std::initializer_list<QColor> colours) { return pickOne(rng_, std::vector<QColor>(colours)); }
+QColor Composer::oneOf(std::initializer_list<QColor> colours) { return oneOf(std::vector<QColor>(colours)); }
+
+QColor Composer::oneOf(const std::vector<QColor>& colours) { return pickOne(rng_, colours); }
 
 int Composer::pick(int lo, int hi) { return pickInt(rng_, lo, hi); }
 

@@ -3,6 +3,7 @@
 // What the scenes of the sample pairs are built with: the picture's size, and a composer
 // that places named pieces with small seeded variations.
 #include <random>
+#include <vector>
 
 #include "tools/sample_pair.h"
 #include "tools/scene_pieces.h"
@@ -13,6 +14,7 @@ namespace sample_maker {
 inline constexpr int kSampleWidth = 380;
 inline constexpr int kSampleHeight = 436;
 
+// Fills a design's layout and extras; the scenes are texts run against it.
 class Composer {
  public:
   Composer(SceneDesign& design, std::mt19937& rng, QColor background);
@@ -30,6 +32,7 @@ class Composer {
   int near(int v, int spread);
   // One of the colours.
   QColor oneOf(std::initializer_list<QColor> colours);
+  QColor oneOf(const std::vector<QColor>& colours);
   int pick(int lo, int hi);
 
  private:
@@ -37,34 +40,5 @@ class Composer {
   std::mt19937& rng_;
   int count_ = 0;
 };
-
-// The scenes: each fills the design's layout and extras.
-using SceneMaker = void (*)(Composer& c);
-void streetScene(Composer& c);
-void kitchenScene(Composer& c);
-void parkScene(Composer& c);
-void harbourScene(Composer& c);
-void classroomScene(Composer& c);
-void marketScene(Composer& c);
-void farmScene(Composer& c);
-void stationScene(Composer& c);
-void beachScene(Composer& c);
-void livingRoomScene(Composer& c);
-void squareScene(Composer& c);
-void lakeScene(Composer& c);
-void winterScene(Composer& c);
-void forestScene(Composer& c);
-void partyScene(Composer& c);
-void bedroomScene(Composer& c);
-void busStopScene(Composer& c);
-void orchardScene(Composer& c);
-void libraryScene(Composer& c);
-void countryRoadScene(Composer& c);
-void gardenScene(Composer& c);
-void dinnerScene(Composer& c);
-void aquariumScene(Composer& c);
-void skyScene(Composer& c);
-void nightScene(Composer& c);
-void meadowScene(Composer& c);
 
 }  // namespace sample_maker

@@ -96,13 +96,9 @@ Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int s
 }
 
 Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
-  Piece p;
-  p.name = std::move(name);
-  p.kind = PieceKind::Block;
-  p.at = QPoint(x, y);
+  Piece p = piece(std::move(name), PieceKind::Block, x, y, colour);
   p.w = w;
   p.h = h;
-  p.colour = colour;
   p.fixed = true;
   return p;
 }
