@@ -72,9 +72,11 @@ void PictureArea::paintEvent(QPaintEvent* e) {
   QFrame::paintEvent(e);
   if (picture_.isNull()) return;
   QPainter p(this);
+  // Only what needs painting: a flickering circle asks for its own small square.
   const QRect inner = contentsRect();
-  p.setClipRect(inner);
-  p.drawImage(inner.topLeft(), picture_);
+  const QRect dirty = e->rect() & inner;
+  if (dirty.isEmpty()) return;
+  p.drawImage(dirty.topLeft(), picture_, dirty.translated(-inner.topLeft()));
 }
 
 QPointF PictureArea::toPicture(const QPointF& pos) const { return pos - QPointF(pictureOrigin()); }
