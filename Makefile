@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # make run    : installs what is missing, builds, starts the game on the sample pairs
 # make editor : the same, starting the picture editor
 # make test   : installs what is missing, builds, runs every test headless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The windows' fixed pictures, drawn from the SVG sources compiled into the programs.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Application folders for the benchmarks: an images.mdb of n pairs with five rectangles
 // each, all pairs sharing one picture pair of the game's largest size.

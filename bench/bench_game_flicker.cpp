@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // CPU time of the game over some seconds (10 unless given) of a plain running game, and
 // of the same in the state "GameOver" with five revealed circles flickering. The flicker
 // may use at most 5% of one core. A second argument names an application folder to play
@@ -56,9 +57,10 @@ int main(int argc, char** argv) {
     if (!form.revealed(i)) return 2;
   const double flicker = coreShare(seconds);
 
-  std::printf("%d s each: running game %.2f%% of one core, game over with five flickering circles %.2f%%"
-              " (%.0f colour changes a second)\n",
-              seconds, playing * 100, flicker * 100, colourTicks / double(seconds));
+  std::printf(
+      "%d s each: running game %.2f%% of one core, game over with five flickering circles %.2f%%"
+      " (%.0f colour changes a second)\n",
+      seconds, playing * 100, flicker * 100, colourTicks / double(seconds));
   const bool ok = flicker < 0.05;
   std::printf("%s (limit 5%%)\n", ok ? "within limit" : "OVER LIMIT");
   return ok ? 0 : 1;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Game start-up (Form_Load to the first pair shown, offscreen) on 10 and on 10,000 pairs
 // of five rectangles each. The larger database may cost at most 1.5 times the smaller,
 // and the whole run at most 150 MiB of memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Export and import of a pair of two 20 MB pictures, each against copying the same two
 // files with the system's file copy. Each may cost at most 2.5 times the copy.
 #include <QTemporaryDir>

@@ -124,8 +124,9 @@ int main(int argc, char** argv) {
   runCheckMs(program, folder, cores);  // warms the file cache
   const double one = runCheckMs(program, folder, 1);
   const double all = runCheckMs(program, folder, cores);
-  std::printf("vobrel-check over 2002 pairs: %.0f ms on 1 thread (%.2f ms a pair), %.0f ms on %d threads: "
-              "speed-up %.2f (goal at least 1.7 on two cores)\n",
-              one, one / 2002, all, cores, one / all);
+  std::printf(
+      "vobrel-check over 2002 pairs: %.0f ms on 1 thread (%.2f ms a pair), %.0f ms on %d threads: "
+      "speed-up %.2f (goal at least 1.7 on two cores)\n",
+      one, one / 2002, all, cores, one / all);
   return 0;
 }

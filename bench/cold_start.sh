@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up time of both programs as a user meets it: from the command to the first
 # window shown, under Xvfb. Usage: cold_start.sh <application folder> [rounds]
 # As root the page cache is dropped before each round, so that every start is cold;

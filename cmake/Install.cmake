@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # `cmake --install <build> --prefix <folder>` lays out one of two installations, chosen
 # when it runs (see InstallLayout.cmake): for every user of the desktop when the prefix is
 # /usr, /usr/local or ~/.local (and in the Debian package), or a self-contained

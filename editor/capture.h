@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Taking what a picture box shows as a picture that can be saved. The pixels are rendered
 // from the widgets themselves (background, then the children at their places), so the

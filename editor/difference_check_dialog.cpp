@@ -70,8 +70,9 @@ void DifferenceCheckDialog::build(const QImage& copy, const picture_db::PictureR
   pictureArea->setMinimumSize(wanted.boundedTo(most));
   layout->addWidget(pictureArea, 1);
 
-  auto* legend = new QLabel(QStringLiteral("In rosso, tratteggiate, le differenze trovate nelle immagini; "
-                                           "in blu i rettangoli salvati."));
+  auto* legend =
+      new QLabel(QStringLiteral("In rosso, tratteggiate, le differenze trovate nelle immagini; "
+                                "in blu i rettangoli salvati."));
   legend->setWordWrap(true);
   layout->addWidget(legend);
 

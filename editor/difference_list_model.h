@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The rectangles of the difference list for the pair on screen. Each row holds its
 // COORDINATE row (rowid and edges); the list shows the edges as X1, Y1, X2, Y2.

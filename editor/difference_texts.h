@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The texts of the difference list and the legend: the questions asked before a
 // rectangle or a pair is changed, reading an edge typed as text, and the package name

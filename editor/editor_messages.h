@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor's own messages for requests it refuses.
 namespace editor::msg {

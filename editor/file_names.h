@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Names of picture files: the parts of a path, the name proposed for a doctored copy, and
 // the check of a name typed by the user for a copy or a rename.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/file_operations.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The file panel's operations on picture files. None of them leaves a file half written:
 // a new content is written beside its destination and put in place in one step, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/file_panel.h"
 
 #include <QFileInfo>
@@ -27,8 +28,7 @@ namespace {
 
 const char* const kImportFilter = "File Immagine|*.wmf;*.emf;*.bmp;*.jpg;*.gif";
 
-QPushButton* pictureButton(QWidget* parent, const QString& tip, const QString& art, QSize artSize,
-                           QRect place) {
+QPushButton* pictureButton(QWidget* parent, const QString& tip, const QString& art, QSize artSize, QRect place) {
   auto* b = new QPushButton(parent);
   b->setToolTip(tip);
   b->setIcon(QIcon(artwork::pixmap(":/artwork/" + art, artSize)));
@@ -92,8 +92,8 @@ void FilePanel::buildControls() {
   for (QPushButton* b : {CmdCut_, CmdFileFromPath_, CmdDelete_, CmdCopyAs_, CmdRename_, CmdEdit_, CmdOk_, CmdCancel_})
     b->setAutoDefault(false);
 
-  QWidget* order[] = {File1_,   CmdCut_,    CmdFileFromPath_, CmdDelete_, TxtCopyAs_, CmdCopyAs_,
-                      CmdRename_, File2_, CmdEdit_,         CmdOk_,     CmdCancel_};
+  QWidget* order[] = {File1_,     CmdCut_, CmdFileFromPath_, CmdDelete_, TxtCopyAs_, CmdCopyAs_,
+                      CmdRename_, File2_,  CmdEdit_,         CmdOk_,     CmdCancel_};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(File1_, &toolkit::FileList::fileClick, this, &FilePanel::File1_Click);
@@ -215,8 +215,8 @@ bool FilePanel::confirmFileUse(const QString& name, const char* question) {
   }
   const QString text = fileInUseQuestion(name, users, QString::fromUtf8(question));
   if (text.isEmpty()) return true;
-  return host_.dialogs().messageBox(text, toolkit::box::YesNo | toolkit::box::Exclamation |
-                                              toolkit::box::DefaultButton2) == toolkit::box::Yes;
+  return host_.dialogs().messageBox(
+             text, toolkit::box::YesNo | toolkit::box::Exclamation | toolkit::box::DefaultButton2) == toolkit::box::Yes;
 }
 
 void FilePanel::CmdCut_Click() {
@@ -288,9 +288,9 @@ void FilePanel::CmdRename_Click() {
   bool replace = false;
   if (QFileInfo::exists(to) && !isSameFile(from, to)) {
     // Another picture of that name would be lost: only the user may decide so.
-    const int answer = host_.dialogs().messageBox(
-        "Il file " + name + " esiste già.\nSostituirlo con " + File1_->selectedName() + "?",
-        toolkit::box::YesNo | toolkit::box::Exclamation);
+    const int answer =
+        host_.dialogs().messageBox("Il file " + name + " esiste già.\nSostituirlo con " + File1_->selectedName() + "?",
+                                   toolkit::box::YesNo | toolkit::box::Exclamation);
     if (answer != toolkit::box::Yes) return;
     if (!confirmFileUse(name, "Sostituirlo?")) return;
     replace = true;
@@ -317,11 +317,11 @@ void FilePanel::CmdDelete_Click() {
     return;
   }
   const QString inUse = fileInUseQuestion(name, users, QStringLiteral("Eliminarlo?"));
-  const int answer = inUse.isEmpty()
-                         ? host_.dialogs().messageBox("Eliminare " + name + "?",
-                                                      toolkit::box::YesNo | toolkit::box::Exclamation)
-                         : host_.dialogs().messageBox(inUse, toolkit::box::YesNo | toolkit::box::Exclamation |
-                                                                 toolkit::box::DefaultButton2);
+  const int answer =
+      inUse.isEmpty()
+          ? host_.dialogs().messageBox("Eliminare " + name + "?", toolkit::box::YesNo | toolkit::box::Exclamation)
+          : host_.dialogs().messageBox(inUse,
+                                       toolkit::box::YesNo | toolkit::box::Exclamation | toolkit::box::DefaultButton2);
   if (answer != toolkit::box::Yes) return;
   const QString path = File1_->selectedPath();
   const FileOpResult deleted = deletePictureFile(path);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The file panel FraFile ("File"): chooses the two picture files of the pair on screen and
 // manages the files of the Images folder (bring in, copy, rename, delete, cut to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the file panel (FraFile) needs of the editor window that holds it.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The editor window's life: start-up, showing a pair, closing, and the pointer that
 // goes back to the default over the background.
 #include "editor/frm_ortavi.h"
@@ -66,8 +67,8 @@ void FrmOrtavi::connectHandlers() {
   connect(Picture2, &toolkit::PictureArea::mouseDown, this, &FrmOrtavi::Picture2_MouseDown);
   connect(Picture2, &toolkit::PictureArea::mouseMove, this, &FrmOrtavi::Picture2_MouseMove);
   connect(Picture2, &toolkit::PictureArea::mouseUp, this, &FrmOrtavi::Picture2_MouseUp);
-  for (QWidget* w : {static_cast<QWidget*>(FraCoord), static_cast<QWidget*>(FraFile),
-                     static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2)}) {
+  for (QWidget* w : {static_cast<QWidget*>(FraCoord), static_cast<QWidget*>(FraFile), static_cast<QWidget*>(Image1),
+                     static_cast<QWidget*>(Image2)}) {
     w->installEventFilter(this);
   }
 }
@@ -89,9 +90,8 @@ void FrmOrtavi::Form_Load() {
   try {
     picture_db::ensureFolders(app, {picture_db::kImportFolder, picture_db::kExportFolder});
   } catch (const std::exception& e) {
-    throw StartupError(QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1")
-                           .arg(failureMessage(e))
-                           .toStdString());
+    throw StartupError(
+        QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1").arg(failureMessage(e)).toStdString());
   }
   File3->setFolder(q(picture_db::importDir(app)));
 
@@ -103,16 +103,17 @@ void FrmOrtavi::Form_Load() {
     finishInterruptedImport(*PictureDb, app);
     File3->refresh();
     std::vector<picture_db::PictureRecord> pairs;
-    picture_db::forEachPicture(*PictureDb, [&pairs](picture_db::PairId id, std::string_view original,
-                                                    std::string_view copy) {
-      pairs.push_back({id, std::string(original), std::string(copy)});
-    });
+    picture_db::forEachPicture(*PictureDb,
+                               [&pairs](picture_db::PairId id, std::string_view original, std::string_view copy) {
+                                 pairs.push_back({id, std::string(original), std::string(copy)});
+                               });
     pairs_.setPairs(std::move(pairs));
   } catch (const std::invalid_argument&) {
     PictureDb.reset();
     pairs_.clear();
-    throw StartupError(
-        QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.").arg(dbPath).toStdString());
+    throw StartupError(QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.")
+                           .arg(dbPath)
+                           .toStdString());
   } catch (const std::exception& e) {
     PictureDb.reset();
     pairs_.clear();
@@ -171,7 +172,9 @@ bool FrmOrtavi::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-void FrmOrtavi::critical(const QString& text) { dialogs_.messageBox(text, toolkit::box::OkOnly | toolkit::box::Critical); }
+void FrmOrtavi::critical(const QString& text) {
+  dialogs_.messageBox(text, toolkit::box::OkOnly | toolkit::box::Critical);
+}
 
 void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(differences_.rowCount() < kMaxDifferences); }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor's window: the picture area on the left, the picture list, the difference
 // list and the package controls in the frame "Coordinate" on the right, and the frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The difference list: showing a row's rectangle, adding an empty one, storing the
 // marked edges into a row and deleting a row. The table changes first, the list only
 // when the statement succeeded. Each row carries the rowid of its table row, so that
@@ -96,7 +97,8 @@ void FrmOrtavi::CmdUpd_Click() {
     }
   }
   const EdgeTexts oldTexts = textsOf(differences_.edges(row));
-  const int answer = dialogs_.messageBox(updateQuestion(oldTexts, newTexts), toolkit::box::YesNo | toolkit::box::Question);
+  const int answer =
+      dialogs_.messageBox(updateQuestion(oldTexts, newTexts), toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
     const int changed = picture_db::moveDifference(pictureDb(), *id, differences_.difference(row).rowid, *edge[0],
@@ -117,7 +119,8 @@ void FrmOrtavi::CmdDel_Click() {
   if (!chosen) return;
   const int row = chosen->row;
   const std::optional<picture_db::PairId> id = chosen->pair;
-  const int answer = dialogs_.messageBox(deleteQuestion(textsOf(differences_.edges(row))), toolkit::box::YesNo | toolkit::box::Question);
+  const int answer = dialogs_.messageBox(deleteQuestion(textsOf(differences_.edges(row))),
+                                         toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
     // A row already gone from the table leaves the list too: either way it no longer exists.

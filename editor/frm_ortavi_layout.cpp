@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The controls of the editor's window at their fixed places (pixels, relative to their
 // container). Nothing moves when the window is resized.
 #include <QFrame>
@@ -27,8 +28,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
   return b;
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip, int x,
-                           int y) {
+QPushButton* pictureButton(QWidget* parent, const char* name, const char* picture, const QString& tip, int x, int y) {
   auto* b = button(parent, name, QString(), x, y, 25, 25);
   b->setIcon(QIcon(artwork::pixmap(QLatin1String(picture), QSize(16, 16))));
   b->setIconSize(QSize(16, 16));
@@ -181,8 +181,8 @@ void FrmOrtavi::buildLegend() {
     const char* caption;
     int x, y;
   };
-  for (const Axis& a : {Axis{1, "Y1", 104, 328}, Axis{0, "X1", 32, 368}, Axis{3, "X2", 152, 408},
-                        Axis{2, "Y2", 136, 432}}) {
+  for (const Axis& a :
+       {Axis{1, "Y1", 104, 328}, Axis{0, "X1", 32, 368}, Axis{3, "X2", 152, 408}, Axis{2, "Y2", 136, 432}}) {
     QLabel* l = label(fr, QStringLiteral("LblAxis%1").arg(a.index), QLatin1String(a.caption), a.x, a.y, 17, 17);
     l->setAlignment(Qt::AlignCenter);
     paintLabel(l, QPalette::Highlight, QPalette::HighlightedText);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture area's two mouse modes: marking a rectangle on the copy, and dragging a
 // preview larger than the viewport about under it.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Package export and import of the editor window.
 #include <QLineEdit>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Picture pairs: the number of a new pair, adding one and deleting one.
 #include <QPushButton>
 #include <stdexcept>

@@ -12,7 +12,7 @@ namespace editor {
 
 namespace {
 
-bool waiting = false;    // the busy pointer is ours
+bool waiting = false;     // the busy pointer is ours
 bool insideWait = false;  // events are being handled from inside the wait
 bool gaveUp = false;      // the last failing statement had waited in vain
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Ortavi, the picture editor: one window on the application folder.
 #include <QApplication>
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The geometry of the picture area's two mouse modes: the rubber band spanned from the
 // press point to the pointer, and the preview dragged about under the viewport.

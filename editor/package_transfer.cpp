@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/package_transfer.h"
 
 #include <fcntl.h>
@@ -159,8 +160,7 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
 
 ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, const std::string& packageFile,
                            picture_db::PairId newId) {
-  if (packageFile.empty() || packageFile == "." || packageFile == ".." ||
-      packageFile.find('/') != std::string::npos) {
+  if (packageFile.empty() || packageFile == "." || packageFile == ".." || packageFile.find('/') != std::string::npos) {
     throw PackageError(kInvalidPackage + "non è un file della cartella Import.");
   }
   const std::string packagePath = picture_db::joinPath(picture_db::importDir(appDir), packageFile);

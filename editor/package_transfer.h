@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Carrying one picture pair between installations as a package file (".ozt").
 #include <stdexcept>
@@ -17,9 +18,8 @@ class PackageError : public std::runtime_error {
 
 // Writes Export/<packageName>.ozt from the two files of Images and the rectangles, in
 // their order. A package of that name is replaced only once the new one is complete.
-void exportPackage(const std::string& appDir, const std::string& packageName,
-                   const std::string& originalFile, const std::string& copyFile,
-                   const std::vector<picture_db::DifferenceRect>& rects);
+void exportPackage(const std::string& appDir, const std::string& packageName, const std::string& originalFile,
+                   const std::string& copyFile, const std::vector<picture_db::DifferenceRect>& rects);
 
 struct ImportedPair {
   picture_db::PictureRecord pair;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The pairs of the picture list. Each row holds its FOTO record; the list shows the
 // copy's file name in its first column and the original's in its hidden second, under

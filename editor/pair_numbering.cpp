@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/pair_numbering.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Pair numbers and the keys of the picture list: pair 12 has the key "I12".
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A list's rows as records of the caller's type: what the picture list and the
 // difference list have in common. The derived model says how a record shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/shell_open.h"
 
 #include <QDir>
@@ -106,8 +107,7 @@ DesktopLauncher::DefaultApplication XdgLauncher::defaultApplication(const QStrin
 }
 
 DesktopLauncher::Program XdgLauncher::checkApplication(const QString& desktopId) {
-  return checkDesktopEntry(desktopId, xdgDataFolders(),
-                           qEnvironmentVariable("PATH").split(':', Qt::SkipEmptyParts));
+  return checkDesktopEntry(desktopId, xdgDataFolders(), qEnvironmentVariable("PATH").split(':', Qt::SkipEmptyParts));
 }
 
 bool XdgLauncher::startOpener(const QString& path, const QString& workingDirectory) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Opening a file in the desktop's default program for its type, without waiting for that
 // program. The result follows the old shell's convention: a number greater than 32 means the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a package in the Import folder of a throw-away application folder: the
 // import reads and checks it, and when it takes it, writes only into Images and the
 // database. Anything else written, or any crash, is a finding.

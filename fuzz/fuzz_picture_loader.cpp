@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes at all: a picture or a reason, never a crash, a hang or a picture larger
 // than the loader promises. Built once per format: the first bytes are forced to that
 // format's signature so that every run stays on one decoder. Metafiles are drawn here,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the five picture fuzz targets one after another, each for the given number of
 # seconds (600 by default), on one core. Usage: run_picture_fuzzers.sh <fuzz build dir> [seconds] [formats...]
 # Corpora grow in <build dir>/corpus/<format>; crashes land in <build dir>/crashes/<format>,

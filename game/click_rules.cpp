@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "game/click_rules.h"
 
 #include <algorithm>
@@ -20,8 +21,6 @@ std::optional<int> FoundMarkers::lowestFree() const {
   return std::nullopt;
 }
 
-int FoundMarkers::usedCount() const {
-  return static_cast<int>(std::count(used_.begin(), used_.end(), true));
-}
+int FoundMarkers::usedCount() const { return static_cast<int>(std::count(used_.begin(), used_.end(), true)); }
 
 }  // namespace game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Judging a click on the copy: which rectangle it falls in, and which found-marker
 // records the next find.

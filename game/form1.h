@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The game window: the unaltered picture on the left, the copy on the right, the
 // found-markers, the time bar and the score. A click on the copy does what the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A click on the copy: dispatched on the game's state, judged during a game.
 #include <QTimer>
 

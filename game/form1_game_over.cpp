@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The end of a game: the missed differences revealed, the hall-of-fame step, the restart.
 #include <QTimer>
 
@@ -40,9 +41,9 @@ void Form1::hallOfFameStep() {
   const auto ranked = picture_db::hallOfFame(*PictureDb);
   const std::int64_t points = round_.score();
   if (picture_db::qualifiesForHallOfFame(ranked, points)) {
-    const QString name = dialogs_.inputBox(
-        QStringLiteral("Hai Realizzato un punteggio da TOP TEN!!!\nDigita il tuo nome..."),
-        QStringLiteral("Top Ten Score!"), QString());
+    const QString name =
+        dialogs_.inputBox(QStringLiteral("Hai Realizzato un punteggio da TOP TEN!!!\nDigita il tuo nome..."),
+                          QStringLiteral("Top Ten Score!"), QString());
     // Closing the game while it asked stores nothing: no name was given.
     if (ending_) return;
     try {

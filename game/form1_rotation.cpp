@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Picking and showing pairs, the next pair with its bonus, and the clock.
 #include <QLabel>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "game/frm_top_ten.h"
 
 #include <QLabel>

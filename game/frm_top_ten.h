@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The hall-of-fame window: the ten best names and scores beside the trophy. Made afresh
 // for each showing, shown modal, gone when closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The game's one source of chance: the pick of the next pair and the flicker colours.
 // Seeded once (seconds since midnight in the program, a fixed number in tests).

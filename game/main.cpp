@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Vobrel: the spot-the-difference game.
 #include <QApplication>
 #include <QTime>

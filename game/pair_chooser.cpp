@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "game/pair_chooser.h"
 
 namespace game {
 
-std::optional<ShowablePair> chooseShowablePair(std::vector<picture_db::PairId> candidates,
-                                               GameRandom& random, const PairSource& source) {
+std::optional<ShowablePair> chooseShowablePair(std::vector<picture_db::PairId> candidates, GameRandom& random,
+                                               const PairSource& source) {
   while (!candidates.empty()) {
     const std::size_t index = random.pickIndex(candidates.size());
     const picture_db::PairId id = candidates[index];

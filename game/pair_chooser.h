@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Choosing the next pair to show: a uniform draw among the candidates, leaving out any
 // pair whose pictures cannot be shown (a file missing, still "(none)", or not a picture)
@@ -27,7 +28,7 @@ struct PairSource {
 };
 
 // Nothing when no candidate can be shown.
-std::optional<ShowablePair> chooseShowablePair(std::vector<picture_db::PairId> candidates,
-                                               GameRandom& random, const PairSource& source);
+std::optional<ShowablePair> chooseShowablePair(std::vector<picture_db::PairId> candidates, GameRandom& random,
+                                               const PairSource& source);
 
 }  // namespace game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The game as it stands: the score, the course of the game, the time bar, the five
 // found-markers and the circles revealed at game over. The window shows it and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The score as its label shows it: plain decimal text.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "game/time_bar.h"
 
 #include <cmath>

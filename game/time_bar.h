@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The time bar: the time left of a pair, held as a width in twips (15 to a pixel). A full
 // bar is 60 steps; a clock tick costs one step, every rectangle a click misses two.

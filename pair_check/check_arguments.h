@@ -10,10 +10,10 @@
 namespace pair_check {
 
 struct CheckArguments {
-  QString folder;                           // empty: the program's own folder
-  std::optional<picture_db::PairId> pair;   // --pair N
-  bool json = false;                        // --json
-  int threads = 0;                          // --threads N; 0: one per core
+  QString folder;                          // empty: the program's own folder
+  std::optional<picture_db::PairId> pair;  // --pair N
+  bool json = false;                       // --json
+  int threads = 0;                         // --threads N; 0: one per core
   bool help = false;
 };
 

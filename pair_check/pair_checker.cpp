@@ -21,7 +21,8 @@ double area(const Rect& r) { return (r.x2 - r.x1) * (r.y2 - r.y1); }
 // The checks that need no pixels.
 void checkRectangles(PairReport& report) {
   const auto& rects = report.rects;
-  if (int(rects.size()) != kRectanglesPerPair) report.problems.push_back({ProblemKind::NotFiveRectangles, {}, {}, {}, {}});
+  if (int(rects.size()) != kRectanglesPerPair)
+    report.problems.push_back({ProblemKind::NotFiveRectangles, {}, {}, {}, {}});
   for (const Rect& r : rects) {
     if (r.isEmpty()) {
       report.problems.push_back({ProblemKind::EmptyRectangle, r, {}, {}, {}});

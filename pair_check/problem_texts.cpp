@@ -24,12 +24,12 @@ QString edgesText(const Rect& r) {
 QString problemText(const Problem& p, const PairReport& report, const QString& originalName, const QString& copyName) {
   const QString rect = p.rect ? edgesText(*p.rect) : QString();
   switch (p.kind) {
-    case ProblemKind::UncoveredDifference:
-      return QStringLiteral("La differenza %1 non ha un rettangolo.").arg(rect);
+    case ProblemKind::UncoveredDifference: return QStringLiteral("La differenza %1 non ha un rettangolo.").arg(rect);
     case ProblemKind::RectangleWithoutDifference:
       return QStringLiteral("Il rettangolo %1 non contiene differenze.").arg(rect);
     case ProblemKind::RectanglesOverlap:
-      return QStringLiteral("I rettangoli %1 e %2 si sovrappongono.").arg(p.other ? edgesText(*p.other) : QString(), rect);
+      return QStringLiteral("I rettangoli %1 e %2 si sovrappongono.")
+          .arg(p.other ? edgesText(*p.other) : QString(), rect);
     case ProblemKind::NotFiveRectangles: {
       const int n = int(report.rects.size());
       if (n == 0) return QStringLiteral("La coppia non ha rettangoli: ne servono %1.").arg(kRectanglesPerPair);

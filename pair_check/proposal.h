@@ -17,7 +17,7 @@ inline constexpr int kProposalMargin = 4;
 struct Proposal {
   std::optional<size_t> replaces;  // index of the stored rectangle it takes the place of
   Rect rect;
-  size_t difference = 0;           // index into the report's differences
+  size_t difference = 0;  // index into the report's differences
 };
 
 // The difference's box grown by the margin, kept within the picture.

@@ -46,8 +46,9 @@ PairReport checkLoadedPair(const PictureSide& original, const PictureSide& copy,
 }
 
 PairReport checkStoredPair(const std::string& appDir, const picture_db::PairWithDifferences& pair, bool sideBySide) {
-  auto [original, copy] = sideBySide ? loadBothSides(appDir, pair.pair.original, pair.pair.copy)
-                                     : std::pair(loadSide(appDir, pair.pair.original), loadSide(appDir, pair.pair.copy));
+  auto [original, copy] = sideBySide
+                              ? loadBothSides(appDir, pair.pair.original, pair.pair.copy)
+                              : std::pair(loadSide(appDir, pair.pair.original), loadSide(appDir, pair.pair.copy));
   return checkLoadedPair(original, copy, rectsOf(pair.rects));
 }
 

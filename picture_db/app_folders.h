@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The application folder and what lies in it. Paths are built with '/', the only
 // separator of this platform.

@@ -34,7 +34,6 @@ std::string userDataFolder(const FolderEnvironment& env);
 // start, fills the user's folder from programDir. Never replaces an existing images.mdb.
 // A folder that cannot be made or filled throws std::filesystem::filesystem_error
 // naming it, with the system's reason.
-AppFolders chooseAppFolders(const std::string& programDir,
-                            const FolderEnvironment& env = FolderEnvironment::system());
+AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env = FolderEnvironment::system());
 
 }  // namespace picture_db

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The open images.mdb (or a package file): one SQLite connection with the settings
 // both programs rely on. Failures raise DbError carrying SQLite's own message.

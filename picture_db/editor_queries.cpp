@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/editor_queries.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -72,11 +73,10 @@ std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_
 
 std::int64_t addEmptyDifference(Database& db, PairId id) { return addDifference(db, id, 0, 0, 0, 0); }
 
-int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1,
-                   std::int64_t x2, std::int64_t y2) {
+int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                   std::int64_t y2) {
   try {
-    SQLite::Statement q(db.sqlite(),
-                        "Update coordinate set x1=?,y1=?,x2=?,y2=? where ID_Foto=? and rowid=?");
+    SQLite::Statement q(db.sqlite(), "Update coordinate set x1=?,y1=?,x2=?,y2=? where ID_Foto=? and rowid=?");
     q.bind(1, x1);
     q.bind(2, y1);
     q.bind(3, x2);

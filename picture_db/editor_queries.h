@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Statements the editor runs on images.mdb. Each change is one statement (or one
 // transaction) that happens whole or not at all; failures raise DbError.
@@ -29,12 +30,11 @@ std::vector<DifferenceRect> pairDifferences(Database& db, PairId id);
 std::int64_t addEmptyDifference(Database& db, PairId id);
 
 // A new unfound rectangle with its edges; returns its rowid.
-std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_t y1, std::int64_t x2,
-                           std::int64_t y2);
+std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
 // Gives one rectangle of the pair new edges; returns the number of rows changed.
-int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1,
-                   std::int64_t x2, std::int64_t y2);
+int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                   std::int64_t y2);
 
 // Removes one rectangle of the pair; returns the number of rows removed.
 int deleteDifference(Database& db, PairId id, std::int64_t rowid);

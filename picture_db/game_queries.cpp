@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/game_queries.h"
 
 #include <SQLiteCpp/Statement.h>

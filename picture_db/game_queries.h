@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Statements the game runs on images.mdb while pairs are played.
 #include <vector>

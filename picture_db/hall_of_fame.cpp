@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/hall_of_fame.h"
 
 #include <SQLiteCpp/Statement.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The ten best scores, kept in HALL_OF_FAME.
 #include <string>

@@ -17,9 +17,7 @@ namespace {
 
 // Each field as its length in bytes, a colon, the bytes and a line end: names may hold
 // any character, the record stays readable.
-void putField(std::string& out, const std::string& value) {
-  out += std::to_string(value.size()) + ':' + value + '\n';
-}
+void putField(std::string& out, const std::string& value) { out += std::to_string(value.size()) + ':' + value + '\n'; }
 
 bool getField(const std::string& in, std::size_t& at, std::string& value) {
   const std::size_t colon = in.find(':', at);
@@ -53,8 +51,7 @@ void writeImportJournal(const std::string& appDir, const ImportJournal& journal)
   putField(text, journal.original);
   putField(text, journal.copy);
   writeFileAtomically(
-      importJournalPath(appDir),
-      [&](const std::string& temporary) { writeBytes(temporary, text.data(), text.size()); },
+      importJournalPath(appDir), [&](const std::string& temporary) { writeBytes(temporary, text.data(), text.size()); },
       ExistingFile::Keep, ".ortavi-import-part-");
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The package file (".ozt"): one picture pair carried between installations, as an
 // SQLite file of its own with the tables "Foto" (both names and both pictures' bytes)
@@ -15,10 +16,10 @@
 namespace picture_db {
 
 struct PackageContents {
-  std::string originalName;   // NomeOriginale
-  std::string originalBytes;  // FotoOriginale: the file's bytes, exactly
-  std::string copyName;       // NomeCopia
-  std::string copyBytes;      // FotoCopia
+  std::string originalName;           // NomeOriginale
+  std::string originalBytes;          // FotoOriginale: the file's bytes, exactly
+  std::string copyName;               // NomeCopia
+  std::string copyBytes;              // FotoCopia
   std::vector<Rectangle> rectangles;  // in stored order
 };
 
@@ -69,8 +70,7 @@ std::string packageContentsProblem(const std::string& originalName, const std::s
 // renamed over path only once complete: a failure leaves any earlier file at path as it
 // was and no partial file behind. Throws InvalidPackage for contents no package may hold,
 // DbError or std::runtime_error when writing fails.
-void writePackage(const std::string& path, const PackageContents& contents,
-                  const PackageLimits& limits = {});
+void writePackage(const std::string& path, const PackageContents& contents, const PackageLimits& limits = {});
 
 // The same from two picture files on disk, read in pieces: a picture of many megabytes
 // never has to be held in memory whole. A file that changes length meanwhile fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The checks a package's contents pass, on writing and on reading alike.
 #include <array>
 #include <cstdint>
@@ -93,9 +94,11 @@ std::string packageContentsProblem(const std::string& originalName, const std::s
   if (auto p = pictureNameProblem(originalName); !p.empty()) return "il nome dell'originale " + p;
   if (auto p = pictureNameProblem(copyName); !p.empty()) return "il nome della copia " + p;
   if (sameNameIgnoringCase(originalName, copyName)) return "l'originale e la copia hanno lo stesso nome";
-  if (originalBytes > limits.maxPictureBytes) return "l'immagine originale supera i " + sizeText(limits.maxPictureBytes);
+  if (originalBytes > limits.maxPictureBytes)
+    return "l'immagine originale supera i " + sizeText(limits.maxPictureBytes);
   if (copyBytes > limits.maxPictureBytes) return "l'immagine copia supera i " + sizeText(limits.maxPictureBytes);
-  if (rectangles > limits.maxRectangles) return "ci sono più di " + std::to_string(limits.maxRectangles) + " rettangoli";
+  if (rectangles > limits.maxRectangles)
+    return "ci sono più di " + std::to_string(limits.maxRectangles) + " rettangoli";
   return {};
 }
 

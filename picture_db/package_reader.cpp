@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading a package that anybody may have made: opened read-only and immutable (nothing
 // is written to it or beside it, not even a journal or a lock), with the engine's
 // defences for untrusted files, and every value checked before it is handed on.
@@ -68,8 +69,7 @@ class OpenPackage::Reader {
     std::ifstream in(path_, std::ios::binary);
     if (!in) throw InvalidPackage("il file non si può leggere");
     if (!in.read(header.data(), header.size())) throw InvalidPackage("il file non è un database SQLite");
-    static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
-                                    'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    static const char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
     if (!std::equal(header.begin(), header.end(), kMagic)) {
       throw InvalidPackage("il file non è un database SQLite");
     }
@@ -176,7 +176,8 @@ class OpenPackage::Reader {
     const std::string from = " FROM Foto NOT INDEXED LIMIT 1";
     Statement q;
     // A table without rowid has no such column: its pictures are then read whole.
-    if (rowid.empty() || sqlite3_prepare_v2(conn_.db, (fields + ", " + rowid + from).c_str(), -1, &q.stmt, nullptr) != SQLITE_OK) {
+    if (rowid.empty() ||
+        sqlite3_prepare_v2(conn_.db, (fields + ", " + rowid + from).c_str(), -1, &q.stmt, nullptr) != SQLITE_OK) {
       sqlite3_finalize(q.stmt);
       q.stmt = nullptr;
       prepare(q, (fields + from).c_str());
@@ -290,10 +291,8 @@ class OpenPackage::Reader {
         if (v < kMin || v > kMax) throw InvalidPackage(kOutOfRange);
         return static_cast<std::int32_t>(v);
       }
-      case SQLITE_NULL:
-        throw InvalidPackage("un bordo di un rettangolo è vuoto");
-      default:
-        throw InvalidPackage("un bordo di un rettangolo non è un numero intero");
+      case SQLITE_NULL: throw InvalidPackage("un bordo di un rettangolo è vuoto");
+      default: throw InvalidPackage("un bordo di un rettangolo non è un numero intero");
     }
   }
 

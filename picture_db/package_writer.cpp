@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writing a package: built whole in a temporary file beside the target, then renamed
 // into place, so a package on disk is always complete.
 #include <SQLiteCpp/Statement.h>
@@ -81,8 +82,8 @@ void fill(Database& db, const std::string& originalName, PictureFeed& original, 
       // ever held in memory whole.
       sqlite3_stmt* raw = nullptr;
       check(h, sqlite3_prepare_v2(
-                   h, "INSERT INTO Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia) VALUES (?, ?, ?, ?)",
-                   -1, &raw, nullptr));
+                   h, "INSERT INTO Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia) VALUES (?, ?, ?, ?)", -1,
+                   &raw, nullptr));
       struct Finalizer {
         sqlite3_stmt* q;
         ~Finalizer() { sqlite3_finalize(q); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Rows of images.mdb as both programs see them.
 #include <cstdint>
@@ -28,7 +29,7 @@ struct Rectangle {
 struct DifferenceRect {
   std::int64_t rowid = 0;
   std::optional<double> x1, y1, x2, y2;  // null edges never match a click
-  std::string found;                    // INDOVINATO: "N" or "S"
+  std::string found;                     // INDOVINATO: "N" or "S"
 };
 
 struct HallOfFameEntry {  // one HALL_OF_FAME row

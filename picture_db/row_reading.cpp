@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/row_reading.h"
 
 #include <strings.h>

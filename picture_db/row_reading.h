@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading rows by column name into records; shared by the statements of both programs.
 #include <SQLiteCpp/Statement.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/untrusted_connection.h"
 
 #include <algorithm>
@@ -17,8 +18,8 @@ std::string immutableUri(const std::string& path) {
   static const char* kHex = "0123456789ABCDEF";
   std::string uri = "file:";
   for (unsigned char c : path) {
-    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                       c == '/' || c == '.' || c == '_' || c == '-' || c == '~';
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' ||
+                       c == '.' || c == '_' || c == '-' || c == '~';
     if (plain) {
       uri += static_cast<char>(c);
     } else {
@@ -47,8 +48,8 @@ bool createsVirtualTable(const char* sql) {
 }
 
 int openUntrusted(const std::string& absolutePath, std::int64_t maxLength, StepBudget& budget, Connection& into) {
-  const int rc = sqlite3_open_v2(immutableUri(absolutePath).c_str(), &into.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                                 nullptr);
+  const int rc =
+      sqlite3_open_v2(immutableUri(absolutePath).c_str(), &into.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
   if (rc != SQLITE_OK) return rc;
   sqlite3* db = into.db;
   sqlite3_extended_result_codes(db, 1);

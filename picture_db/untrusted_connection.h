@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // SQLite connections to files that somebody else made: opened with the engine's defences
 // for untrusted files and a budget of work, so that a crafted file can neither run code

@@ -21,8 +21,8 @@ std::optional<ChosenFolders> chooseAppFolders(const QString& programDir, Dialogs
       folder = QString::fromStdString(e.path1().string());
     }
     // A file inside the folder is named with its reason; the folder itself only once.
-    const QString reason = QString::fromStdString(e.path1().string()) == folder ? systemReason(e.code().value())
-                                                                                : failureReason(e);
+    const QString reason =
+        QString::fromStdString(e.path1().string()) == folder ? systemReason(e.code().value()) : failureReason(e);
     dialogs.messageBox(QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n%2").arg(folder, reason),
                        box::OkOnly | box::Critical);
     return std::nullopt;

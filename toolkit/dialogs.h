@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The modal boxes both programs ask the user with, behind one interface so that tests
 // can answer them (ScriptedDialogs) while the programs use Qt's (QtDialogs).

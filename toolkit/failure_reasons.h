@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why an operation failed, in the words the user reads. The database engine and the
 // system give their reasons in English; both programs show them in Italian.

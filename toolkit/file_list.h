@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A list of the files of one folder whose names match a pattern such as
 // "*.wmf;*.emf;*.bmp" (extensions without regard to case), sorted by name without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Qt's own texts (standard buttons, the input and file dialogs, a text box's menu) in
 // Italian, like everything else both programs show.

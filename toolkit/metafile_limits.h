@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What every metafile answer is, and the limits and field readers that the picture
 // loader, the child program and the drawing share.

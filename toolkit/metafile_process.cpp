@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/metafile_process.h"
 
 #include <QCoreApplication>
@@ -77,7 +78,8 @@ Rendered renderInChildProcess(Format format, const QByteArray& bytes, int wallMi
   child.setStandardErrorFile(QProcess::nullDevice());
   child.start();
   if (!child.waitForStarted(wallMilliseconds)) {
-    return failure(QStringLiteral("impossibile avviare il programma che disegna i metafile: %1").arg(child.errorString()));
+    return failure(
+        QStringLiteral("impossibile avviare il programma che disegna i metafile: %1").arg(child.errorString()));
   }
   child.write(bytes);
   child.closeWriteChannel();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Metafiles are drawn by a short-lived child program (metafile-renderer) with limits
 // on time and memory: the metafile libraries were not written for hostile files, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A hollow circle or rectangle drawn over a picture area. Its box is in the area's
 // picture pixels; a circle takes the smaller side of the box as diameter, centred.

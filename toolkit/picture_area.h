@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A picture area: shows a picture at its natural size from the top-left corner (never
 // stretched or centred, cut off at the edge), reports mouse down, move and up with the

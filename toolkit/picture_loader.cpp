@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/picture_loader.h"
 
 #include <QBuffer>
@@ -70,7 +71,7 @@ QString jpegProblem(const QByteArray& b) {
       at += 2;
       continue;
     }
-    if (marker == 0xD9) return cut;  // the end before any image data
+    if (marker == 0xD9) return cut;                                                  // the end before any image data
     const qsizetype length = qsizetype(quint8(b[at + 2])) << 8 | quint8(b[at + 3]);  // big-endian
     if (length < 2) return cut;
     const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
@@ -116,7 +117,8 @@ QString gifProblem(const QByteArray& b) {
       if (at < 0) return cut;
     } else if (introducer == 0x2C) {  // image descriptor
       if (at + 10 > b.size()) return cut;
-      size = metafile::sizeProblem(qint64(u16At(b, at + 1)) + u16At(b, at + 5), qint64(u16At(b, at + 3)) + u16At(b, at + 7));
+      size = metafile::sizeProblem(qint64(u16At(b, at + 1)) + u16At(b, at + 5),
+                                   qint64(u16At(b, at + 3)) + u16At(b, at + 7));
       if (!size.isEmpty()) return size;
       const quint8 flags = byte(at + 9);
       at += 10;
@@ -170,18 +172,12 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
   if (bytes.isEmpty()) return failure(QStringLiteral("il file è vuoto"));
   if (bytes.size() > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
   switch (sniffPictureKind(bytes.left(64))) {
-    case PictureKind::Bmp:
-      return decodeRaster(bytes, "bmp", bitmapProblem(bytes));
-    case PictureKind::Jpeg:
-      return decodeRaster(bytes, "jpeg", jpegProblem(bytes));
-    case PictureKind::Gif:
-      return decodeRaster(bytes, "gif", gifProblem(bytes));
-    case PictureKind::Wmf:
-      return fromRendered(metafile::renderInChildProcess(metafile::Format::Wmf, bytes));
-    case PictureKind::Emf:
-      return fromRendered(metafile::renderInChildProcess(metafile::Format::Emf, bytes));
-    case PictureKind::Unknown:
-      break;
+    case PictureKind::Bmp: return decodeRaster(bytes, "bmp", bitmapProblem(bytes));
+    case PictureKind::Jpeg: return decodeRaster(bytes, "jpeg", jpegProblem(bytes));
+    case PictureKind::Gif: return decodeRaster(bytes, "gif", gifProblem(bytes));
+    case PictureKind::Wmf: return fromRendered(metafile::renderInChildProcess(metafile::Format::Wmf, bytes));
+    case PictureKind::Emf: return fromRendered(metafile::renderInChildProcess(metafile::Format::Emf, bytes));
+    case PictureKind::Unknown: break;
   }
   return failure(QStringLiteral("formato non riconosciuto: non è una bitmap, un JPEG, una GIF né un metafile"));
 }
@@ -189,7 +185,8 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
 LoadedPicture loadPicture(const QString& path) {
   QFile f(path);
   if (QFileInfo(path).isDir()) return failure(QStringLiteral("%1 è una cartella").arg(path));
-  if (!f.open(QIODevice::ReadOnly)) return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, failureReason(f.errorString())));
+  if (!f.open(QIODevice::ReadOnly))
+    return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, failureReason(f.errorString())));
   if (f.size() > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
   const QByteArray bytes = f.read(kMaxFileBytes + 1);
   if (f.error() != QFileDevice::NoError) {

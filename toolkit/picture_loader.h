@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Loading picture files of the five kinds the programs know (Windows bitmap, JPEG,
 // GIF, Windows metafile, enhanced metafile). The kind is decided by the file's
@@ -18,8 +19,8 @@ enum class PictureKind { Unknown, Bmp, Jpeg, Gif, Wmf, Emf };
 PictureKind sniffPictureKind(const QByteArray& head);
 
 struct LoadedPicture {
-  QImage image;    // null when the file could not be read as a picture
-  QString error;   // why, in plain words, when image is null
+  QImage image;   // null when the file could not be read as a picture
+  QString error;  // why, in plain words, when image is null
   bool ok() const { return !image.isNull(); }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Saving a picture as a Windows bitmap without ever leaving a half-written file: the new
 // file is written beside the old one and replaces it only once complete and on disk.

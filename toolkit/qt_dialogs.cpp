@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/qt_dialogs.h"
 
 #include <QApplication>
@@ -53,8 +54,8 @@ QWidget* QtDialogs::ownerWindow() const {
 }
 
 int QtDialogs::messageBox(const QString& text, int flags, const QString& title) {
-  QMessageBox m(iconOf(flags), title.isEmpty() ? applicationTitle() : title, text,
-                QMessageBox::NoButton, ownerWindow());
+  QMessageBox m(iconOf(flags), title.isEmpty() ? applicationTitle() : title, text, QMessageBox::NoButton,
+                ownerWindow());
   // File and player names reach these texts: never read them as markup.
   m.setTextFormat(Qt::PlainText);
   switch (flags & 0x7) {
@@ -69,9 +70,7 @@ int QtDialogs::messageBox(const QString& text, int flags, const QString& title) 
       m.addButton(QMessageBox::Cancel);
       m.setDefaultButton((flags & box::DefaultButton2) ? QMessageBox::Cancel : QMessageBox::Ok);
       break;
-    default:
-      m.addButton(QMessageBox::Ok);
-      break;
+    default: m.addButton(QMessageBox::Ok); break;
   }
   m.exec();
   switch (m.standardButton(m.clickedButton())) {
@@ -84,8 +83,8 @@ int QtDialogs::messageBox(const QString& text, int flags, const QString& title) 
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
   bool ok = false;
-  QString text = QInputDialog::getText(parent_, title.isEmpty() ? applicationTitle() : title, prompt,
-                                       QLineEdit::Normal, defaultText, &ok);
+  QString text = QInputDialog::getText(parent_, title.isEmpty() ? applicationTitle() : title, prompt, QLineEdit::Normal,
+                                       defaultText, &ok);
   return ok ? text : QString();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A list in report view: columns with headers and pixel widths, rows with an optional
 // unique key, a text (first column), sub-items (further columns) and hidden data of

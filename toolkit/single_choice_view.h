@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How a list with at most one chosen row turns the user's mouse and keys into clicks,
 // shared by the file list and the report list. A press beside the rows keeps the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/app_data_maker.h"
 
 #include <filesystem>
@@ -47,8 +48,8 @@ AppDataReport makeAppData(const std::string& appDir, std::uint32_t seed, std::os
       << report.picturesKept << " already there\n";
 
   const std::string gameOverPath = picture_db::joinPath(appDir, picture_db::kGameOverPicture);
-  report.gameOverWritten =
-      writeFileIfMissing(gameOverPath, encodeRaster(drawGameOverPicture(), PictureFormat::Bmp)) == WriteOutcome::Written;
+  report.gameOverWritten = writeFileIfMissing(gameOverPath, encodeRaster(drawGameOverPicture(), PictureFormat::Bmp)) ==
+                           WriteOutcome::Written;
   log << (report.gameOverWritten ? "Wrote " : "Kept the existing ") << gameOverPath << "\n";
 
   // Last, so a database never names pictures that failed to be written.

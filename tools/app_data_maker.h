@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Lays out the delivered data of an application folder: Images/ with the sample
 // pictures, GameOver.bmp and images.mdb. Nothing already there is replaced.

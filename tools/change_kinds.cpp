@@ -92,23 +92,16 @@ bool proposeChange(const Layout& layout, const std::vector<Piece>& extras, Chang
   out.after = p;
   switch (kind) {
     case ChangeKind::Remove:
-    case ChangeKind::Add:
-      break;
-    case ChangeKind::Recolour:
-      out.after.colour = changedColour(p.colour, pickInt(rng, 0, 2) == 0, rng);
-      break;
+    case ChangeKind::Add: break;
+    case ChangeKind::Recolour: out.after.colour = changedColour(p.colour, pickInt(rng, 0, 2) == 0, rng); break;
     case ChangeKind::Move: {
       const int dx = pickInt(rng, 8, 18) * (pickInt(rng, 0, 1) == 0 ? -1 : 1);
       const int dy = floats(p.kind) ? pickInt(rng, -10, 10) : 0;
       out.after.at += QPoint(dx, dy);
       break;
     }
-    case ChangeKind::Resize:
-      out.after.scale = p.scale * pickOne(rng, std::vector<int>{65, 75, 130, 145}) / 100;
-      break;
-    case ChangeKind::Mirror:
-      out.after.mirrored = !p.mirrored;
-      break;
+    case ChangeKind::Resize: out.after.scale = p.scale * pickOne(rng, std::vector<int>{65, 75, 130, 145}) / 100; break;
+    case ChangeKind::Mirror: out.after.mirrored = !p.mirrored; break;
     case ChangeKind::Detail:
       out.after.variant = (p.variant + pickInt(rng, 1, variantCount(p.kind) - 1)) % variantCount(p.kind);
       break;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <uemf.h>
 
 #include <algorithm>
@@ -20,8 +21,7 @@ constexpr std::int32_t kDevicePixelsX = 1920, kDevicePixelsY = 1440;
 constexpr std::int32_t kDeviceMmX = 508, kDeviceMmY = 381;
 
 U_COLORREF colourRef(QRgb c) {
-  return colorref3_set(static_cast<uint8_t>(qRed(c)), static_cast<uint8_t>(qGreen(c)),
-                       static_cast<uint8_t>(qBlue(c)));
+  return colorref3_set(static_cast<uint8_t>(qRed(c)), static_cast<uint8_t>(qGreen(c)), static_cast<uint8_t>(qBlue(c)));
 }
 
 // Hundredths of a millimetre covered by a number of pixels at 96 dots per inch.
@@ -46,32 +46,38 @@ class EmfBuilder {
   }
 
   void usePen(const PenStyle& style) {
-    pens_.use(style, [&] {
-      std::uint32_t handle = 0;
-      if (style) {
-        // A geometric pen keeps its width in logical units, with round ends as painted on screen.
-        PU_EXTLOGPEN pen = extlogpen_set(U_PS_GEOMETRIC | U_PS_SOLID | U_PS_ENDCAP_ROUND | U_PS_JOIN_ROUND,
-                                         static_cast<uint32_t>(style->second), U_BS_SOLID, colourRef(style->first), 0,
-                                         0, nullptr);
-        char* record = pen ? extcreatepen_set(&handle, handles_, nullptr, 0, nullptr, pen) : nullptr;
-        std::free(pen);
-        append(record, "create pen");
-      } else {
-        append(createpen_set(&handle, handles_, logpen_set(U_PS_NULL, point32_set(0, 0), colorref3_set(0, 0, 0))),
-               "create pen");
-      }
-      return handle;
-    }, [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select pen"); });
+    pens_.use(
+        style,
+        [&] {
+          std::uint32_t handle = 0;
+          if (style) {
+            // A geometric pen keeps its width in logical units, with round ends as painted on screen.
+            PU_EXTLOGPEN pen =
+                extlogpen_set(U_PS_GEOMETRIC | U_PS_SOLID | U_PS_ENDCAP_ROUND | U_PS_JOIN_ROUND,
+                              static_cast<uint32_t>(style->second), U_BS_SOLID, colourRef(style->first), 0, 0, nullptr);
+            char* record = pen ? extcreatepen_set(&handle, handles_, nullptr, 0, nullptr, pen) : nullptr;
+            std::free(pen);
+            append(record, "create pen");
+          } else {
+            append(createpen_set(&handle, handles_, logpen_set(U_PS_NULL, point32_set(0, 0), colorref3_set(0, 0, 0))),
+                   "create pen");
+          }
+          return handle;
+        },
+        [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select pen"); });
   }
 
   void useBrush(const BrushStyle& style) {
-    brushes_.use(style, [&] {
-      std::uint32_t handle = 0;
-      const U_LOGBRUSH brush = style ? logbrush_set(U_BS_SOLID, colourRef(*style), 0)
-                                     : logbrush_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
-      append(createbrushindirect_set(&handle, handles_, brush), "create brush");
-      return handle;
-    }, [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select brush"); });
+    brushes_.use(
+        style,
+        [&] {
+          std::uint32_t handle = 0;
+          const U_LOGBRUSH brush = style ? logbrush_set(U_BS_SOLID, colourRef(*style), 0)
+                                         : logbrush_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
+          append(createbrushindirect_set(&handle, handles_, brush), "create brush");
+          return handle;
+        },
+        [&](std::uint32_t handle) { append(selectobject_set(handle, handles_), "select brush"); });
   }
 
   void finish() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writing the application folder's files without ever replacing one a user has.
 #include <QByteArray>

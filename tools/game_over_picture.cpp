@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/game_over_picture.h"
 
 #include <QFont>
@@ -48,9 +49,9 @@ void paintGround(QPainter& p, const QRectF& area) {
   sky.setColorAt(1.0, QColor(110, 30, 60));
   p.fillRect(area, sky);
 
-  const QPointF fixedStars[] = {{34, 40},   {90, 22},   {150, 58},  {214, 30},  {290, 46},  {330, 92},
-                                {60, 110},  {250, 118}, {22, 300},  {320, 280}, {70, 350},  {300, 370},
-                                {180, 340}, {120, 390}, {240, 400}, {340, 200}, {16, 200},  {200, 96}};
+  const QPointF fixedStars[] = {{34, 40},   {90, 22},   {150, 58},  {214, 30},  {290, 46}, {330, 92},
+                                {60, 110},  {250, 118}, {22, 300},  {320, 280}, {70, 350}, {300, 370},
+                                {180, 340}, {120, 390}, {240, 400}, {340, 200}, {16, 200}, {200, 96}};
   int i = 0;
   for (const QPointF& c : fixedStars) {
     paintStar(p, c, 3.0 + (i++ % 4), QColor(255, 245, 200, 200));

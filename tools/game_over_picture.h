@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The picture the game shows in place of the unaltered picture once a game is over.
 #include <QImage>

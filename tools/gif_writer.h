@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writes a raster picture as a GIF with giflib (Qt reads GIFs but cannot write them).
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // make_app_data <appDir> [seed]: lays out the delivered images.mdb, GameOver.bmp and
 // sample pictures in an application folder, keeping whatever is already there.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // libuemf writes metafiles only to a named file: a private scratch file to read back.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What both metafile writers share: the shapes to write and the pens and brushes they
 // need, each made once and selected again when reused.

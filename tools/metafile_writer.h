@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writes a scene as Windows metafile records with libuemf: one logical unit is one
 // pixel, so the picture's natural size is the scene's size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/picture_format.h"
 
 #include <QBuffer>
@@ -27,16 +28,11 @@ QByteArray saveWithQt(const QImage& image, const char* format, int quality) {
 
 std::string fileExtension(PictureFormat format) {
   switch (format) {
-    case PictureFormat::Bmp:
-      return "bmp";
-    case PictureFormat::Jpeg:
-      return "jpg";
-    case PictureFormat::Gif:
-      return "gif";
-    case PictureFormat::Wmf:
-      return "wmf";
-    case PictureFormat::Emf:
-      return "emf";
+    case PictureFormat::Bmp: return "bmp";
+    case PictureFormat::Jpeg: return "jpg";
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Wmf: return "wmf";
+    case PictureFormat::Emf: return "emf";
   }
   return {};
 }
@@ -45,27 +41,20 @@ bool paintsSmoothly(PictureFormat format) { return format != PictureFormat::Gif;
 
 QByteArray encodeRaster(const QImage& image, PictureFormat format) {
   switch (format) {
-    case PictureFormat::Bmp:
-      return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "BMP", -1);
-    case PictureFormat::Jpeg:
-      return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "JPG", kJpegQuality);
-    case PictureFormat::Gif:
-      return encodeGif(image);
+    case PictureFormat::Bmp: return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "BMP", -1);
+    case PictureFormat::Jpeg: return saveWithQt(image.convertToFormat(QImage::Format_RGB32), "JPG", kJpegQuality);
+    case PictureFormat::Gif: return encodeGif(image);
     case PictureFormat::Wmf:
-    case PictureFormat::Emf:
-      break;
+    case PictureFormat::Emf: break;
   }
   throw std::invalid_argument("a metafile is written from a scene, not from a raster picture");
 }
 
 QByteArray encodeScene(const Scene& scene, PictureFormat format) {
   switch (format) {
-    case PictureFormat::Wmf:
-      return encodeWmf(scene);
-    case PictureFormat::Emf:
-      return encodeEmf(scene);
-    default:
-      return encodeRaster(paintScene(scene, paintsSmoothly(format)), format);
+    case PictureFormat::Wmf: return encodeWmf(scene);
+    case PictureFormat::Emf: return encodeEmf(scene);
+    default: return encodeRaster(paintScene(scene, paintsSmoothly(format)), format);
   }
 }
 

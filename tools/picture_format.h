@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The five kinds of picture file the game reads, and a scene written as each of them.
 #include <QByteArray>

@@ -28,7 +28,9 @@ void addAsPolygons(const Shape& line, std::vector<Shape>& out) {
     const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
     if (length == 0) continue;
     const QPointF n((a.y() - b.y()) / length * half, (b.x() - a.x()) / length * half);
-    const auto at = [](QPointF p) { return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))); };
+    const auto at = [](QPointF p) {
+      return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+    };
     out.push_back(polygon(line.object, {at(a + n), at(b + n), at(b - n), at(a - n)}, line.pen, line.pen, 1));
   }
 }

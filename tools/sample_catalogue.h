@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The delivered sample pairs, in the order of their pair numbers.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The delivered images.mdb: its tables, the sample pairs with their rectangles and
 // the starting hall of fame.

@@ -29,8 +29,7 @@ struct Candidate {
   QRect rect;
 };
 
-bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const PieceChange& change,
-               Candidate& out) {
+bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const PieceChange& change, Candidate& out) {
   const bool metafile = isMetafile(design.originalFormat);
   const Scene before = sceneOf(design.layout, metafile);
   const Scene after = sceneOf(applyChange(design.layout, change), metafile);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene.h"
 
 #include <algorithm>
@@ -32,8 +33,7 @@ QRect objectBounds(const Scene& scene, const std::string& object) {
 }
 
 bool hasObject(const Scene& scene, const std::string& object) {
-  return std::any_of(scene.shapes.begin(), scene.shapes.end(),
-                     [&](const Shape& s) { return s.object == object; });
+  return std::any_of(scene.shapes.begin(), scene.shapes.end(), [&](const Shape& s) { return s.object == object; });
 }
 
 Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A sample picture as a list of flat shapes, painted in order. The same list is drawn
 // into raster pictures and written as metafile records, and the difference rectangles
@@ -40,10 +41,8 @@ QRect objectBounds(const Scene& scene, const std::string& object);
 bool hasObject(const Scene& scene, const std::string& object);
 
 // Small helpers that keep scene descriptions readable.
-Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(),
-          int penWidth = 0);
-Shape oval(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(),
-           int penWidth = 0);
+Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
+Shape oval(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
 Shape polygon(const std::string& object, std::vector<QPoint> points, QColor fill, QColor pen = QColor(),
               int penWidth = 0);
 Shape polyline(const std::string& object, std::vector<QPoint> points, QColor pen, int penWidth);

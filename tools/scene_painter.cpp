@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene_painter.h"
 
 #include <QPainter>
@@ -27,12 +28,8 @@ void paintShape(QPainter& painter, const Shape& shape) {
       }
       break;
     }
-    case ShapeKind::Polygon:
-      painter.drawPolygon(points, Qt::WindingFill);
-      break;
-    case ShapeKind::Polyline:
-      painter.drawPolyline(points);
-      break;
+    case ShapeKind::Polygon: painter.drawPolygon(points, Qt::WindingFill); break;
+    case ShapeKind::Polyline: painter.drawPolyline(points); break;
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Paints a scene into a raster picture with QPainter.
 #include <QImage>

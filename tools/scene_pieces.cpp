@@ -68,18 +68,32 @@ std::vector<Shape> drawPiece(const Piece& p) {
 
 int variantCount(PieceKind kind) {
   switch (kind) {
-    case PieceKind::House: case PieceKind::Window: case PieceKind::Tower: case PieceKind::Shelf:
-    case PieceKind::Flower: case PieceKind::Clock: case PieceKind::Person: case PieceKind::Bus:
-    case PieceKind::Cake: case PieceKind::Boat: case PieceKind::Crate: case PieceKind::Frame:
-    case PieceKind::Blackboard: case PieceKind::Door: case PieceKind::Fence: case PieceKind::Tree:
-      return 3;
-    case PieceKind::Sign: case PieceKind::Shop:
-      return static_cast<int>(pieces::signWords().size());
-    case PieceKind::Star: case PieceKind::Moon: case PieceKind::Cat: case PieceKind::Cupboard:
-    case PieceKind::TrafficLight: case PieceKind::Child: case PieceKind::Cow:
-      return 2;
-    default:
-      return 1;
+    case PieceKind::House:
+    case PieceKind::Window:
+    case PieceKind::Tower:
+    case PieceKind::Shelf:
+    case PieceKind::Flower:
+    case PieceKind::Clock:
+    case PieceKind::Person:
+    case PieceKind::Bus:
+    case PieceKind::Cake:
+    case PieceKind::Boat:
+    case PieceKind::Crate:
+    case PieceKind::Frame:
+    case PieceKind::Blackboard:
+    case PieceKind::Door:
+    case PieceKind::Fence:
+    case PieceKind::Tree: return 3;
+    case PieceKind::Sign:
+    case PieceKind::Shop: return static_cast<int>(pieces::signWords().size());
+    case PieceKind::Star:
+    case PieceKind::Moon:
+    case PieceKind::Cat:
+    case PieceKind::Cupboard:
+    case PieceKind::TrafficLight:
+    case PieceKind::Child:
+    case PieceKind::Cow: return 2;
+    default: return 1;
   }
 }
 

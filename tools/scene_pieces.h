@@ -17,36 +17,89 @@ enum class PieceKind {
   // Ground and walls: a plain block w x h, never changed.
   Block,
   // Sky and weather
-  Sun, Cloud, Moon, Star, Bird, Kite, Balloon,
+  Sun,
+  Cloud,
+  Moon,
+  Star,
+  Bird,
+  Kite,
+  Balloon,
   // Buildings
-  House, Tower, Shop, Window, Door, StreetLamp, TrafficLight, Fence,
+  House,
+  Tower,
+  Shop,
+  Window,
+  Door,
+  StreetLamp,
+  TrafficLight,
+  Fence,
   // Nature
-  Tree, Pine, Bush, Flower, Rock, Mushroom,
+  Tree,
+  Pine,
+  Bush,
+  Flower,
+  Rock,
+  Mushroom,
   // Vehicles
-  Car, Bus, Boat, Bicycle, Wagon, Tractor,
+  Car,
+  Bus,
+  Boat,
+  Bicycle,
+  Wagon,
+  Tractor,
   // Animals
-  Cat, Dog, Cow, Duck, Fish, Hen, Sheep,
+  Cat,
+  Dog,
+  Cow,
+  Duck,
+  Fish,
+  Hen,
+  Sheep,
   // Furniture
-  Table, Chair, Shelf, Lamp, Clock, Frame, Cupboard, Blackboard, Stove, PlantPot, Rug, Bed,
+  Table,
+  Chair,
+  Shelf,
+  Lamp,
+  Clock,
+  Frame,
+  Cupboard,
+  Blackboard,
+  Stove,
+  PlantPot,
+  Rug,
+  Bed,
   // People
-  Person, Child,
+  Person,
+  Child,
   // Food
-  Apple, Pear, Bread, Cake, Cup, Plate, Bottle, Cheese, Melon, Crate,
+  Apple,
+  Pear,
+  Bread,
+  Cake,
+  Cup,
+  Plate,
+  Bottle,
+  Cheese,
+  Melon,
+  Crate,
   // Signs
-  Sign, Flag, Umbrella, Awning,
+  Sign,
+  Flag,
+  Umbrella,
+  Awning,
 };
 
 struct Piece {
   std::string name;  // unique in its scene; every shape of the piece carries it
   PieceKind kind = PieceKind::Block;
-  QPoint at;          // the anchor: bottom middle (Block: top-left corner)
-  int scale = 100;    // percent of the piece's natural size
-  QColor colour;      // the main colour
-  QColor accent;      // a second colour; invalid: the piece's own choice
-  int variant = 0;    // a detail: panes of a window, petals of a flower, a sign's word...
+  QPoint at;        // the anchor: bottom middle (Block: top-left corner)
+  int scale = 100;  // percent of the piece's natural size
+  QColor colour;    // the main colour
+  QColor accent;    // a second colour; invalid: the piece's own choice
+  int variant = 0;  // a detail: panes of a window, petals of a flower, a sign's word...
   bool mirrored = false;
-  int w = 0, h = 0;   // Block only
-  bool fixed = false; // ground, walls and sky: never changed
+  int w = 0, h = 0;    // Block only
+  bool fixed = false;  // ground, walls and sky: never changed
 };
 
 // The piece's shapes in picture coordinates.

@@ -30,7 +30,8 @@ Shapes tower(const Piece& p) {
            box("", -34, -156, 68, 8, accentOr(p, p.colour.darker(150)))};
   const int rows = 3 + p.variant;
   for (int r = 0; r < rows; ++r) {
-    for (int c = 0; c < 2; ++c) s.push_back(box("", -22 + c * 26, -142 + r * (120 / rows), 18, 16, QColor(120, 160, 200)));
+    for (int c = 0; c < 2; ++c)
+      s.push_back(box("", -22 + c * 26, -142 + r * (120 / rows), 18, 16, QColor(120, 160, 200)));
   }
   s.push_back(box("", -10, -24, 20, 24, QColor(80, 60, 50)));
   return s;
@@ -72,7 +73,8 @@ Shapes trafficLight(const Piece& p) {
 Shapes fence(const Piece& p) {
   const int posts = 4 + p.variant;
   const int width = 16 * posts;
-  Shapes s{box("", -width / 2, -26, width, 5, p.colour.darker(115)), box("", -width / 2, -14, width, 5, p.colour.darker(115))};
+  Shapes s{box("", -width / 2, -26, width, 5, p.colour.darker(115)),
+           box("", -width / 2, -14, width, 5, p.colour.darker(115))};
   for (int i = 0; i < posts; ++i) {
     const int x = -width / 2 + i * 16 + 4;
     s.push_back(polygon("", {{x, 0}, {x, -30}, {x + 4, -35}, {x + 8, -30}, {x + 8, 0}}, p.colour));

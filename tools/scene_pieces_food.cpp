@@ -23,7 +23,8 @@ Shapes bread(const Piece& p) {
 }
 
 Shapes cake(const Piece& p) {
-  Shapes s{box("", -24, -24, 48, 24, p.colour, p.colour.darker(130), 1), box("", -24, -28, 48, 6, accentOr(p, QColor(250, 245, 240)))};
+  Shapes s{box("", -24, -24, 48, 24, p.colour, p.colour.darker(130), 1),
+           box("", -24, -28, 48, 6, accentOr(p, QColor(250, 245, 240)))};
   const int candles = 1 + p.variant;
   for (int i = 0; i < candles; ++i) {
     const int x = -3 + (i - candles / 2) * 12;
@@ -34,7 +35,8 @@ Shapes cake(const Piece& p) {
 }
 
 Shapes cup(const Piece& p) {
-  return {oval("", 6, -16, 12, 12, QColor(), p.colour, 3), polygon("", {{-10, -20}, {10, -20}, {8, 0}, {-8, 0}}, p.colour),
+  return {oval("", 6, -16, 12, 12, QColor(), p.colour, 3),
+          polygon("", {{-10, -20}, {10, -20}, {8, 0}, {-8, 0}}, p.colour),
           box("", -8, -20, 16, 3, accentOr(p, QColor(110, 70, 40)))};
 }
 

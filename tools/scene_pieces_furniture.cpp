@@ -18,10 +18,13 @@ Shapes chair(const Piece& p) {
 }
 
 Shapes shelf(const Piece& p) {
-  Shapes s{box("", -40, -70, 80, 70, p.colour, p.colour.darker(140), 2), box("", -36, -36, 72, 4, p.colour.darker(120))};
-  static const QColor books[] = {{200, 50, 50}, {50, 90, 190}, {60, 160, 80}, {230, 180, 40}, {150, 70, 160}, {40, 150, 160}};
+  Shapes s{box("", -40, -70, 80, 70, p.colour, p.colour.darker(140), 2),
+           box("", -36, -36, 72, 4, p.colour.darker(120))};
+  static const QColor books[] = {{200, 50, 50},  {50, 90, 190},  {60, 160, 80},
+                                 {230, 180, 40}, {150, 70, 160}, {40, 150, 160}};
   const int count = 3 + p.variant;
-  for (int i = 0; i < count; ++i) s.push_back(box("", -34 + i * 11, -64 + (i % 2) * 4, 9, 28 - (i % 2) * 4, books[i % 6]));
+  for (int i = 0; i < count; ++i)
+    s.push_back(box("", -34 + i * 11, -64 + (i % 2) * 4, 9, 28 - (i % 2) * 4, books[i % 6]));
   s.push_back(box("", -30, -30, 24, 26, accentOr(p, QColor(230, 230, 220))));
   return s;
 }
@@ -42,7 +45,8 @@ Shapes clock(const Piece& p) {
 
 Shapes frame(const Piece& p) {
   Shapes s{box("", -24, -40, 48, 40, QColor(170, 210, 240), p.colour, 4)};
-  if (p.variant == 0) s.push_back(polygon("", {{-20, -4}, {-6, -24}, {6, -10}, {12, -18}, {20, -4}}, QColor(80, 150, 80)));
+  if (p.variant == 0)
+    s.push_back(polygon("", {{-20, -4}, {-6, -24}, {6, -10}, {12, -18}, {20, -4}}, QColor(80, 150, 80)));
   if (p.variant == 1) s.push_back(oval("", -8, -30, 16, 16, QColor(240, 200, 60)));
   if (p.variant == 2) s.push_back(box("", -16, -20, 32, 12, QColor(200, 80, 80)));
   return s;
@@ -66,9 +70,12 @@ Shapes blackboard(const Piece& p) {
 
 Shapes stove(const Piece& p) {
   const QColor d = p.colour.darker(140);
-  return {box("", -34, -70, 68, 70, p.colour, d, 2), box("", -26, -44, 52, 32, QColor(60, 60, 60), d, 2),
-          oval("", -28, -68, 20, 8, QColor(40, 40, 40)), oval("", 8, -68, 20, 8, QColor(40, 40, 40)),
-          oval("", -20, -56, 6, 6, accentOr(p, QColor(200, 60, 40))), oval("", 14, -56, 6, 6, accentOr(p, QColor(200, 60, 40)))};
+  return {box("", -34, -70, 68, 70, p.colour, d, 2),
+          box("", -26, -44, 52, 32, QColor(60, 60, 60), d, 2),
+          oval("", -28, -68, 20, 8, QColor(40, 40, 40)),
+          oval("", 8, -68, 20, 8, QColor(40, 40, 40)),
+          oval("", -20, -56, 6, 6, accentOr(p, QColor(200, 60, 40))),
+          oval("", 14, -56, 6, 6, accentOr(p, QColor(200, 60, 40)))};
 }
 
 Shapes plantPot(const Piece& p) {
@@ -83,7 +90,8 @@ Shapes rug(const Piece& p) {
 Shapes bed(const Piece& p) {
   const QColor wood(140, 95, 55);
   return {box("", -70, -50, 8, 50, wood), box("", 62, -36, 8, 36, wood), box("", -62, -28, 124, 16, wood),
-          box("", -62, -40, 124, 14, p.colour), box("", -60, -50, 26, 12, QColor(250, 250, 250), QColor(200, 200, 200), 1)};
+          box("", -62, -40, 124, 14, p.colour),
+          box("", -60, -50, 26, 12, QColor(250, 250, 250), QColor(200, 200, 200), 1)};
 }
 
 }  // namespace

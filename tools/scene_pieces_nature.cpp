@@ -13,7 +13,8 @@ Shapes tree(const Piece& p) {
   // Fruit on the crown: none, three or five.
   const int fruit[][2] = {{-14, -70}, {8, -76}, {2, -54}, {-18, -52}, {14, -58}};
   const int count = p.variant == 0 ? 0 : (p.variant == 1 ? 3 : 5);
-  for (int i = 0; i < count; ++i) s.push_back(oval("", fruit[i][0], fruit[i][1], 8, 8, accentOr(p, QColor(220, 40, 40))));
+  for (int i = 0; i < count; ++i)
+    s.push_back(oval("", fruit[i][0], fruit[i][1], 8, 8, accentOr(p, QColor(220, 40, 40))));
   return s;
 }
 
@@ -28,7 +29,8 @@ Shapes bush(const Piece& p) {
 }
 
 Shapes flower(const Piece& p) {
-  Shapes s{box("", -1, -28, 3, 28, QColor(60, 140, 60)), polygon("", {{1, -10}, {12, -18}, {3, -6}}, QColor(60, 140, 60))};
+  Shapes s{box("", -1, -28, 3, 28, QColor(60, 140, 60)),
+           polygon("", {{1, -10}, {12, -18}, {3, -6}}, QColor(60, 140, 60))};
   const int petals = 4 + p.variant;
   static const int dx[] = {0, 7, 7, 0, -7, -7, 4};
   static const int dy[] = {-7, -3, 4, 7, 4, -3, -8};
@@ -38,11 +40,13 @@ Shapes flower(const Piece& p) {
 }
 
 Shapes rock(const Piece& p) {
-  return {polygon("", {{-22, 0}, {-18, -14}, {-6, -22}, {10, -20}, {20, -10}, {24, 0}}, p.colour, p.colour.darker(130), 1)};
+  return {
+      polygon("", {{-22, 0}, {-18, -14}, {-6, -22}, {10, -20}, {20, -10}, {24, 0}}, p.colour, p.colour.darker(130), 1)};
 }
 
 Shapes mushroom(const Piece& p) {
-  return {box("", -4, -12, 8, 12, QColor(240, 235, 220)), polygon("", {{-14, -10}, {-10, -20}, {0, -24}, {10, -20}, {14, -10}}, p.colour),
+  return {box("", -4, -12, 8, 12, QColor(240, 235, 220)),
+          polygon("", {{-14, -10}, {-10, -20}, {0, -24}, {10, -20}, {14, -10}}, p.colour),
           oval("", -7, -19, 5, 5, QColor(255, 255, 255)), oval("", 3, -17, 4, 4, QColor(255, 255, 255))};
 }
 

@@ -21,14 +21,13 @@ Shapes figure(const Piece& p, int height) {
   } else {
     s.push_back(box("", 5 * u / 2, -8 * u, u, 4 * u, p.colour));
   }
-  if (p.variant == 2) s.push_back(polygon("", {{-2 * u, -11 * u}, {0, -14 * u}, {2 * u, -11 * u}}, QColor(220, 60, 60)));
+  if (p.variant == 2)
+    s.push_back(polygon("", {{-2 * u, -11 * u}, {0, -14 * u}, {2 * u, -11 * u}}, QColor(220, 60, 60)));
   return s;
 }
 
 }  // namespace
 
-Shapes people(const Piece& p) {
-  return figure(p, p.kind == PieceKind::Child ? 40 : 60);
-}
+Shapes people(const Piece& p) { return figure(p, p.kind == PieceKind::Child ? 40 : 60); }
 
 }  // namespace sample_maker::pieces

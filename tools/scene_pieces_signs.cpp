@@ -68,8 +68,8 @@ Shapes awning(const Piece& p) {
 }  // namespace
 
 const std::vector<std::string>& signWords() {
-  static const std::vector<std::string> words = {"BAR", "PANE", "LATTE", "PESCE", "TRENI", "STOP",
-                                                 "HOTEL", "MARE", "FIORI", "SOLE", "CAFFE", "FRUTTA"};
+  static const std::vector<std::string> words = {"BAR",   "PANE", "LATTE", "PESCE", "TRENI", "STOP",
+                                                 "HOTEL", "MARE", "FIORI", "SOLE",  "CAFFE", "FRUTTA"};
   return words;
 }
 

@@ -41,8 +41,7 @@ Shapes bird(const Piece& p) {
 Shapes kite(const Piece& p) {
   const QColor tail = accentOr(p, QColor(200, 40, 40));
   return {polygon("", {{0, -60}, {16, -40}, {0, -18}, {-16, -40}}, p.colour, p.colour.darker(140), 1),
-          polyline("", {{0, -18}, {-4, -10}, {4, -4}, {0, 0}}, tail, 2),
-          box("", -6, -9, 12, 5, tail)};
+          polyline("", {{0, -18}, {-4, -10}, {4, -4}, {0, 0}}, tail, 2), box("", -6, -9, 12, 5, tail)};
 }
 
 Shapes balloon(const Piece& p) {

@@ -14,18 +14,20 @@ void addWheel(Shapes& s, int cx, int r) {
 }
 
 Shapes car(const Piece& p) {
-  Shapes s{polygon("", {{-60, -8}, {-60, -26}, {-42, -30}, {-26, -48}, {22, -48}, {40, -30}, {58, -26}, {62, -16}, {62, -8}},
-                   p.colour, p.colour.darker(160), 2),
-           polygon("", {{-22, -44}, {-2, -44}, {-2, -31}, {-36, -31}}, kGlass),
-           polygon("", {{3, -44}, {20, -44}, {34, -31}, {3, -31}}, kGlass),
-           oval("", 54, -24, 8, 7, accentOr(p, QColor(255, 240, 150)))};
+  Shapes s{
+      polygon("", {{-60, -8}, {-60, -26}, {-42, -30}, {-26, -48}, {22, -48}, {40, -30}, {58, -26}, {62, -16}, {62, -8}},
+              p.colour, p.colour.darker(160), 2),
+      polygon("", {{-22, -44}, {-2, -44}, {-2, -31}, {-36, -31}}, kGlass),
+      polygon("", {{3, -44}, {20, -44}, {34, -31}, {3, -31}}, kGlass),
+      oval("", 54, -24, 8, 7, accentOr(p, QColor(255, 240, 150)))};
   addWheel(s, -33, 12);
   addWheel(s, 35, 12);
   return s;
 }
 
 Shapes bus(const Piece& p) {
-  Shapes s{box("", -80, -70, 160, 62, p.colour, p.colour.darker(150), 2), box("", -80, -30, 160, 6, accentOr(p, QColor(250, 250, 250)))};
+  Shapes s{box("", -80, -70, 160, 62, p.colour, p.colour.darker(150), 2),
+           box("", -80, -30, 160, 6, accentOr(p, QColor(250, 250, 250)))};
   const int windows = 3 + p.variant;
   const int step = 130 / windows;
   for (int i = 0; i < windows; ++i) s.push_back(box("", -72 + i * step, -62, step - 6, 22, kGlass));
@@ -63,8 +65,9 @@ Shapes wagon(const Piece& p) {
 }
 
 Shapes tractor(const Piece& p) {
-  Shapes s{box("", -40, -44, 56, 22, p.colour, p.colour.darker(150), 2), box("", -10, -72, 30, 30, p.colour, p.colour.darker(150), 2),
-           box("", -4, -66, 18, 16, kGlass), box("", -34, -60, 6, 18, QColor(60, 60, 60))};
+  Shapes s{box("", -40, -44, 56, 22, p.colour, p.colour.darker(150), 2),
+           box("", -10, -72, 30, 30, p.colour, p.colour.darker(150), 2), box("", -4, -66, 18, 16, kGlass),
+           box("", -34, -60, 6, 18, QColor(60, 60, 60))};
   addWheel(s, 4, 20);
   addWheel(s, -30, 12);
   return s;

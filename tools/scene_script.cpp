@@ -118,7 +118,11 @@ class LineParser {
     Colour accent;
   };
   PieceFields pieceFields(const std::vector<std::string>& f) {
-    PieceFields p{num(f[0]), num(f[1]), colour(f[2], scope_), [](Env&) { return 100; }, [](Env&) { return 0; },
+    PieceFields p{num(f[0]),
+                  num(f[1]),
+                  colour(f[2], scope_),
+                  [](Env&) { return 100; },
+                  [](Env&) { return 0; },
                   [](Env&) { return QColor(); }};
     if (f.size() > 3) p.scale = num(f[3]);
     if (f.size() > 4) p.variant = num(f[4]);
@@ -135,8 +139,10 @@ class LineParser {
     std::vector<Number> numbers;
     std::vector<Colour> colours;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-      if (kinds[i] == 'c') colours.push_back(colour(w[i + 2], scope_));
-      else numbers.push_back(num(w[i + 2]));
+      if (kinds[i] == 'c')
+        colours.push_back(colour(w[i + 2], scope_));
+      else
+        numbers.push_back(num(w[i + 2]));
     }
     return [helper, numbers, colours](Env& e) {
       std::vector<int> n;

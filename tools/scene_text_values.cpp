@@ -11,7 +11,6 @@ namespace sample_maker::scene_text {
 
 namespace {
 
-
 // Whole-number arithmetic over one field; the field holds no spaces.
 class NumberParser {
  public:
@@ -31,9 +30,12 @@ class NumberParser {
   Number sum() {
     Number left = product();
     for (;;) {
-      if (eat('+')) left = [l = left, r = product()](Env& e) { return l(e) + r(e); };
-      else if (eat('-')) left = [l = left, r = product()](Env& e) { return l(e) - r(e); };
-      else return left;
+      if (eat('+'))
+        left = [l = left, r = product()](Env& e) { return l(e) + r(e); };
+      else if (eat('-'))
+        left = [l = left, r = product()](Env& e) { return l(e) - r(e); };
+      else
+        return left;
     }
   }
   Number product() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Choices drawn from a seeded generator. std::mt19937's output is the same on every
 // standard library, its distributions are not: these helpers use the raw output only,

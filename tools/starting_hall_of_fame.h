@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The ten scores a new images.mdb starts with, best first.
 #include <cstdint>

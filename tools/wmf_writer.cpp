@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <uwmf.h>
 
 #include <cstdio>
@@ -18,8 +19,7 @@ namespace {
 constexpr unsigned kUnitsPerInch = 96;
 
 U_COLORREF colourRef(QRgb c) {
-  return colorref3_set(static_cast<uint8_t>(qRed(c)), static_cast<uint8_t>(qGreen(c)),
-                       static_cast<uint8_t>(qBlue(c)));
+  return colorref3_set(static_cast<uint8_t>(qRed(c)), static_cast<uint8_t>(qGreen(c)), static_cast<uint8_t>(qBlue(c)));
 }
 
 U_POINT16 point16(int x, int y) { return point16_set(static_cast<int16_t>(x), static_cast<int16_t>(y)); }
@@ -37,7 +37,8 @@ class WmfBuilder {
   WmfBuilder& operator=(const WmfBuilder&) = delete;
 
   void header(int width, int height) {
-    U_PAIRF* inches = U_PAIRF_set(static_cast<float>(width) / kUnitsPerInch, static_cast<float>(height) / kUnitsPerInch);
+    U_PAIRF* inches =
+        U_PAIRF_set(static_cast<float>(width) / kUnitsPerInch, static_cast<float>(height) / kUnitsPerInch);
     char* record = inches ? U_WMRHEADER_set(inches, kUnitsPerInch) : nullptr;
     std::free(inches);
     if (!record || wmf_header_append(reinterpret_cast<U_METARECORD*>(record), track_, 1) != 0) {
@@ -52,23 +53,29 @@ class WmfBuilder {
   }
 
   void usePen(const PenStyle& style) {
-    pens_.use(style, [&] {
-      std::uint32_t handle = 0;
-      const U_PEN pen = style ? U_PEN_set(U_PS_SOLID, static_cast<uint16_t>(style->second), colourRef(style->first))
-                              : U_PEN_set(U_PS_NULL, 0, colorref3_set(0, 0, 0));
-      append(wcreatepenindirect_set(&handle, handles_, pen), "create pen");
-      return handle;
-    }, [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select pen"); });
+    pens_.use(
+        style,
+        [&] {
+          std::uint32_t handle = 0;
+          const U_PEN pen = style ? U_PEN_set(U_PS_SOLID, static_cast<uint16_t>(style->second), colourRef(style->first))
+                                  : U_PEN_set(U_PS_NULL, 0, colorref3_set(0, 0, 0));
+          append(wcreatepenindirect_set(&handle, handles_, pen), "create pen");
+          return handle;
+        },
+        [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select pen"); });
   }
 
   void useBrush(const BrushStyle& style) {
-    brushes_.use(style, [&] {
-      std::uint32_t handle = 0;
-      const U_WLOGBRUSH brush = style ? U_WLOGBRUSH_set(U_BS_SOLID, colourRef(*style), 0)
-                                      : U_WLOGBRUSH_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
-      append(wcreatebrushindirect_set(&handle, handles_, brush), "create brush");
-      return handle;
-    }, [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select brush"); });
+    brushes_.use(
+        style,
+        [&] {
+          std::uint32_t handle = 0;
+          const U_WLOGBRUSH brush = style ? U_WLOGBRUSH_set(U_BS_SOLID, colourRef(*style), 0)
+                                          : U_WLOGBRUSH_set(U_BS_NULL, colorref3_set(0, 0, 0), 0);
+          append(wcreatebrushindirect_set(&handle, handles_, brush), "create brush");
+          return handle;
+        },
+        [&](std::uint32_t handle) { append(wselectobject_set(handle, handles_), "select brush"); });
   }
 
   void finish() {

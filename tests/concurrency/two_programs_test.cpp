@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game and the editor share images.mdb with nothing coordinating them: run both
 // sides' statements in two processes at once and check nothing fails, is lost or is
 // duplicated.

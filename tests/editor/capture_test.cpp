@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the viewport shows, taken as a picture, and the scissors that trim a file to it.
 #include <gtest/gtest.h>
 
@@ -145,9 +146,8 @@ TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
   EXPECT_EQ(QDir(host.images()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.jpg"});
 
   // Any writer's failure reaches the user the same way.
-  host.panel->setPictureWriter([](const QImage&, const QString&) {
-    return editor::FileOpResult::failure("accesso negato");
-  });
+  host.panel->setPictureWriter(
+      [](const QImage&, const QString&) { return editor::FileOpResult::failure("accesso negato"); });
   host.boxes.answers = {toolkit::box::Ok};
   host.panel->CmdCut_Click();
   ASSERT_EQ(host.boxes.messages().size(), 4u);

@@ -66,7 +66,8 @@ TEST_F(EditorDifferenceCheck, CtrlDThenReturnStoresFiveRectanglesEachHoldingItsC
   ASSERT_TRUE(opened);
   EXPECT_TRUE(useEnabledSeen);
   EXPECT_EQ(statusSeen, "Le immagini propongono 5 rettangoli.");
-  EXPECT_TRUE(problemsSeen.contains("La coppia non ha rettangoli: ne servono 5.")) << problemsSeen.join("\n").toStdString();
+  EXPECT_TRUE(problemsSeen.contains("La coppia non ha rettangoli: ne servono 5."))
+      << problemsSeen.join("\n").toStdString();
   EXPECT_EQ(problemsSeen.filter("non ha un rettangolo.").size(), 5);
 
   const auto rows = stored(8);
@@ -114,8 +115,10 @@ TEST_F(EditorDifferenceCheck, EscapeClosesWithoutAChangeAndTheListMenuOffersTheC
   answerer.stop();
   ASSERT_TRUE(opened);
   EXPECT_FALSE(useEnabledSeen);
-  EXPECT_EQ(problemsSeen.filter("non si può leggere: nessun file assegnato.").size(), 2) << problemsSeen.join("\n").toStdString();
-  EXPECT_TRUE(problemsSeen.contains("Il rettangolo 10,10-5,40 è vuoto: X1 deve essere minore di X2 e Y1 minore di Y2."));
+  EXPECT_EQ(problemsSeen.filter("non si può leggere: nessun file assegnato.").size(), 2)
+      << problemsSeen.join("\n").toStdString();
+  EXPECT_TRUE(
+      problemsSeen.contains("Il rettangolo 10,10-5,40 è vuoto: X1 deve essere minore di X2 e Y1 minore di Y2."));
   ASSERT_EQ(stored(9).size(), 1u);
   EXPECT_EQ(edgesOf(stored(9)[0]), (QStringList{"10", "10", "5", "40"}));
   EXPECT_TRUE(boxes.messages().empty());
@@ -137,7 +140,8 @@ TEST_F(EditorDifferenceCheck, AMisplacedRectangleIsReplacedAndTheRightOnesKept) 
   answerWith(Qt::Key_Return);
   pressCtrlD();
   ASSERT_TRUE(opened);
-  EXPECT_TRUE(problemsSeen.contains("Il rettangolo 5,400-30,430 non contiene differenze.")) << problemsSeen.join("\n").toStdString();
+  EXPECT_TRUE(problemsSeen.contains("Il rettangolo 5,400-30,430 non contiene differenze."))
+      << problemsSeen.join("\n").toStdString();
   const auto after = stored(10);
   ASSERT_EQ(after.size(), 5u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(edgesOf(after[size_t(i)]), edgesOf(before[size_t(i)]));

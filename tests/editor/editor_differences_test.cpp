@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Editing the difference list: a row shown on the picture, rectangles added, given the
 // marked edges and deleted, in images.mdb at once and in the list only on success.
 #include <QPushButton>
@@ -50,8 +51,7 @@ TEST_F(EditorDifferences, AddThenUpdateStoresTheMarkedEdgesAfterTheQuestion) {
   boxes.answers = {box::Yes};
   click(w->CmdUpd);
   ASSERT_EQ(boxes.messages().size(), 1u);
-  EXPECT_EQ(lastMessage(),
-            "Aggiornare la coordinata ?\r\nX1: 0 -> 20\r\nY1: 0 -> 40\r\nX2: 0 -> 50\r\nY2: 0 -> 100");
+  EXPECT_EQ(lastMessage(), "Aggiornare la coordinata ?\r\nX1: 0 -> 20\r\nY1: 0 -> 40\r\nX2: 0 -> 50\r\nY2: 0 -> 100");
   EXPECT_EQ(lastFlags(), box::YesNo | box::Question);
   EXPECT_EQ(boxes.messages().back().title, "Vobrel");
   EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"20", "40", "50", "100"}));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Marking a rectangle on the copy with the mouse, and dragging a large preview about
 // under the picture area; the screen-wide pointer shapes both set.
 #include "editor/file_panel.h"
@@ -41,7 +42,7 @@ TEST_F(EditorMarking, DraggingBackwardsOrdersTheEdges) {
 
 TEST_F(EditorMarking, CrossingBackOverThePressPointSpansFromItToThePointer) {
   QTest::mousePress(w->Picture1, Qt::LeftButton, {}, {100, 100});
-  QTest::mouseMove(w->Picture1, {80, 60});   // up and left
+  QTest::mouseMove(w->Picture1, {80, 60});  // up and left
   EXPECT_EQ(band(), QRectF(80, 60, 20, 40));
   QTest::mouseMove(w->Picture1, {130, 150});  // back down past the press point
   EXPECT_EQ(band(), QRectF(100, 100, 30, 50));
@@ -164,9 +165,9 @@ TEST_F(EditorMarking, HoveringAPreviewThatCanBeCutShowsTheMovePointer) {
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), QPoint(0, 0));
   // Over the background, the frames and the arrows the default pointer comes back.
-  for (QWidget* where : {static_cast<QWidget*>(w.get()), static_cast<QWidget*>(w->FraCoord),
-                         static_cast<QWidget*>(w->FraFile), static_cast<QWidget*>(w->Image1),
-                         static_cast<QWidget*>(w->Image2)}) {
+  for (QWidget* where :
+       {static_cast<QWidget*>(w.get()), static_cast<QWidget*>(w->FraCoord), static_cast<QWidget*>(w->FraFile),
+        static_cast<QWidget*>(w->Image1), static_cast<QWidget*>(w->Image2)}) {
     setMousePointer(pointer::SizeAll);
     hover(where, {3, 3});
     EXPECT_EQ(mousePointer(), pointer::Default) << where->objectName().toStdString();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Export and import through the editor window: a pair travels between two application
 // folders byte for byte; refused and failed imports leave everything as it was.
 #include <QFile>
@@ -207,7 +208,8 @@ TEST_F(EditorPackages, FailedExportsSayWhyAndKeepTheEarlierPackage) {
     EXPECT_EQ(mousePointer(), pointer::Default);
     ASSERT_EQ(boxes.messages().size(), 1u) << expected;
     EXPECT_EQ(boxes.messages()[0].flags, box::OkOnly | box::Critical);
-    EXPECT_NE(boxes.messages()[0].text.indexOf(QString::fromUtf8(expected)), -1) << boxes.messages()[0].text.toStdString();
+    EXPECT_NE(boxes.messages()[0].text.indexOf(QString::fromUtf8(expected)), -1)
+        << boxes.messages()[0].text.toStdString();
     EXPECT_EQ(readBytes(exported("p.ozt")), earlier);
     EXPECT_EQ(folderTree(picture_db::exportDir(folder.dir())), std::vector<std::string>{"p.ozt"});
   };

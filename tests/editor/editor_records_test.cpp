@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Picture pairs: the number a new pair gets, adding one (which opens the file panel)
 // and deleting one together with its rectangles.
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The editor's rules that need no window: pair numbers, the texts of its questions,
 // reading legend edges, the proposed package name, the rubber band and panning.
 #include <gtest/gtest.h>

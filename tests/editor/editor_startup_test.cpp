@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Starting the editor: its folders, the picture list, the first pair on screen, the
 // controls at their places, and a clear refusal when images.mdb or Images is missing.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The editor window on a temporary application folder, its boxes answered from a
 // script, driven with real mouse events, and read back from images.mdb.
@@ -63,9 +64,7 @@ class EditorWindowTest : public ::testing::Test {
   static QStringList rowOf(const toolkit::ReportList& list, int row) {
     return {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
   }
-  QStringList legend() const {
-    return {w->LblASH->text(), w->LblASV->text(), w->LblBDH->text(), w->LblBDV->text()};
-  }
+  QStringList legend() const { return {w->LblASH->text(), w->LblASV->text(), w->LblBDH->text(), w->LblBDV->text()}; }
 
   // A click on a list row, where the user would click.
   static void clickRow(toolkit::ReportList& list, int row) {

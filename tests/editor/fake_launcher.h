@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A desktop that answers from fields and records what it was asked, starting nothing.
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The parts of a path, the name proposed for a copy and the check of a typed name.
 #include <gtest/gtest.h>
 

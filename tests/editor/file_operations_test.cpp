@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // File operations that never leave a picture half written or silently replaced.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A stand-in for the editor window around the file panel: a real viewport with its preview,
 // a temporary application folder with Images and images.mdb, answered dialogs, and a record
@@ -28,8 +29,7 @@ inline QImage patterned(int w, int h) {
 
 class FakeHost : public editor::FilePanelHost {
  public:
-  FakeHost()
-      : db_(makeDatabase(appDir_.path())) {
+  FakeHost() : db_(makeDatabase(appDir_.path())) {
     QDir(appDir_.path()).mkdir("Images");
     window.resize(664, 464);
     picture1 = new toolkit::PictureArea(&window);

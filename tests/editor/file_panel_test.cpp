@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The file panel on a temporary application folder: choosing a pair's files, the preview
 // and the scissors, the file operations and their failures, assigning and closing.
 #include <gtest/gtest.h>
@@ -227,8 +228,7 @@ TEST_F(FilePanelTest, DeleteAsksAndNoKeepsEverything) {
   ASSERT_EQ(host.boxes.messages().size(), 1u);
   // Pair 1 uses the file: the question names it, No being the default.
   EXPECT_EQ(host.boxes.messages()[0].text, "Il file pair1.jpg è usato dalla coppia 1 (pair1_C.jpg). Eliminarlo?");
-  EXPECT_EQ(host.boxes.messages()[0].flags,
-            toolkit::box::YesNo | Exclamation | toolkit::box::DefaultButton2);
+  EXPECT_EQ(host.boxes.messages()[0].flags, toolkit::box::YesNo | Exclamation | toolkit::box::DefaultButton2);
   EXPECT_TRUE(QFile::exists(host.imagePath("pair1.jpg")));
   EXPECT_EQ(panel.File1()->count(), 3);
   EXPECT_EQ(panel.File1()->selectedName(), "pair1.jpg");

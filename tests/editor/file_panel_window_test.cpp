@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The file panel inside the editor window: a new pair gets its files, and a large original
 // is dragged and trimmed to what the viewport shows.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // While it lives, writing a file beyond `bytes` fails as on a full disk, also for root.
 #include <signal.h>

@@ -37,9 +37,7 @@ TEST_F(PairsWithoutFiles, AreToldApartInTheListWhileTheirStoredNamesStayNone) {
   open();
   click(w->CmdImgAdd);
   click(w->FraFile->CmdCancel());
-  const auto shown = [&](int row) {
-    return w->LstImages->model()->index(row, 0).data(Qt::DisplayRole).toString();
-  };
+  const auto shown = [&](int row) { return w->LstImages->model()->index(row, 0).data(Qt::DisplayRole).toString(); };
   ASSERT_EQ(w->LstImages->count(), 3);
   EXPECT_EQ(shown(0), "b.bmp");
   EXPECT_EQ(shown(1), "(nessun file) n. 12");

@@ -61,7 +61,8 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
       EXPECT_EQ(imported.pair.original, "spiaggia.bmp");
       EXPECT_EQ(test_support::readBytes(picture_db::picturePath(folder.dir(), "spiaggia.bmp")), original);
       EXPECT_EQ(test_support::readBytes(picture_db::picturePath(folder.dir(), "spiaggia_C.bmp")), copy);
-      EXPECT_TRUE(toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(folder.dir(), "spiaggia.bmp"))).ok());
+      EXPECT_TRUE(
+          toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(folder.dir(), "spiaggia.bmp"))).ok());
       EXPECT_EQ(picture_db::pairDifferences(db, 1).size(), 1u);
       EXPECT_TRUE(fs::is_empty(importDir)) << "the package and its log are gone";
     } else {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening a file in the desktop's program: failures reach the user by their meaning, and
 // a request that is accepted starts the opener without waiting.
 #include <gtest/gtest.h>
@@ -142,8 +143,10 @@ TEST(XdgLauncher, AsksTheDesktopForTheDefaultProgramOfAType) {
 
   const char* names[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
   for (int i = 0; i < 4; ++i) {
-    if (saved[i].isNull()) qunsetenv(names[i]);
-    else qputenv(names[i], saved[i]);
+    if (saved[i].isNull())
+      qunsetenv(names[i]);
+    else
+      qputenv(names[i], saved[i]);
   }
   EXPECT_TRUE(bmp.asked);
   EXPECT_EQ(bmp.desktopId, "viewer.desktop");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Judging clicks on the copy: strict edges, time charged for each rectangle missed on the
 // way, markers filling from the left, and the fifth find finishing the pair.
 #include <QLabel>
@@ -11,7 +12,7 @@ using test_support::fiveRectangles;
 namespace {
 // Rows in the database order; the first is where the first click lands.
 const std::vector<Edges> kRects = fiveRectangles();
-}
+}  // namespace
 
 TEST_F(GameTest, StepsChargedForEveryUnfoundRectangleMissedBeforeTheHit) {
   app.addPair(1, kRects);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The end of a game: the missed differences revealed and flickering, the hall-of-fame
 // step, "GameOver.bmp" and the blinking flag, the restart, and leaving the game.
 #include <QDir>
@@ -156,8 +157,16 @@ TEST_F(GameOverTest, BetterScoreAsksTheNameReplacesTheLastAndShowsTheTopTen) {
 }
 
 TEST_F(GameOverTest, TiesAreListedByNameWithoutRegardToCaseAndTheLastNameGoes) {
-  app.addHallOfFame({{"zeta", 50}, {"Beta", 50}, {"alfa", 40}, {"Delta", 30}, {"omega", 20},
-                     {"Gamma", 20}, {"eta", 10}, {"Theta", 10}, {"iota", 5}, {"Kappa", 5}});
+  app.addHallOfFame({{"zeta", 50},
+                     {"Beta", 50},
+                     {"alfa", 40},
+                     {"Delta", 30},
+                     {"omega", 20},
+                     {"Gamma", 20},
+                     {"eta", 10},
+                     {"Theta", 10},
+                     {"iota", 5},
+                     {"Kappa", 5}});
   start();
   timeOutAfterFinding({});
   setScore(50);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Starting the game window on an application folder: folders, found marks, the window
 // design, the first pair, and what happens when there is nothing (or nothing usable) to show.
 #include <QDir>
@@ -108,8 +109,9 @@ TEST_F(GameTest, EveryControlSitsAtItsPlaceOfTheDesign) {
 }
 
 TEST_F(GameTest, ArtworkIsDrawnAtItsSizes) {
-  for (auto [name, size] : {std::pair{artwork::kNotFoundIcon, QSize(32, 32)}, std::pair{artwork::kFoundIcon, QSize(32, 32)},
-                            std::pair{artwork::kWhiteFlag, QSize(94, 118)}, std::pair{artwork::kTrophy, QSize(195, 224)}}) {
+  for (auto [name, size] :
+       {std::pair{artwork::kNotFoundIcon, QSize(32, 32)}, std::pair{artwork::kFoundIcon, QSize(32, 32)},
+        std::pair{artwork::kWhiteFlag, QSize(94, 118)}, std::pair{artwork::kTrophy, QSize(195, 224)}}) {
     const QImage img = artwork::render(name, size, Qt::white);
     ASSERT_FALSE(img.isNull()) << name;
     EXPECT_EQ(img.size(), size);

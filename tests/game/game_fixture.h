@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The real game window on a temporary application folder, its boxes answered by script.
 #include <gtest/gtest.h>
@@ -68,9 +69,7 @@ class GameTest : public ::testing::Test {
   }
 
   bool showsFoundIcon(int slot) const { return form->PicMatches[slot]->picture() == form->IconRight->picture(); }
-  bool showsNotFoundIcon(int slot) const {
-    return form->PicMatches[slot]->picture() == form->IconWrong->picture();
-  }
+  bool showsNotFoundIcon(int slot) const { return form->PicMatches[slot]->picture() == form->IconWrong->picture(); }
 };
 
 // Waits for the hall-of-fame window to open, lets inspect look at it, then presses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Rules of the game that need no window: the hit test, the markers, the score text,
 // the uniform pick and the choice of a showable pair.
 #include <gtest/gtest.h>
@@ -153,4 +154,3 @@ TEST(PairChooser, NothingWhenNoCandidateCanBeShown) {
   EXPECT_FALSE(chooseShowablePair({}, random, fake.source()));
   EXPECT_EQ(fake.asked.size(), 2u);
 }
-

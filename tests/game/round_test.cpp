@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's round without a window: score, course, time bar, markers and what game
 // over reveals, each change announced to whoever shows it.
 #include <gtest/gtest.h>

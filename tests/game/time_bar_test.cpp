@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The time bar in twips: a step a tick, two a missed rectangle, the colour thresholds and
 // the bonus for finishing a pair.
 #include <gtest/gtest.h>

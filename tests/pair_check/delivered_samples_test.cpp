@@ -24,11 +24,11 @@ TEST(DeliveredSamples, EveryPairHasFiveDifferencesEachInsideExactlyOneRectangle)
     }
     for (const auto& p : report.problems) {
       wrong += "\n  " + pair_check::problemText(p, report, QString::fromStdString(pair.pair.original),
-                                               QString::fromStdString(pair.pair.copy))
-                           .toStdString();
+                                                QString::fromStdString(pair.pair.copy))
+                            .toStdString();
     }
     EXPECT_TRUE(report.differences.size() == 5 && wrong.empty())
-        << "pair " << pair.pair.id << " (" << pair.pair.original << ", " << pair.pair.copy << "): "
-        << report.differences.size() << " differences" << wrong;
+        << "pair " << pair.pair.id << " (" << pair.pair.original << ", " << pair.pair.copy
+        << "): " << report.differences.size() << " differences" << wrong;
   }
 }

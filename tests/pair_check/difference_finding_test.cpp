@@ -118,7 +118,8 @@ TEST(DifferenceTuning, ACopyEditedFromTheDecodedJpegShowsOnlyItsChanges) {
   test_support::TempAppFolder folder;
   const DrawnPair pair = fiveChanges();
   const auto [original, unused] = save(folder, pair, QStringLiteral("foto"), "JPEG");
-  QImage edited = pair_check::loadSide(folder.dir(), original.toStdString()).image.convertToFormat(QImage::Format_RGB32);
+  QImage edited =
+      pair_check::loadSide(folder.dir(), original.toStdString()).image.convertToFormat(QImage::Format_RGB32);
   {
     QPainter painter(&edited);
     for (const QRect& change : pair.changes) painter.drawImage(change.topLeft(), pair.copy.copy(change));
@@ -158,6 +159,7 @@ TEST(DifferenceTuning, SpecksAreDroppedAndNearbyChangesOfOneObjectJoin) {
 TEST(DifferenceTuning, IdenticalPicturesOfAnyFormatHaveNoDifference) {
   const DrawnPair pair = fiveChanges();
   const QImage indexed = pair.original.convertToFormat(QImage::Format_Indexed8);
-  const auto report = pair_check::checkPair({indexed, {}}, {pair.original.convertToFormat(QImage::Format_RGB888), {}}, {});
+  const auto report =
+      pair_check::checkPair({indexed, {}}, {pair.original.convertToFormat(QImage::Format_RGB888), {}}, {});
   EXPECT_TRUE(report.differences.empty()) << describe(report.differences);
 }

@@ -70,8 +70,8 @@ TEST(StoringProposals, AddsAndReplacesInOneTransactionOrLeavesEverything) {
   ASSERT_EQ(before.size(), 2u);
 
   // A row that is gone fails the whole store: the first replacement is undone too.
-  const std::vector<picture_db::ProposedRect> failing{{before[0].rowid, 10, 10, 50, 50}, {std::nullopt, 60, 60, 90, 90},
-                                                      {before[1].rowid + 1000, 1, 1, 9, 9}};
+  const std::vector<picture_db::ProposedRect> failing{
+      {before[0].rowid, 10, 10, 50, 50}, {std::nullopt, 60, 60, 90, 90}, {before[1].rowid + 1000, 1, 1, 9, 9}};
   EXPECT_THROW(picture_db::storeProposedRects(db, 3, failing), picture_db::DbError);
   auto rows = picture_db::pairDifferences(db, 3);
   ASSERT_EQ(rows.size(), 2u);

@@ -48,8 +48,8 @@ TEST_F(RectangleProblems, OneMisplacedRectangleLeavesItsChangeUncovered) {
   std::vector<Rect> rects = goodRects();
   rects[2] = Rect{10, 400, 40, 430};  // on the ground, where nothing changed
   const auto report = check(rects);
-  EXPECT_EQ(kinds(report), (std::multiset<ProblemKind>{ProblemKind::RectangleWithoutDifference,
-                                                        ProblemKind::UncoveredDifference}));
+  EXPECT_EQ(kinds(report),
+            (std::multiset<ProblemKind>{ProblemKind::RectangleWithoutDifference, ProblemKind::UncoveredDifference}));
   for (const auto& p : report.problems) {
     if (p.kind == ProblemKind::RectangleWithoutDifference) {
       EXPECT_EQ(*p.rect, rects[2]);
@@ -106,11 +106,15 @@ TEST_F(RectangleProblems, EdgesOfEveryBadKindAreProblemsNotCrashes) {
   rects[3] = Rect{370, 10, 400, 30};                      // reaching past the right edge
   rects[4] = Rect{2147483647.0, 5, 2147483648.0 + 9, 9};  // far outside
   const auto report = check(rects);
-  std::multiset<ProblemKind> expected{ProblemKind::EmptyRectangle, ProblemKind::EmptyRectangle,
-                                      ProblemKind::RectangleOutsidePicture, ProblemKind::RectangleOutsidePicture,
-                                      ProblemKind::RectangleOutsidePicture, ProblemKind::RectanglesOverlap,
+  std::multiset<ProblemKind> expected{ProblemKind::EmptyRectangle,
+                                      ProblemKind::EmptyRectangle,
+                                      ProblemKind::RectangleOutsidePicture,
+                                      ProblemKind::RectangleOutsidePicture,
+                                      ProblemKind::RectangleOutsidePicture,
                                       ProblemKind::RectanglesOverlap,
-                                      ProblemKind::RectangleWithoutDifference, ProblemKind::RectangleWithoutDifference};
+                                      ProblemKind::RectanglesOverlap,
+                                      ProblemKind::RectangleWithoutDifference,
+                                      ProblemKind::RectangleWithoutDifference};
   // The huge one meets the two beyond the edges and stands for the largest change only.
   for (int i = 0; i < 4; ++i) expected.insert(ProblemKind::UncoveredDifference);
   EXPECT_EQ(kinds(report), expected);
@@ -129,8 +133,9 @@ TEST_F(RectangleProblems, UnreadableOrMismatchedPicturesStillCheckTheRectangles)
 
   report = pair_check::checkPair({QImage(), "x"}, {QImage(), "y"}, {});
   EXPECT_EQ(kinds(report), (std::multiset<ProblemKind>{ProblemKind::PictureUnreadable, ProblemKind::PictureUnreadable,
-                                                        ProblemKind::NotFiveRectangles}));
-  EXPECT_EQ(pair_check::problemText(report.problems[2], report, "o", "c"), "La coppia non ha rettangoli: ne servono 5.");
+                                                       ProblemKind::NotFiveRectangles}));
+  EXPECT_EQ(pair_check::problemText(report.problems[2], report, "o", "c"),
+            "La coppia non ha rettangoli: ne servono 5.");
 
   report = pair_check::checkPair({pair.original.copy(0, 0, 300, 300), {}}, {pair.copy, {}}, goodRects());
   EXPECT_EQ(kinds(report), (std::multiset<ProblemKind>{ProblemKind::SizesDiffer}));

@@ -95,7 +95,8 @@ TEST_F(VobrelCheck, JsonNamesEveryPairWithItsDifferencesRectanglesAndProblems) {
   EXPECT_TRUE(broken.value("width").isNull());
 
   QStringList kinds;
-  for (const QJsonValue& p : pairNamed(pairs, 4).value("problems").toArray()) kinds << p.toObject().value("kind").toString();
+  for (const QJsonValue& p : pairNamed(pairs, 4).value("problems").toArray())
+    kinds << p.toObject().value("kind").toString();
   EXPECT_EQ(kinds, (QStringList{"picture-unreadable", "picture-unreadable", "not-five-rectangles"}));
 }
 
@@ -103,7 +104,8 @@ TEST_F(VobrelCheck, LinesInItalianAndTheStatusTellHowThePairsStand) {
   ProgramRun run = runCheck({folder.path()});
   EXPECT_EQ(run.exitCode, 1);
   const QString out = QString::fromUtf8(run.out);
-  EXPECT_TRUE(out.contains("Coppia 2 (spostata.gif, spostata_C.gif): Il rettangolo 5,400-30,430 non contiene differenze."))
+  EXPECT_TRUE(
+      out.contains("Coppia 2 (spostata.gif, spostata_C.gif): Il rettangolo 5,400-30,430 non contiene differenze."))
       << out.toStdString();
   EXPECT_TRUE(out.contains("Coppia 3 (giusta.jpg, rotta_C.bmp): La copia rotta_C.bmp non si può leggere"));
   EXPECT_FALSE(out.contains("Coppia 1 "));

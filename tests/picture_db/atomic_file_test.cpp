@@ -130,7 +130,7 @@ TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   EXPECT_EQ(picture_db::removeLeftovers(d, ".ozt-export-"), 2);
   EXPECT_TRUE(fs::is_symlink(d + "/.ozt-export-link12")) << "a link is never a leftover";
   fs::remove(d + "/.ozt-export-link12");
-  EXPECT_EQ(folderTree(d), (std::vector<std::string>{".ozt-export-ab_123", ".ozt-export-abc12", ".ozt-export-abc1234",
-                                                     ".ozt-export-dir123", ".ozt-export-folder",
-                                                     "x.ozt-export-abc123"}));
+  EXPECT_EQ(folderTree(d),
+            (std::vector<std::string>{".ozt-export-ab_123", ".ozt-export-abc12", ".ozt-export-abc1234",
+                                      ".ozt-export-dir123", ".ozt-export-folder", "x.ozt-export-abc123"}));
 }

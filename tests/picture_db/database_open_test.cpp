@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening images.mdb: never a new empty file, clear errors, the settings both programs
 // rely on.
 #include <gtest/gtest.h>
@@ -14,9 +15,7 @@
 using namespace picture_db;
 
 namespace {
-std::string tempPath(const QTemporaryDir& dir, const char* name) {
-  return joinPath(dir.path().toStdString(), name);
-}
+std::string tempPath(const QTemporaryDir& dir, const char* name) { return joinPath(dir.path().toStdString(), name); }
 }  // namespace
 
 TEST(DatabaseOpen, MissingFileIsAnErrorAndIsNotCreated) {
@@ -41,7 +40,10 @@ TEST(DatabaseOpen, NonDatabaseFileReportsSqlitesReason) {
 TEST(DatabaseOpen, DoubleQuotedTextIsAnIdentifierNotALiteral) {
   QTemporaryDir dir;
   const std::string path = tempPath(dir, "images.mdb");
-  { Database created = Database::createNew(path); createSchema(created); }
+  {
+    Database created = Database::createNew(path);
+    createSchema(created);
+  }
   Database db = Database::openExisting(path);
   EXPECT_THROW(db.sqlite().exec("INSERT INTO FOTO VALUES(1,\"a.jpg\",\"b.jpg\")"), SQLite::Exception);
 }

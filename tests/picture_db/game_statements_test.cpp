@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The statements the game runs while pairs are played, on a real SQLite file.
 #include <gtest/gtest.h>
 

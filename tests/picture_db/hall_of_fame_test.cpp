@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The hall of fame: ranking, ties, a table not yet full, names with quotes, and the
 // insert with its delete happening together or not at all.
 #include <gtest/gtest.h>
@@ -74,8 +75,8 @@ TEST(HallOfFame, FewerThanTenRowsTakeAnyScoreWithoutDeleting) {
 TEST(HallOfFame, NamesAreStoredExactlyAsTyped) {
   TempAppFolder app;
   Database db = app.open();
-  const std::string tricky[] = {"D'Annunzio", "O''Brien", "\"virgolette\"", "'); DELETE FROM HALL_OF_FAME;--",
-                                "", "Città àèìòù"};
+  const std::string tricky[] = {"D'Annunzio", "O''Brien",   "\"virgolette\"", "'); DELETE FROM HALL_OF_FAME;--",
+                                "",           "Città àèìòù"};
   int score = 100;
   for (const auto& name : tricky) enterHallOfFame(db, name, score--);
   const auto ranked = hallOfFame(db);

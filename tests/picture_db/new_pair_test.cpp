@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A new pair starts without rectangles, even where an older editor left some behind
 // under the same number; the rectangles of pairs that exist are never touched.
 #include <gtest/gtest.h>

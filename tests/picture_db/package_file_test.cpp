@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writing a package and reading it back: the exact bytes, the rectangles in order, the
 // layout of the file, and a package on disk that is always whole.
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include "picture_db/app_folders.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
-
 
 using namespace picture_db;
 using namespace test_support;
@@ -68,7 +68,8 @@ TEST_F(PackageFile, HoldsTwoTablesWithTheirFieldsInOrderAndNothingElse) {
   SQLite::Database db(path("p.ozt"), SQLite::OPEN_READONLY);
   SQLite::Statement schema(db, "SELECT type, name FROM sqlite_schema ORDER BY rowid");
   std::vector<std::string> objects;
-  while (schema.executeStep()) objects.push_back(schema.getColumn(0).getString() + " " + schema.getColumn(1).getString());
+  while (schema.executeStep())
+    objects.push_back(schema.getColumn(0).getString() + " " + schema.getColumn(1).getString());
   EXPECT_EQ(objects, (std::vector<std::string>{"table Foto", "table Coordinate"}));
 
   const auto columns = [&](const char* table) {
@@ -80,7 +81,8 @@ TEST_F(PackageFile, HoldsTwoTablesWithTheirFieldsInOrderAndNothingElse) {
   EXPECT_EQ(columns("Foto"), (std::vector<std::string>{"NomeOriginale", "FotoOriginale", "NomeCopia", "FotoCopia"}));
   EXPECT_EQ(columns("Coordinate"), (std::vector<std::string>{"X1", "Y1", "X2", "Y2"}));
 
-  SQLite::Statement foto(db, "SELECT typeof(FotoOriginale), typeof(FotoCopia), typeof(NomeOriginale), count(*) OVER () FROM Foto");
+  SQLite::Statement foto(
+      db, "SELECT typeof(FotoOriginale), typeof(FotoCopia), typeof(NomeOriginale), count(*) OVER () FROM Foto");
   ASSERT_TRUE(foto.executeStep());
   EXPECT_EQ(foto.getColumn(0).getString(), "blob");
   EXPECT_EQ(foto.getColumn(1).getString(), "blob");
@@ -190,7 +192,8 @@ TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
     // The file's own rowid columns point at the other row; for the keyed table the first
     // row in stored order is the smallest key.
     statements.push_back("INSERT INTO Foto VALUES (" + lead + "'b.jpg', x'0B0B', 'b2.jpg', x'0C')");
-    statements.push_back("INSERT INTO Foto VALUES (" + (keyed ? std::string() : std::string(three ? "1, 1, 1, " : "1, ")) +
+    statements.push_back("INSERT INTO Foto VALUES (" +
+                         (keyed ? std::string() : std::string(three ? "1, 1, 1, " : "1, ")) +
                          "'a.jpg', x'0A0A0A', 'a2.jpg', x'0D')");
     makeSqliteFile(path(name.c_str()), statements);
     const PackageContents c = readPackage(path(name.c_str()));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Packages made by anybody: each unsound one is refused with its reason, and reading
 // it writes nothing, neither into the file nor beside it.
 #include <gtest/gtest.h>
@@ -52,7 +53,8 @@ std::function<void(const std::string&)> plus(std::vector<std::string> more) {
 const std::string k101(97, 'n');
 
 const HostileCase kCases[] = {
-    {"text file", bytes("These are not the bytes of a database, only some text for a test."), "non è un database SQLite"},
+    {"text file", bytes("These are not the bytes of a database, only some text for a test."),
+     "non è un database SQLite"},
     {"empty file", bytes(""), "il file è vuoto"},
     {"header only", bytes(std::string("SQLite format 3\0", 16) + std::string(200, '\x07')), ""},
     {"no Foto table", sql({"CREATE TABLE Coordinate (X1, Y1, X2, Y2)"}), "manca la tabella Foto"},
@@ -68,8 +70,9 @@ const HostileCase kCases[] = {
      sql({"CREATE TABLE Foto (NomeOriginale, FotoOriginale, FotoCopia)", "CREATE TABLE Coordinate (X1, Y1, X2, Y2)",
           "INSERT INTO Foto VALUES ('a.jpg', x'00', x'00')"}),
      "nella tabella Foto manca il campo NomeCopia"},
-    {"missing edge", sql({"CREATE TABLE Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)",
-                          "CREATE TABLE Coordinate (X1, Y1, X2)"}),
+    {"missing edge",
+     sql({"CREATE TABLE Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)",
+          "CREATE TABLE Coordinate (X1, Y1, X2)"}),
      "nella tabella Coordinate manca il campo Y2"},
     {"null original name", fotoRow("NULL, x'00', 'b.jpg', x'00'"), "il campo NomeOriginale è vuoto"},
     {"null copy picture", fotoRow("'a.jpg', x'00', 'b.jpg', NULL"), "il campo FotoCopia è vuoto"},
@@ -106,8 +109,7 @@ const HostileCase kCases[] = {
     {"trigger", plus({"CREATE TRIGGER t AFTER INSERT ON Coordinate BEGIN DELETE FROM Foto; END"}), "viste o trigger"},
     {"virtual table",
      sql({"CREATE VIRTUAL TABLE Foto USING fts4(NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)",
-          "CREATE TABLE Coordinate (X1, Y1, X2, Y2)",
-          "INSERT INTO Foto VALUES ('a.jpg', x'00', 'b.jpg', x'00')"}),
+          "CREATE TABLE Coordinate (X1, Y1, X2, Y2)", "INSERT INTO Foto VALUES ('a.jpg', x'00', 'b.jpg', x'00')"}),
      "tabelle virtuali"},
 };
 
@@ -125,8 +127,7 @@ TEST_P(HostilePackage, IsRefusedWithItsReasonAndNothingWritten) {
     readPackage(path);
     FAIL() << GetParam().label << ": accepted";
   } catch (const InvalidPackage& e) {
-    EXPECT_NE(std::string(e.what()).find(GetParam().reason), std::string::npos)
-        << GetParam().label << ": " << e.what();
+    EXPECT_NE(std::string(e.what()).find(GetParam().reason), std::string::npos) << GetParam().label << ": " << e.what();
   }
   EXPECT_EQ(folderTree(folder), std::vector<std::string>{"p.ozt"}) << GetParam().label;
   EXPECT_EQ(readBytes(path), before) << GetParam().label;
@@ -203,8 +204,9 @@ TEST(PackageLimits, EndlessWorkIsCutShort) {
   QTemporaryDir dir;
   const std::string path = joinPath(dir.path().toStdString(), "many.ozt");
   auto s = soundPackageStatements();
-  s.push_back("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
-              "INSERT INTO Coordinate SELECT i, i, i, i FROM n");
+  s.push_back(
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+      "INSERT INTO Coordinate SELECT i, i, i, i FROM n");
   makeSqliteFile(path, s);
   PackageLimits tight;
   tight.maxSteps = 50'000;
@@ -255,7 +257,8 @@ TEST(PackageReading, MissingFileIsRefusedAndNotCreated) {
 }
 
 TEST(PictureNames, PlainNamesWithAPictureExtension) {
-  for (const char* good : {"a.jpg", "A.JPG", "casa al mare.bmp", "x.Gif", "é.emf", "a.b.wmf", "-rf.jpg", "q\"uote'.jpg"}) {
+  for (const char* good :
+       {"a.jpg", "A.JPG", "casa al mare.bmp", "x.Gif", "é.emf", "a.b.wmf", "-rf.jpg", "q\"uote'.jpg"}) {
     EXPECT_EQ(pictureNameProblem(good), "") << good;
   }
   EXPECT_EQ(pictureNameProblem(std::string(96, 'n') + ".jpg"), "");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Package files the fuzzer came upon, replayed: each one is taken or refused as its name
 // says ("taken-" / "refused-"), without a crash and without anything written.
 #include <gtest/gtest.h>

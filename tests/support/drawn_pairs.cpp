@@ -54,7 +54,8 @@ DrawnPair fiveChanges() {
   for (auto [image, place] : {std::pair<QImage*, QRect>{&pair.original, before}, {&pair.copy, after}}) {
     fill(*image, place, QColor(30, 60, 160));
     for (int y = place.top() + 3; y + 4 < place.bottom(); y += 8) {
-      for (int x = place.left() + 3; x + 4 < place.right(); x += 8) fill(*image, QRect(x, y, 4, 4), QColor(250, 220, 60));
+      for (int x = place.left() + 3; x + 4 < place.right(); x += 8)
+        fill(*image, QRect(x, y, 4, 4), QColor(250, 220, 60));
     }
   }
   // Grown by a third around its centre.
@@ -81,8 +82,8 @@ test_support::Edges edgesAround(const QRect& change, int room) {
   return {change.left() - room, change.top() - room, change.right() + room, change.bottom() + room};
 }
 
-std::pair<QString, QString> save(const test_support::TempAppFolder& folder, const DrawnPair& pair,
-                                 const QString& stem, const char* format) {
+std::pair<QString, QString> save(const test_support::TempAppFolder& folder, const DrawnPair& pair, const QString& stem,
+                                 const char* format) {
   const QString f = QString::fromLatin1(format);
   const QString ext = f == "JPEG" ? "jpg" : f.toLower();
   const QString original = stem + "." + ext, copy = stem + "_C." + ext;

@@ -36,8 +36,8 @@ test_support::Edges edgesAround(const QRect& change, int room = 5);
 
 // Writes both pictures into the folder's Images in a format ("BMP", "JPEG" at quality 75,
 // "GIF") and returns their names.
-std::pair<QString, QString> save(const test_support::TempAppFolder& folder, const DrawnPair& pair,
-                                 const QString& stem, const char* format);
+std::pair<QString, QString> save(const test_support::TempAppFolder& folder, const DrawnPair& pair, const QString& stem,
+                                 const char* format);
 
 // Whether the difference's changed pixels span lies on the change (any pixel in common).
 bool meets(const pair_check::Difference& d, const QRect& change);

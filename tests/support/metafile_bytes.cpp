@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "support/metafile_bytes.h"
 
 #include <initializer_list>
@@ -27,11 +28,11 @@ void emfRecord(QByteArray& b, int type, std::initializer_list<qint64> params) {
 
 QByteArray wmfWithRectangle(QSize frame, QRect f, unsigned char r, unsigned char g, unsigned char b) {
   QByteArray body;
-  wmfRecord(body, 0x020B, {0, 0});                                   // window origin y, x
-  wmfRecord(body, 0x020C, {frame.height(), frame.width()});          // window extent y, x
-  wmfRecord(body, 0x02FC, {0, r | g << 8, b, 0});                    // solid brush
-  wmfRecord(body, 0x012D, {0});                                      // select it
-  wmfRecord(body, 0x02FA, {5, 0, 0, 0, 0});                          // null pen
+  wmfRecord(body, 0x020B, {0, 0});                           // window origin y, x
+  wmfRecord(body, 0x020C, {frame.height(), frame.width()});  // window extent y, x
+  wmfRecord(body, 0x02FC, {0, r | g << 8, b, 0});            // solid brush
+  wmfRecord(body, 0x012D, {0});                              // select it
+  wmfRecord(body, 0x02FA, {5, 0, 0, 0, 0});                  // null pen
   wmfRecord(body, 0x012D, {1});
   wmfRecord(body, 0x041B, {f.bottom() + 1, f.right() + 1, f.top(), f.left()});
   wmfRecord(body, 0x0000, {});
@@ -56,11 +57,11 @@ QByteArray wmfWithRectangle(QSize frame, QRect f, unsigned char r, unsigned char
 
 QByteArray emfWithRectangle(QSize frame, QRect f, unsigned char r, unsigned char g, unsigned char b) {
   QByteArray body;
-  emfRecord(body, 39, {1, 0, r | g << 8 | b << 16, 0});     // CREATEBRUSHINDIRECT: solid
-  emfRecord(body, 37, {1});                                 // SELECTOBJECT
-  emfRecord(body, 37, {0x80000008});                        // NULL_PEN stock object
+  emfRecord(body, 39, {1, 0, r | g << 8 | b << 16, 0});                     // CREATEBRUSHINDIRECT: solid
+  emfRecord(body, 37, {1});                                                 // SELECTOBJECT
+  emfRecord(body, 37, {0x80000008});                                        // NULL_PEN stock object
   emfRecord(body, 43, {f.left(), f.top(), f.right() + 1, f.bottom() + 1});  // RECTANGLE
-  emfRecord(body, 14, {0, 16, 20});                         // EOF
+  emfRecord(body, 14, {0, 16, 20});                                         // EOF
   const int headerBytes = 88;
   QByteArray h;
   u32(h, 1);
@@ -71,15 +72,15 @@ QByteArray emfWithRectangle(QSize frame, QRect f, unsigned char r, unsigned char
   u32(h, 0x464D4520);  // " EMF"
   u32(h, 0x00010000);
   u32(h, headerBytes + body.size());
-  u32(h, 6);   // records
-  u16(h, 2);   // handles
+  u32(h, 6);  // records
+  u16(h, 2);  // handles
   u16(h, 0);
   u32(h, 0);
   u32(h, 0);
   u32(h, 0);
   u32(h, 1024);  // device pixels
   u32(h, 768);
-  u32(h, 271);   // device millimetres
+  u32(h, 271);  // device millimetres
   u32(h, 203);
   return h + body;
 }

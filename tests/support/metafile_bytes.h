@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Small metafiles written byte by byte: a red filled rectangle on a frame of the given
 // size, as placeable WMF or as EMF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "support/package_fixtures.h"
 
 #include <SQLiteCpp/Database.h>

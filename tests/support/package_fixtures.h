@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Package files for tests: hand-made SQLite files (sound or hostile), picture bytes of
 // every value, and looking at what a folder holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Boxes answered from a script: each call is recorded; answers are taken from the
 // queues in order, or from the defaults when a queue is empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "support/temp_app_folder.h"
 
 #include <QDir>
@@ -40,8 +41,7 @@ QString TempAppFolder::writeFile(const QString& fileName, const QByteArray& byte
   return full;
 }
 
-void TempAppFolder::addPair(picture_db::PairId id, const std::vector<Edges>& rects, QSize size,
-                            QColor colour) const {
+void TempAppFolder::addPair(picture_db::PairId id, const std::vector<Edges>& rects, QSize size, QColor colour) const {
   const QString original = QString::number(id) + ".bmp";
   const QString copy = QString::number(id) + "_C.bmp";
   writePicture(original, solidPicture(size, colour), "BMP");
@@ -49,8 +49,8 @@ void TempAppFolder::addPair(picture_db::PairId id, const std::vector<Edges>& rec
   addPairWithoutFiles(id, original.toStdString(), copy.toStdString(), rects);
 }
 
-void TempAppFolder::addPairWithoutFiles(picture_db::PairId id, const std::string& original,
-                                        const std::string& copy, const std::vector<Edges>& rects) const {
+void TempAppFolder::addPairWithoutFiles(picture_db::PairId id, const std::string& original, const std::string& copy,
+                                        const std::vector<Edges>& rects) const {
   picture_db::Database db = open();
   db.inTransaction([&] {
     picture_db::addPicture(db, id, original, copy);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A throw-away application folder for window and statement tests: an images.mdb with
 // the three tables (empty unless filled here), and small pictures written into Images/.

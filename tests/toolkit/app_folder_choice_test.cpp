@@ -54,8 +54,8 @@ TEST_F(AppFolderChoiceTest, FolderThatCannotBeMadeIsNamedWithTheReasonAndTheProg
   const auto messages = dialogs.messages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text.toStdString(), QStringLiteral("Impossibile preparare la cartella dei dati:\n%1\n"
-                                             "una parte del percorso non è una cartella")
-                                  .arg(scratch.filePath("home/.local/share/vobrel"))
-                                  .toStdString());
+                                                           "una parte del percorso non è una cartella")
+                                                .arg(scratch.filePath("home/.local/share/vobrel"))
+                                                .toStdString());
   EXPECT_TRUE(messages[0].flags & toolkit::box::Critical);
 }

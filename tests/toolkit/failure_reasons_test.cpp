@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The reasons of the database engine and of the system, as the user reads them.
 #include <gtest/gtest.h>
 #include <sqlite3.h>

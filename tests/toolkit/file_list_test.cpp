@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The file list: the matching files of a folder, sorted without regard to case, with
 // one entry at most chosen, read again on request.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Picture files kept because they once went wrong, or because they announce more than
 // any picture we show: each refused-* file must be refused with a reason, each taken-*
 // file must load. New fuzz findings go into the same folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Qt's own texts in Italian: the standard buttons of the boxes both programs show, the
 // input box, the file dialog and a text box's menu.
 #include <gtest/gtest.h>

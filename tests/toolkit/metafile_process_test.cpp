@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The parent's side of metafile drawing: whatever the child does (crash, hang, write
 // nonsense, vanish), the caller gets a reason and no picture, within the time limit.
 #include <QDir>
@@ -72,8 +73,9 @@ TEST(MetafileWire, AnswersThatDoNotAddUpAreRefused) {
   QByteArray unknownKind = good;
   unknownKind[4] = 'Z';
   const std::vector<std::pair<const char*, QByteArray>> answers = {
-      {"nothing", QByteArray()},   {"other magic", "XXXX" + good.mid(4)}, {"too wide", tooWide},
-      {"short", oneByteShort},     {"long", oneByteLong},                 {"unknown kind", unknownKind},
+      {"nothing", QByteArray()},   {"other magic", "XXXX" + good.mid(4)},
+      {"too wide", tooWide},       {"short", oneByteShort},
+      {"long", oneByteLong},       {"unknown kind", unknownKind},
       {"header cut", good.left(9)}};
   for (const auto& [name, wire] : answers) {
     const Rendered r = decodeRendered(wire);
@@ -130,7 +132,8 @@ TEST(MetafileChild, TheRendererLimitsItselfBeforeReadingTheFile) {
   QString limits;
   const auto line = [&](const char* name) {
     const qsizetype at = limits.indexOf(QLatin1String(name));
-    return at < 0 ? QStringList() : limits.mid(at + qsizetype(strlen(name))).section('\n', 0, 0).split(' ', Qt::SkipEmptyParts);
+    return at < 0 ? QStringList()
+                  : limits.mid(at + qsizetype(strlen(name))).section('\n', 0, 0).split(' ', Qt::SkipEmptyParts);
   };
   // Until the child has started its own code, the limits are its parent's.
   for (int i = 0; i < 250 && line("Max address space").value(0, "unlimited") == "unlimited"; ++i) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture area's coordinates, button bits and overlay shapes, which both the
 // game's judging and the editor's marking take at face value.
 #include <gtest/gtest.h>

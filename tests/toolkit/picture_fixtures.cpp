@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/picture_fixtures.h"
 
 #include <QBuffer>
@@ -171,7 +172,8 @@ QByteArray jpegOf(const Scene& scene) { return encoded(sceneImage(scene), "JPEG"
 QByteArray gifOf(const Scene& scene) {
   // Palette: white, then one entry a fill.
   std::vector<GifColorType> colours{{255, 255, 255}};
-  for (const Fill& f : scene.fills) colours.push_back({GifByteType(f.colour.red()), GifByteType(f.colour.green()), GifByteType(f.colour.blue())});
+  for (const Fill& f : scene.fills)
+    colours.push_back({GifByteType(f.colour.red()), GifByteType(f.colour.green()), GifByteType(f.colour.blue())});
   while (colours.size() < 4) colours.push_back({0, 0, 0});
   QByteArray bytes;
   int error = 0;
@@ -246,10 +248,12 @@ QByteArray wmfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra) 
   wmfWindow(w, scene.size, 1);
   wmfFills(w, scene, 1);
   QByteArray px = solidPixels(extra.bitmapColour);
-  U_BITMAPINFO* bmi = bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
+  U_BITMAPINFO* bmi =
+      bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
   const QRect r = extra.bitmapAt;
-  w.add(U_WMRSTRETCHDIB_set(U_POINT16{int16_t(r.left()), int16_t(r.top())}, U_POINT16{int16_t(r.width()), int16_t(r.height())},
-                            U_POINT16{0, 0}, U_POINT16{4, 4}, U_DIB_RGB_COLORS, U_SRCCOPY, bmi, uint32_t(px.size()), px.constData()));
+  w.add(U_WMRSTRETCHDIB_set(U_POINT16{int16_t(r.left()), int16_t(r.top())},
+                            U_POINT16{int16_t(r.width()), int16_t(r.height())}, U_POINT16{0, 0}, U_POINT16{4, 4},
+                            U_DIB_RGB_COLORS, U_SRCCOPY, bmi, uint32_t(px.size()), px.constData()));
   std::free(bmi);
   char face[] = "DejaVu Sans";
   U_FONT* font = U_FONT_set(int16_t(-extra.textHeight), 0, 0, 0, 700, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
@@ -270,11 +274,12 @@ QByteArray emfWithTextAndBitmap(const Scene& scene, const TextAndBitmap& extra) 
   EmfWriter w;
   emfFills(w, scene);
   QByteArray px = solidPixels(extra.bitmapColour);
-  U_BITMAPINFO* bmi = bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
+  U_BITMAPINFO* bmi =
+      bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 24, U_BI_RGB, uint32_t(px.size()), 0, 0, 0, 0), nullptr);
   const QRect r = extra.bitmapAt;
   w.add(U_EMRSTRETCHDIBITS_set(U_RECTL{r.left(), r.top(), r.right(), r.bottom()}, U_POINTL{r.left(), r.top()},
-                               U_POINTL{r.width(), r.height()}, U_POINTL{0, 0}, U_POINTL{4, 4}, U_DIB_RGB_COLORS, U_SRCCOPY,
-                               bmi, uint32_t(px.size()), px.data()));
+                               U_POINTL{r.width(), r.height()}, U_POINTL{0, 0}, U_POINTL{4, 4}, U_DIB_RGB_COLORS,
+                               U_SRCCOPY, bmi, uint32_t(px.size()), px.data()));
   std::free(bmi);
   uint16_t* face = U_Utf8ToUtf16le("DejaVu Sans", 0, nullptr);
   const U_LOGFONT lf = logfont_set(-extra.textHeight, 0, 0, 0, 700, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,

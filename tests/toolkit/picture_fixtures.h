@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Picture files of every kind the loader reads, made on the spot: bitmap and JPEG by
 // Qt, GIF by giflib, Windows and enhanced metafiles by libuemf. Each shows the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Picture files of the five kinds, decided by content, drawn at their natural size;
 // damaged files are "not a picture" with a reason, never a crash or a hang.
 #include <gtest/gtest.h>
@@ -175,7 +176,10 @@ TEST(Metafiles, ADecimalCommaLocaleDrawsTheSamePicture) {
   qputenv("LC_ALL", "it_IT.UTF-8");
   const LoadedPicture wmf = decodePicture(wmfOf(s));
   const LoadedPicture emf = decodePicture(emfOf(s));
-  if (previousEnv.isNull()) qunsetenv("LC_ALL"); else qputenv("LC_ALL", previousEnv);
+  if (previousEnv.isNull())
+    qunsetenv("LC_ALL");
+  else
+    qputenv("LC_ALL", previousEnv);
   const std::string during = std::setlocale(LC_NUMERIC, nullptr);
   std::setlocale(LC_NUMERIC, previous.c_str());
 

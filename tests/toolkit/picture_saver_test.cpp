@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saving as a Windows bitmap: the file is replaced whole or not at all.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The keyed report list: columns, rows in the order added, keys, hidden row data, and a
 // selection that only the user's clicks and keys report.
 #include <gtest/gtest.h>

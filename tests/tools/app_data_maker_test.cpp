@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The maker run on a temporary application folder: what it writes, what it keeps.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture files a scene is written as: GIF through giflib, metafiles through libuemf.
 #include <gtest/gtest.h>
 
@@ -33,8 +34,8 @@ Scene testScene() {
   Scene s;
   s.width = 120;
   s.height = 90;
-  s.background = QColor(135, 206, 235);  // skyblue
-  s.shapes = {box("field", 0, 60, 120, 30, QColor(34, 139, 34)),                       // forestgreen
+  s.background = QColor(135, 206, 235);                                                  // skyblue
+  s.shapes = {box("field", 0, 60, 120, 30, QColor(34, 139, 34)),                         // forestgreen
               box("hut", 20, 30, 30, 30, QColor(205, 133, 63), QColor(139, 69, 19), 3),  // peru, saddlebrown
               oval("sun", 85, 8, 20, 20, QColor(255, 215, 0)),                           // gold
               polygon("roof", {{16, 32}, {35, 14}, {54, 32}}, QColor(178, 34, 34)),      // firebrick
@@ -73,7 +74,8 @@ TEST(GifWriter, ReducesManyColoursToAFixedPalette) {
   // Pixels of equal colour stay equal: two pictures that agree somewhere still do.
   QImage other = ramp;
   other.setPixel(10, 10, qRgb(0, 0, 0));
-  EXPECT_EQ(sample_tests::differingOutside(decode(encodeGif(ramp)), decode(encodeGif(other)), {QRect(10, 10, 1, 1)}), 0);
+  EXPECT_EQ(sample_tests::differingOutside(decode(encodeGif(ramp)), decode(encodeGif(other)), {QRect(10, 10, 1, 1)}),
+            0);
 }
 
 TEST(MetafileWriter, PlaceableWmfAtNinetySixUnitsPerInch) {

@@ -69,7 +69,9 @@ TEST(ScenePieces, ScaleKeepsTheAnchorAndVariantsChangeTheDrawing) {
     first.background = second.background = QColor(250, 250, 250);
     first.shapes = drawPiece(one);
     second.shapes = drawPiece(other);
-    EXPECT_GT(sample_tests::differingPixels(paintScene(first, true), paintScene(second, true), first.shapes.empty() ? QRect() : QRect(0, 0, 380, 436), 40), 20)
+    EXPECT_GT(sample_tests::differingPixels(paintScene(first, true), paintScene(second, true),
+                                            first.shapes.empty() ? QRect() : QRect(0, 0, 380, 436), 40),
+              20)
         << "kind " << static_cast<int>(k) << ": the detail shows";
   }
 }

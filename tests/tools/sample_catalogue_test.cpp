@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The delivered scenes: enough of them, full of things, and every seed gives complete
 // pairs of five fair, mixed differences.
 #include <gtest/gtest.h>
@@ -18,7 +19,8 @@ TEST(SampleCatalogue, ManyFullScenesWithRoomToChoose) {
     names.insert(d.name);
     EXPECT_EQ(d.layout.width, 380);
     EXPECT_EQ(d.layout.height, 436);
-    EXPECT_GE(d.layout.changeablePieces(), 30) << d.name << " has " << d.layout.changeablePieces() << ": finding a change takes real looking";
+    EXPECT_GE(d.layout.changeablePieces(), 30)
+        << d.name << " has " << d.layout.changeablePieces() << ": finding a change takes real looking";
     EXPECT_FALSE(d.extras.empty()) << d.name << ": something may be added";
     std::set<std::string> pieceNames;
     for (const Piece& p : d.layout.pieces) pieceNames.insert(p.name);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pictures of the sample pairs as the game loads them: every copy differs from its
 // original in exactly five patches, each inside its own rectangle, in every format.
 #include <gtest/gtest.h>
@@ -83,8 +84,10 @@ TEST_F(SamplePictures, FilesShowTheirScenes) {
     const bool smooth = sample_maker::paintsSmoothly(pair.originalFormat);
     const QImage painted = sample_maker::paintScene(pair.original, smooth);
     const QImage paintedCopy = sample_maker::paintScene(pair.copy, smooth);
-    EXPECT_LT(sample_tests::meanChannelDifference(load(made_->picture(pair.originalFile())), painted), 3.0) << pair.name;
-    EXPECT_LT(sample_tests::meanChannelDifference(load(made_->picture(pair.copyFile())), paintedCopy), 3.0) << pair.name;
+    EXPECT_LT(sample_tests::meanChannelDifference(load(made_->picture(pair.originalFile())), painted), 3.0)
+        << pair.name;
+    EXPECT_LT(sample_tests::meanChannelDifference(load(made_->picture(pair.copyFile())), paintedCopy), 3.0)
+        << pair.name;
     if (pair.originalFormat == PictureFormat::Bmp || pair.originalFormat == PictureFormat::Gif) {
       EXPECT_EQ(sample_tests::differingPixels(load(made_->picture(pair.originalFile())), painted, painted.rect()), 0)
           << pair.name << " is stored without loss";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/sample_test_helpers.h"
 
 #include <QFile>
@@ -88,7 +89,8 @@ std::vector<ChangedPatch> changedPatches(const QImage& a, const QImage& b, int t
   const int w = a.width(), h = a.height();
   std::vector<char> mask(static_cast<std::size_t>(w) * h, 0), seen(mask.size(), 0);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) mask[static_cast<std::size_t>(y) * w + x] = channelGap(a.pixel(x, y), b.pixel(x, y)) > tolerance;
+    for (int x = 0; x < w; ++x)
+      mask[static_cast<std::size_t>(y) * w + x] = channelGap(a.pixel(x, y), b.pixel(x, y)) > tolerance;
   }
   std::vector<ChangedPatch> patches;
   for (int start = 0; start < w * h; ++start) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shared by the sample maker's tests: a folder made by the maker, and pixel comparisons.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One side of the two-programs test: runs the game's or the editor's statements on a
 // shared images.mdb until a deadline, then prints what it did.
 //   shared_db_worker game|editor <images.mdb> <seconds> <seed>
@@ -50,7 +51,8 @@ long runGame(Database& db, Clock::time_point end, std::mt19937& rng) {
   return ops;
 }
 
-long runEditor(Database& db, Clock::time_point end, std::mt19937& rng, std::map<PairId, std::vector<std::int64_t>>& mine) {
+long runEditor(Database& db, Clock::time_point end, std::mt19937& rng,
+               std::map<PairId, std::vector<std::int64_t>>& mine) {
   long ops = 0;
   PairId next = 100000;
   while (Clock::now() < end) {

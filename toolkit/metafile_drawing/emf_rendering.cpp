@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Enhanced metafiles: checked record by record, then converted by libemf2svg.
 #include <QRect>
 #include <cmath>
@@ -17,9 +18,9 @@ constexpr quint32 kSignature = 0x464D4520;  // " EMF"
 constexpr double kScreenPixelsPerHmm = 96.0 / 2540.0;
 
 // Offsets inside the header record.
-constexpr qsizetype kBounds = 8, kFrame = 24, kSignatureAt = 40, kTotalBytes = 48, kRecordCount = 52,
-                    kHandleCount = 56, kDescriptionCount = 60, kDescriptionOffset = 64,
-                    kDevicePixels = 72, kDeviceMillimetres = 80, kPixelFormatBytes = 88, kPixelFormatOffset = 92;
+constexpr qsizetype kBounds = 8, kFrame = 24, kSignatureAt = 40, kTotalBytes = 48, kRecordCount = 52, kHandleCount = 56,
+                    kDescriptionCount = 60, kDescriptionOffset = 64, kDevicePixels = 72, kDeviceMillimetres = 80,
+                    kPixelFormatBytes = 88, kPixelFormatOffset = 92;
 
 struct Box {
   qint64 left, top, right, bottom;
@@ -32,33 +33,48 @@ Box boxAt(const QByteArray& b, qsizetype at) {
 // Records of types libuemf cannot check draw nothing that matters here; they are left out.
 bool uncheckable(quint32 type) {
   switch (type) {
-    case 69: case 96: case 97: case 102: case 103: case 105: case 106: case 107: case 108: case 109:
-    case 110: case 111: case 112: case 113: case 117: case 119: case 120: case 121:
-      return true;
-    default:
-      return type < 1 || type > U_EMR_MAX;
+    case 69:
+    case 96:
+    case 97:
+    case 102:
+    case 103:
+    case 105:
+    case 106:
+    case 107:
+    case 108:
+    case 109:
+    case 110:
+    case 111:
+    case 112:
+    case 113:
+    case 117:
+    case 119:
+    case 120:
+    case 121: return true;
+    default: return type < 1 || type > U_EMR_MAX;
   }
 }
 
 bool createsObject(quint32 type) {
   switch (type) {
-    case U_EMR_CREATEPEN: case U_EMR_CREATEBRUSHINDIRECT: case U_EMR_CREATEPALETTE:
-    case U_EMR_EXTCREATEFONTINDIRECTW: case U_EMR_CREATEMONOBRUSH: case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_EXTCREATEPEN: case U_EMR_CREATECOLORSPACE: case U_EMR_CREATECOLORSPACEW:
-      return true;
-    default:
-      return false;
+    case U_EMR_CREATEPEN:
+    case U_EMR_CREATEBRUSHINDIRECT:
+    case U_EMR_CREATEPALETTE:
+    case U_EMR_EXTCREATEFONTINDIRECTW:
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+    case U_EMR_EXTCREATEPEN:
+    case U_EMR_CREATECOLORSPACE:
+    case U_EMR_CREATECOLORSPACEW: return true;
+    default: return false;
   }
 }
 
 bool namesObject(quint32 type) {
-  return createsObject(type) || type == U_EMR_SELECTOBJECT || type == U_EMR_DELETEOBJECT ||
-         type == U_EMR_SELECTPALETTE;
+  return createsObject(type) || type == U_EMR_SELECTOBJECT || type == U_EMR_DELETEOBJECT || type == U_EMR_SELECTPALETTE;
 }
 
-bool recordSafe(const QByteArray& b, qsizetype at) {
-  return U_emf_record_safe(b.constData() + at) != 0;
-}
+bool recordSafe(const QByteArray& b, qsizetype at) { return U_emf_record_safe(b.constData() + at) != 0; }
 
 // What the picture is: its size on the screen and the part of the reference device
 // that it covers, in device pixels.

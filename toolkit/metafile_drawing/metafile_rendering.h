@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Metafiles are drawn through SVG: a library turns the records into SVG text, Qt SVG
 // renders it at the picture's natural size. Only the child program links this, so the

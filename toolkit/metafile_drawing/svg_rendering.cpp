@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -9,7 +10,8 @@ Rendered renderSvg(const QByteArray& svg, const QSize& size) {
   const QString problem = sizeProblem(size.width(), size.height());
   if (!problem.isEmpty()) return {QImage(), problem};
   QSvgRenderer renderer;
-  if (!renderer.load(svg) || !renderer.isValid()) return {QImage(), QStringLiteral("disegno del metafile non leggibile")};
+  if (!renderer.load(svg) || !renderer.isValid())
+    return {QImage(), QStringLiteral("disegno del metafile non leggibile")};
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return {QImage(), QStringLiteral("memoria insufficiente per l'immagine")};
   // A metafile paints only what it draws; the rest is the page.

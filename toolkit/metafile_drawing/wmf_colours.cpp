@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/metafile_drawing/wmf_colours.h"
 
 #include <QColor>
@@ -46,8 +47,7 @@ qsizetype colourOffset(quint16 function) {
       return 2;
     case 0x02FA:  // CREATEPENINDIRECT: style, width (two words), then the colour
       return 6;
-    default:
-      return -1;
+    default: return -1;
   }
 }
 

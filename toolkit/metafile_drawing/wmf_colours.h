@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // libwmf's SVG layer writes every colour as the nearest SVG colour name, so a WMF drawn
 // through it comes out in about 140 colours. Before playing, each distinct colour of the

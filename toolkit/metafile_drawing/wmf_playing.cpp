@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows metafiles, once their records are checked, played by libwmf's SVG layer.
 // Qt first: libwmf's headers define short macros that would break Qt's.
 #include "toolkit/metafile_drawing/metafile_rendering.h"
@@ -46,8 +47,7 @@ bool openSession(Session& s, const QByteArray& bytes) {
   options.function = wmf_svg_function;
   const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
   if (wmf_api_create(&s.api, flags, &options) != wmf_E_None) return false;
-  return wmf_mem_open(s.api, reinterpret_cast<unsigned char*>(s.bytes.data()), long(s.bytes.size())) ==
-         wmf_E_None;
+  return wmf_mem_open(s.api, reinterpret_cast<unsigned char*>(s.bytes.data()), long(s.bytes.size())) == wmf_E_None;
 }
 
 // The device box the player gives the drawing of a probe.
@@ -130,7 +130,7 @@ Rendered renderWmf(const QByteArray& bytes) {
   if (!layout) return {QImage(), error};
   const Layout& l = *layout;
   QByteArray checked = headedRecords(bytes, l, bytes.mid(l.headerAt + kHeaderBytes, l.end - l.headerAt - kHeaderBytes),
-                                           l.objects, l.largestRecord);
+                                     l.objects, l.largestRecord);
 
   // The frame in logical units, and the picture's size on a 96 dpi screen.
   std::optional<Frame> logical;
@@ -150,8 +150,8 @@ Rendered renderWmf(const QByteArray& bytes) {
     error = sizeProblem(std::abs(l.extX), std::abs(l.extY));
     if (!error.isEmpty()) return {QImage(), error};
     const Frame f{l.orgX, l.orgY, l.orgX + l.extX, l.orgY + l.extY};
-    if (f.left < INT16_MIN || f.top < INT16_MIN || f.right > INT16_MAX || f.bottom > INT16_MAX ||
-        f.right < INT16_MIN || f.bottom < INT16_MIN || f.left > INT16_MAX || f.top > INT16_MAX) {
+    if (f.left < INT16_MIN || f.top < INT16_MIN || f.right > INT16_MAX || f.bottom > INT16_MAX || f.right < INT16_MIN ||
+        f.bottom < INT16_MIN || f.left > INT16_MAX || f.top > INT16_MAX) {
       return {QImage(), QStringLiteral("finestra del metafile non valida")};
     }
     size = QSize(std::abs(l.extX), std::abs(l.extY));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/metafile_drawing/wmf_records.h"
 
 #include "toolkit/metafile_limits.h"
@@ -39,58 +40,116 @@ enum Function : quint16 {
 // exactly as the file's drawing does.
 bool setsMapping(quint16 f) {
   switch (f) {
-    case kSetMapMode: case kSetWindowOrg: case kSetWindowExt: case kSetViewportOrg: case kSetViewportExt:
-    case kOffsetWindowOrg: case kScaleWindowExt: case kOffsetViewportOrg: case kScaleViewportExt:
-      return true;
-    default:
-      return false;
+    case kSetMapMode:
+    case kSetWindowOrg:
+    case kSetWindowExt:
+    case kSetViewportOrg:
+    case kSetViewportExt:
+    case kOffsetWindowOrg:
+    case kScaleWindowExt:
+    case kOffsetViewportOrg:
+    case kScaleViewportExt: return true;
+    default: return false;
   }
 }
 
 // Records that draw nothing: the coordinate set-up may still follow them.
 bool drawsNothing(quint16 f) {
   switch (f) {
-    case 0x0102: case 0x0104: case 0x0105: case 0x0106: case 0x0107: case 0x0108: case 0x0201: case 0x0209:
-    case 0x020A: case 0x012E: case 0x0231: case 0x001E: case 0x012D: case 0x0234: case 0x0035: case 0x01F0:
-    case 0x02FA: case 0x02FB: case 0x02FC: case 0x00F7: case 0x01F9: case 0x0142: case 0x06FF: case 0x0626:
-    case 0x0037: case 0x0139:
-      return true;
-    default:
-      return false;
+    case 0x0102:
+    case 0x0104:
+    case 0x0105:
+    case 0x0106:
+    case 0x0107:
+    case 0x0108:
+    case 0x0201:
+    case 0x0209:
+    case 0x020A:
+    case 0x012E:
+    case 0x0231:
+    case 0x001E:
+    case 0x012D:
+    case 0x0234:
+    case 0x0035:
+    case 0x01F0:
+    case 0x02FA:
+    case 0x02FB:
+    case 0x02FC:
+    case 0x00F7:
+    case 0x01F9:
+    case 0x0142:
+    case 0x06FF:
+    case 0x0626:
+    case 0x0037:
+    case 0x0139: return true;
+    default: return false;
   }
 }
 
 bool createsObject(quint16 f) {
   switch (f) {
-    case 0x02FA: case 0x02FB: case 0x02FC: case 0x00F7: case 0x01F9: case 0x0142: case 0x06FF:
-      return true;
-    default:
-      return false;
+    case 0x02FA:
+    case 0x02FB:
+    case 0x02FC:
+    case 0x00F7:
+    case 0x01F9:
+    case 0x0142:
+    case 0x06FF: return true;
+    default: return false;
   }
 }
 
 // Fewest parameter words a record of that function carries; 0 when any number will do.
 quint32 fixedParameterWords(quint16 f) {
   switch (f) {
-    case 0x0102: case 0x0103: case 0x0104: case 0x0106: case 0x0107: case 0x0108: case 0x0127: case 0x012D:
-    case 0x012E: case 0x01F0: case 0x0234: case 0x012C: case 0x012A: case 0x012B: case 0x0139:
-      return 1;
-    case 0x0201: case 0x0209: case 0x020A: case 0x020B: case 0x020C: case 0x020D: case 0x020E: case 0x020F:
-    case 0x0211: case 0x0213: case 0x0214: case 0x0220: case 0x0231: case 0x0228:
-      return 2;
-    case 0x0410: case 0x0412: case 0x0415: case 0x0416: case 0x0418: case 0x0419: case 0x041B: case 0x041F:
-    case 0x0429: case 0x02FC:
-      return 4;
-    case 0x02FA: case 0x0548:
-      return 5;
-    case 0x061C: case 0x061D:
-      return 6;
-    case 0x0817: case 0x081A: case 0x0830:
-      return 8;
-    case 0x02FB:
-      return 9;
-    default:
-      return 0;
+    case 0x0102:
+    case 0x0103:
+    case 0x0104:
+    case 0x0106:
+    case 0x0107:
+    case 0x0108:
+    case 0x0127:
+    case 0x012D:
+    case 0x012E:
+    case 0x01F0:
+    case 0x0234:
+    case 0x012C:
+    case 0x012A:
+    case 0x012B:
+    case 0x0139: return 1;
+    case 0x0201:
+    case 0x0209:
+    case 0x020A:
+    case 0x020B:
+    case 0x020C:
+    case 0x020D:
+    case 0x020E:
+    case 0x020F:
+    case 0x0211:
+    case 0x0213:
+    case 0x0214:
+    case 0x0220:
+    case 0x0231:
+    case 0x0228: return 2;
+    case 0x0410:
+    case 0x0412:
+    case 0x0415:
+    case 0x0416:
+    case 0x0418:
+    case 0x0419:
+    case 0x041B:
+    case 0x041F:
+    case 0x0429:
+    case 0x02FC: return 4;
+    case 0x02FA:
+    case 0x0548: return 5;
+    case 0x061C:
+    case 0x061D: return 6;
+    case 0x0817:
+    case 0x081A:
+    case 0x0830: return 8;
+    case 0x02FB: return 9;
+    default: return 0;
   }
 }
 
@@ -135,8 +194,7 @@ bool parametersFit(const QByteArray& b, qsizetype params, quint32 words, quint16
   if (words < fixedParameterWords(f)) return false;
   switch (f) {
     case kPolygon:
-    case kPolyline:
-      return words >= 1 && words >= 1 + 2 * quint32(word(0));
+    case kPolyline: return words >= 1 && words >= 1 + 2 * quint32(word(0));
     case kPolyPolygon: {
       if (words < 1) return false;
       const quint32 polygons = word(0);
@@ -145,8 +203,7 @@ bool parametersFit(const QByteArray& b, qsizetype params, quint32 words, quint16
       for (quint32 i = 0; i < polygons; ++i) points += word(1 + i);
       return words >= 1 + polygons + 2 * points;
     }
-    case kTextOut:
-      return words >= 1 && words >= 3 + (quint32(word(0)) + 1) / 2;
+    case kTextOut: return words >= 1 && words >= 3 + (quint32(word(0)) + 1) / 2;
     case kExtTextOut: {
       if (words < 4) return false;
       const quint32 clip = (word(3) & 0x0006) ? 4 : 0;
@@ -158,12 +215,10 @@ bool parametersFit(const QByteArray& b, qsizetype params, quint32 words, quint16
     case kSetWindowExt:
     case kSetViewportExt:  // and by the extents
       return word(0) != 0 && word(1) != 0;
-    case kEscape:
-      return words >= 2 && words >= 2 + (quint32(word(1)) + 1) / 2;
+    case kEscape: return words >= 2 && words >= 2 + (quint32(word(1)) + 1) / 2;
     case kCreatePalette:
     case kSetPalEntries:
-    case kAnimatePalette:
-      return words >= 2 && words >= 2 + 2 * quint32(word(1));
+    case kAnimatePalette: return words >= 2 && words >= 2 + 2 * quint32(word(1));
     case kDibBitBlt:
     case kDibStretchBlt: {
       const quint32 withoutBitmap = f >> 8;
@@ -171,15 +226,12 @@ bool parametersFit(const QByteArray& b, qsizetype params, quint32 words, quint16
       const quint32 before = f == kDibBitBlt ? 8 : 10;
       return words > before && dibFits(b, params + 2 * before, bytes - 2 * before);
     }
-    case kStretchDib:
-      return words > 11 && dibFits(b, params + 22, bytes - 22);
-    case kSetDibToDev:
-      return words > 9 && dibFits(b, params + 18, bytes - 18);
+    case kStretchDib: return words > 11 && dibFits(b, params + 22, bytes - 22);
+    case kSetDibToDev: return words > 9 && dibFits(b, params + 18, bytes - 18);
     case kDibCreatePatternBrush:
       if (words < 2) return false;
       return word(0) == 3 /* a device-dependent pattern */ || dibFits(b, params + 4, bytes - 4);
-    default:
-      return true;
+    default: return true;
   }
 }
 
@@ -259,8 +311,8 @@ std::optional<Layout> readLayout(const QByteArray& b, QString* error) {
   return l;
 }
 
-QByteArray headedRecords(const QByteArray& original, const Layout& l, const QByteArray& records,
-                         quint32 objects, quint32 largest) {
+QByteArray headedRecords(const QByteArray& original, const Layout& l, const QByteArray& records, quint32 objects,
+                         quint32 largest) {
   QByteArray out = original.left(l.headerAt + kHeaderBytes) + records;
   if (l.placeable) {
     quint16 sum = 0;
@@ -277,8 +329,7 @@ QByteArray probeOf(const QByteArray& original, const Layout& l, const Frame& f) 
   QByteArray records = l.mapping;
   appendRecord(records, kCreatePenIndirect, {5 /* no line */, 0, 0, 0, 0});
   appendRecord(records, kSelectObject, {0});
-  appendRecord(records, kRectangle,
-               {qint16(f.bottom), qint16(f.right), qint16(f.top), qint16(f.left)});
+  appendRecord(records, kRectangle, {qint16(f.bottom), qint16(f.right), qint16(f.top), qint16(f.left)});
   appendRecord(records, kEof, {});
   quint32 largest = 8;
   for (qsizetype at = 0; at < l.mapping.size(); at += qsizetype(u32At(l.mapping, at)) * 2) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Windows metafile records checked before any library sees them: every record must lie
 // inside the file and carry the parameters its kind needs. Also builds the probes and

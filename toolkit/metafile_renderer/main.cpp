@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // metafile-renderer: draws one metafile from standard input and writes the picture (or
 // the reason it has none) to standard output. Started by the programs for each metafile,
 // so that a file that crashes or hangs a metafile library takes only this process down.
@@ -58,7 +59,8 @@ void limitDrawingTime(qsizetype fileBytes) {
 }
 
 bool writeAll(const QByteArray& bytes) {
-  return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) && std::fflush(stdout) == 0;
+  return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+         std::fflush(stdout) == 0;
 }
 
 }  // namespace
