@@ -17,12 +17,7 @@
 namespace {
 constexpr int kRounds = 21;
 
-struct Timing {
-  double loadMs;   // the window built and Form_Load done, the first pair in the picture area
-  double shownMs;  // the window on screen with the pair painted
-};
-
-Timing startUp(const QString& appDir, int pairs) {
+bench::StartUpTiming startUp(const QString& appDir, int pairs) {
   toolkit::ScriptedDialogs dialogs;
   const auto t0 = std::chrono::steady_clock::now();
   editor::FrmOrtavi window(appDir, dialogs);
@@ -42,22 +37,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vobrel");
 
-  const bench::BenchFolder small(10);
-  const bench::BenchFolder large(10000);
-  startUp(small.path(), 10);  // fonts, artwork and the picture readers warm up once
-  startUp(large.path(), 10000);
-  std::vector<double> smallLoad, largeLoad, smallShown, largeShown;
-  for (int i = 0; i < kRounds; ++i) {
-    const Timing s = startUp(small.path(), 10), l = startUp(large.path(), 10000);
-    smallLoad.push_back(s.loadMs);
-    smallShown.push_back(s.shownMs);
-    largeLoad.push_back(l.loadMs);
-    largeShown.push_back(l.shownMs);
-  }
-  const double ratio = bench::median(largeShown) / bench::median(smallShown);
+  const bench::StartUpSeries t = bench::timeStartUps(
+      kRounds, [](const QString& appDir, [[maybe_unused]] int pairs) { return startUp(appDir, pairs); });
+  const double ratio = bench::median(t.largeShown) / bench::median(t.smallShown);
   std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", kRounds);
-  bench::printStartUpRow("window and Form_Load", smallLoad, largeLoad);
-  bench::printStartUpRow("to the first pair shown", smallShown, largeShown, " (limit 1.5)");
+  bench::printStartUpRow("window and Form_Load", t.smallLoad, t.largeLoad);
+  bench::printStartUpRow("to the first pair shown", t.smallShown, t.largeShown, " (limit 1.5)");
   std::printf("peak memory %.1f MiB\n", bench::peakMemoryMiB());
   const bool ok = ratio < 1.5;
   std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");

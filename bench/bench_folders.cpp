@@ -77,4 +77,21 @@ void printStartUpRow(const char* what, const std::vector<double>& small, const s
               limit);
 }
 
+StartUpSeries timeStartUps(int rounds, const std::function<StartUpTiming(const QString& appDir, int pairs)>& startUp) {
+  const BenchFolder small(10);
+  const BenchFolder large(10000);
+  // Fonts, artwork and the picture readers warm up once.
+  startUp(small.path(), 10);
+  startUp(large.path(), 10000);
+  StartUpSeries series;
+  for (int i = 0; i < rounds; ++i) {
+    const StartUpTiming s = startUp(small.path(), 10), l = startUp(large.path(), 10000);
+    series.smallLoad.push_back(s.loadMs);
+    series.smallShown.push_back(s.shownMs);
+    series.largeLoad.push_back(l.loadMs);
+    series.largeShown.push_back(l.shownMs);
+  }
+  return series;
+}
+
 }  // namespace bench

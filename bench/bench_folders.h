@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 namespace bench {
@@ -30,6 +31,18 @@ void showPainted(QWidget& window);
 
 // Milliseconds from one moment to another.
 double millisBetween(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to);
+
+// How long a window's start-up took: built with its start-up done, and on screen painted.
+struct StartUpTiming {
+  double loadMs;
+  double shownMs;
+};
+
+// Start-ups on 10 and on 10,000 pairs, alternating, after one of each to warm up.
+struct StartUpSeries {
+  std::vector<double> smallLoad, largeLoad, smallShown, largeShown;
+};
+StartUpSeries timeStartUps(int rounds, const std::function<StartUpTiming(const QString& appDir, int pairs)>& startUp);
 
 // Prints a series of start-ups on 10 and on 10,000 pairs: their medians and the ratio.
 void printStartUpRow(const char* what, const std::vector<double>& small, const std::vector<double>& large,

@@ -16,12 +16,7 @@
 namespace {
 constexpr int kRounds = 21;
 
-struct Timing {
-  double loadMs;   // Form_Load done, the pair in its picture areas
-  double shownMs;  // the window on screen with the pair painted
-};
-
-Timing startUp(const QString& appDir) {
+bench::StartUpTiming startUp(const QString& appDir) {
   toolkit::ScriptedDialogs dialogs;
   const auto t0 = std::chrono::steady_clock::now();
   game::Form1 form(appDir, 12345, dialogs);
@@ -42,23 +37,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vobrel");
 
-  const bench::BenchFolder small(10);
-  const bench::BenchFolder large(10000);
-  startUp(small.path());  // fonts, artwork and the picture readers warm up once
-  startUp(large.path());
-  std::vector<double> smallLoad, largeLoad, smallShown, largeShown;
-  for (int i = 0; i < kRounds; ++i) {
-    const Timing s = startUp(small.path()), l = startUp(large.path());
-    smallLoad.push_back(s.loadMs);
-    smallShown.push_back(s.shownMs);
-    largeLoad.push_back(l.loadMs);
-    largeShown.push_back(l.shownMs);
-  }
-  const double ratio = bench::median(largeShown) / bench::median(smallShown);
+  const bench::StartUpSeries t =
+      bench::timeStartUps(kRounds, [](const QString& appDir, [[maybe_unused]] int pairs) { return startUp(appDir); });
+  const double ratio = bench::median(t.largeShown) / bench::median(t.smallShown);
   const double peak = bench::peakMemoryMiB();
   std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", kRounds);
-  bench::printStartUpRow("Form_Load", smallLoad, largeLoad);
-  bench::printStartUpRow("to the first pair shown", smallShown, largeShown, " (limit 1.5)");
+  bench::printStartUpRow("Form_Load", t.smallLoad, t.largeLoad);
+  bench::printStartUpRow("to the first pair shown", t.smallShown, t.largeShown, " (limit 1.5)");
   std::printf("peak memory %.1f MiB (limit 150)\n", peak);
   const bool ok = ratio < 1.5 && peak < 150;
   std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");

@@ -37,12 +37,8 @@ bool isSameFile(const QString& a, const QString& b) {
 
 FileOpResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
   try {
-    picture_db::writeFileAtomically(
-        native(path),
-        [&](const std::string& temporary) {
-          picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        },
-        picture_db::ExistingFile::Replace, kPictureTemporaryPrefix);
+    picture_db::writeBytesAtomically(native(path), bytes.constData(), static_cast<std::size_t>(bytes.size()),
+                                     picture_db::ExistingFile::Replace, kPictureTemporaryPrefix);
   } catch (const std::exception& e) {
     return failedWith(e);
   }

@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/marking_geometry.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace editor {
 
 QRect rubberBand(const QPoint& press, const QPoint& pointer) {
-  int top, height, left, width;
-  if (pointer.y() - press.y() >= 0) {
-    top = press.y();
-    height = pointer.y() - press.y();
-  } else {
-    top = pointer.y();
-    height = press.y() - pointer.y();
-  }
-  if (pointer.x() - press.x() >= 0) {
-    left = press.x();
-    width = pointer.x() - press.x();
-  } else {
-    left = pointer.x();
-    width = press.x() - pointer.x();
-  }
-  return QRect(left, top, width, height);
+  // The band spans press to pointer whichever way the drag went; a point is an empty band.
+  const int left = std::min(press.x(), pointer.x()), top = std::min(press.y(), pointer.y());
+  return QRect(left, top, std::abs(pointer.x() - press.x()), std::abs(pointer.y() - press.y()));
 }
 
 QPoint pannedPosition(const QPoint& previewPos, const QSize& previewSize, const QSize& viewport,

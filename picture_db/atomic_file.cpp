@@ -132,4 +132,10 @@ int removeLeftovers(const std::string& folder, const std::string& temporaryPrefi
   return removed;
 }
 
+void writeBytesAtomically(const std::string& path, const char* data, std::size_t size, ExistingFile existing,
+                          const std::string& temporaryPrefix) {
+  writeFileAtomically(
+      path, [&](const std::string& temporary) { writeBytes(temporary, data, size); }, existing, temporaryPrefix);
+}
+
 }  // namespace picture_db

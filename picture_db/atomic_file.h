@@ -28,6 +28,10 @@ void writeFileAtomically(const std::string& path, const std::function<void(const
 // std::system_error with the system's error code. Meant for the callback above.
 void writeBytes(const std::string& path, const char* data, std::size_t size);
 
+// writeFileAtomically with these bytes as the whole content.
+void writeBytesAtomically(const std::string& path, const char* data, std::size_t size, ExistingFile existing,
+                          const std::string& temporaryPrefix);
+
 // Flushes a folder's entries (a rename, a new or removed name) to disk.
 void syncFolder(const std::string& folder);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/editor_queries.h"
 
+#include <SQLiteCpp/VariadicBind.h>
+
 #include <SQLiteCpp/Statement.h>
 
 #include "picture_db/row_reading.h"
@@ -59,11 +61,7 @@ std::int64_t addDifference(Database& db, PairId id, std::int64_t x1, std::int64_
                            std::int64_t y2) {
   try {
     SQLite::Statement q(db.sqlite(), "Insert into coordinate values(?,?,?,?,?,'N')");
-    q.bind(1, id);
-    q.bind(2, x1);
-    q.bind(3, y1);
-    q.bind(4, x2);
-    q.bind(5, y2);
+    SQLite::bind(q, id, x1, y1, x2, y2);
     q.exec();
     return db.sqlite().getLastInsertRowid();
   } catch (...) {
@@ -77,12 +75,7 @@ int moveDifference(Database& db, PairId id, std::int64_t rowid, std::int64_t x1,
                    std::int64_t y2) {
   try {
     SQLite::Statement q(db.sqlite(), "Update coordinate set x1=?,y1=?,x2=?,y2=? where ID_Foto=? and rowid=?");
-    q.bind(1, x1);
-    q.bind(2, y1);
-    q.bind(3, x2);
-    q.bind(4, y2);
-    q.bind(5, id);
-    q.bind(6, static_cast<std::int64_t>(rowid));
+    SQLite::bind(q, x1, y1, x2, y2, id, rowid);
     return q.exec();
   } catch (...) {
     rethrowAsDbError();

@@ -21,12 +21,9 @@ QString saveBmpReplacing(const QImage& image, const QString& path, const std::st
   QImageWriter writer(&buffer, "BMP");
   if (!writer.write(image)) return writer.errorString();
   try {
-    picture_db::writeFileAtomically(
-        QFile::encodeName(path).toStdString(),
-        [&](const std::string& temporary) {
-          picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        },
-        picture_db::ExistingFile::Replace, temporaryPrefix);
+    picture_db::writeBytesAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
+                                     static_cast<std::size_t>(bytes.size()), picture_db::ExistingFile::Replace,
+                                     temporaryPrefix);
   } catch (const std::exception& e) {
     return failureReason(e);
   }

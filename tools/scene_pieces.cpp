@@ -117,4 +117,17 @@ Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
   return p;
 }
 
+namespace pieces {
+
+Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
+                  PieceDrawing otherwise) {
+  auto draw = drawings.begin();
+  for (auto kind = kinds.begin(); kind != kinds.end() && draw != drawings.end(); ++kind, ++draw) {
+    if (*kind == p.kind) return (*draw)(p);
+  }
+  return otherwise(p);
+}
+
+}  // namespace pieces
+
 }  // namespace sample_maker

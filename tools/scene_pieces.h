@@ -7,6 +7,8 @@
 #include <QPoint>
 
 #include <string>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "tools/scene.h"
@@ -118,6 +120,12 @@ namespace pieces {
 // Drawing in the piece's own coordinates: y grows downwards, the anchor is (0, 0), so
 // most points have y <= 0. Every family file implements its kinds here.
 using Shapes = std::vector<Shape>;
+
+// A family's drawings, one for each kind in the same order; `otherwise` draws the
+// family's remaining kind.
+using PieceDrawing = Shapes (*)(const Piece&);
+Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
+                  PieceDrawing otherwise);
 Shapes sky(const Piece& p);
 Shapes buildings(const Piece& p);
 Shapes nature(const Piece& p);

@@ -82,23 +82,19 @@ Shapes fence(const Piece& p) {
   return s;
 }
 
+Shapes window(const Piece& p) {
+  Shapes s;
+  addWindow(s, -14, -36, 28, 36, p.colour, p.variant);
+  return s;
+}
+
 }  // namespace
 
 Shapes buildings(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::House: return house(p);
-    case PieceKind::Tower: return tower(p);
-    case PieceKind::Shop: return shop(p);
-    case PieceKind::Window: {
-      Shapes s;
-      addWindow(s, -14, -36, 28, 36, p.colour, p.variant);
-      return s;
-    }
-    case PieceKind::Door: return door(p);
-    case PieceKind::StreetLamp: return streetLamp(p);
-    case PieceKind::TrafficLight: return trafficLight(p);
-    default: return fence(p);
-  }
+  return drawByKind(p,
+                    {PieceKind::House, PieceKind::Tower, PieceKind::Shop, PieceKind::Window, PieceKind::Door,
+                     PieceKind::StreetLamp, PieceKind::TrafficLight},
+                    {house, tower, shop, window, door, streetLamp, trafficLight}, fence);
 }
 
 }  // namespace sample_maker::pieces

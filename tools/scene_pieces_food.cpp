@@ -73,18 +73,10 @@ Shapes crate(const Piece& p) {
 }  // namespace
 
 Shapes food(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Apple: return apple(p);
-    case PieceKind::Pear: return pear(p);
-    case PieceKind::Bread: return bread(p);
-    case PieceKind::Cake: return cake(p);
-    case PieceKind::Cup: return cup(p);
-    case PieceKind::Plate: return plate(p);
-    case PieceKind::Bottle: return bottle(p);
-    case PieceKind::Cheese: return cheese(p);
-    case PieceKind::Melon: return melon(p);
-    default: return crate(p);
-  }
+  return drawByKind(p,
+                    {PieceKind::Apple, PieceKind::Pear, PieceKind::Bread, PieceKind::Cake, PieceKind::Cup,
+                     PieceKind::Plate, PieceKind::Bottle, PieceKind::Cheese, PieceKind::Melon},
+                    {apple, pear, bread, cake, cup, plate, bottle, cheese, melon}, crate);
 }
 
 }  // namespace sample_maker::pieces

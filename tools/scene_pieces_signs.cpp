@@ -93,12 +93,7 @@ Shapes lettering(const std::string& word, int left, int baseline, int letterHeig
 }
 
 Shapes signs(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Sign: return sign(p);
-    case PieceKind::Flag: return flag(p);
-    case PieceKind::Umbrella: return umbrella(p);
-    default: return awning(p);
-  }
+  return drawByKind(p, {PieceKind::Sign, PieceKind::Flag, PieceKind::Umbrella}, {sign, flag, umbrella}, awning);
 }
 
 }  // namespace sample_maker::pieces

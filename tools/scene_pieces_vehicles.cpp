@@ -76,14 +76,8 @@ Shapes tractor(const Piece& p) {
 }  // namespace
 
 Shapes vehicles(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Car: return car(p);
-    case PieceKind::Bus: return bus(p);
-    case PieceKind::Boat: return boat(p);
-    case PieceKind::Bicycle: return bicycle(p);
-    case PieceKind::Wagon: return wagon(p);
-    default: return tractor(p);
-  }
+  return drawByKind(p, {PieceKind::Car, PieceKind::Bus, PieceKind::Boat, PieceKind::Bicycle, PieceKind::Wagon},
+                    {car, bus, boat, bicycle, wagon}, tractor);
 }
 
 }  // namespace sample_maker::pieces

@@ -3,6 +3,9 @@
 
 #include "toolkit/metafile_limits.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace toolkit::metafile::wmf {
 
 namespace {
@@ -55,48 +58,15 @@ bool setsMapping(quint16 f) {
 
 // Records that draw nothing: the coordinate set-up may still follow them.
 bool drawsNothing(quint16 f) {
-  switch (f) {
-    case 0x0102:
-    case 0x0104:
-    case 0x0105:
-    case 0x0106:
-    case 0x0107:
-    case 0x0108:
-    case 0x0201:
-    case 0x0209:
-    case 0x020A:
-    case 0x012E:
-    case 0x0231:
-    case 0x001E:
-    case 0x012D:
-    case 0x0234:
-    case 0x0035:
-    case 0x01F0:
-    case 0x02FA:
-    case 0x02FB:
-    case 0x02FC:
-    case 0x00F7:
-    case 0x01F9:
-    case 0x0142:
-    case 0x06FF:
-    case 0x0626:
-    case 0x0037:
-    case 0x0139: return true;
-    default: return false;
-  }
+  static constexpr quint16 kFunctions[] = {0x0102, 0x0104, 0x0105, 0x0106, 0x0107, 0x0108, 0x0201, 0x0209, 0x020A,
+                                           0x012E, 0x0231, 0x001E, 0x012D, 0x0234, 0x0035, 0x01F0, 0x02FA, 0x02FB,
+                                           0x02FC, 0x00F7, 0x01F9, 0x0142, 0x06FF, 0x0626, 0x0037, 0x0139};
+  return std::find(std::begin(kFunctions), std::end(kFunctions), f) != std::end(kFunctions);
 }
 
 bool createsObject(quint16 f) {
-  switch (f) {
-    case 0x02FA:
-    case 0x02FB:
-    case 0x02FC:
-    case 0x00F7:
-    case 0x01F9:
-    case 0x0142:
-    case 0x06FF: return true;
-    default: return false;
-  }
+  static constexpr quint16 kFunctions[] = {0x02FA, 0x02FB, 0x02FC, 0x00F7, 0x01F9, 0x0142, 0x06FF};
+  return std::find(std::begin(kFunctions), std::end(kFunctions), f) != std::end(kFunctions);
 }
 
 // Fewest parameter words a record of that function carries; 0 when any number will do.
