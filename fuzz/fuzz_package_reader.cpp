@@ -2,6 +2,8 @@
 // Any bytes as a package in the Import folder of a throw-away application folder: the
 // import reads and checks it, and when it takes it, writes only into Images and the
 // database. Anything else written, or any crash, is a finding.
+#include <QGuiApplication>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +66,13 @@ std::set<std::string> everything(const std::string& dir) {
 
 }  // namespace
 
+// The import checks both pictures with the picture loader, which wants an application.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication application(*argc, *argv);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   AppFolder& a = app();
   const std::string package = picture_db::joinPath(picture_db::importDir(a.dir), "p.ozt");
@@ -75,22 +84,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool imported = false;
   picture_db::PictureRecord pair;
   try {
-    pair = editor::importPackage(*a.db, a.dir, "p.ozt", kPairId);
+    pair = editor::importPackage(*a.db, a.dir, "p.ozt", kPairId).pair;
     imported = true;
   } catch (const editor::PackageError&) {
   }
   std::set<std::string> after = everything(a.dir);
+  const std::string packageEntry = std::string(picture_db::kImportFolder) + "/p.ozt";
   if (imported) {
+    // A taken package leaves Import; its pictures arrive in Images.
+    if (after.count(packageEntry) != 0) finding("an imported package was left in Import");
+    after.insert(packageEntry);
     const std::string images = picture_db::kImagesFolder;
     for (const std::string* name : {&pair.original, &pair.copy}) {
       if (after.erase(images + "/" + *name) != 1) finding("imported picture not in Images: " + *name);
     }
   }
   if (after != before) finding("the import changed files it must not touch");
-  {
+  if (!imported) {
     std::ifstream in(package, std::ios::binary);
     const std::string still((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (still != std::string(reinterpret_cast<const char*>(data), size)) finding("the package was changed");
+    if (still != std::string(reinterpret_cast<const char*>(data), size)) finding("a refused package was changed");
   }
   const auto rows = picture_db::listPictures(*a.db);
   if (rows.size() != (imported ? 1u : 0u)) finding("a pair row where none belongs, or none where one does");
