@@ -9,7 +9,6 @@
 #include "editor/frm_ortavi.h"
 #include "editor/lock_wait.h"
 #include "picture_db/check_queries.h"
-#include "picture_db/editor_queries.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/report_list.h"
 
@@ -30,14 +29,8 @@ void FrmOrtavi::checkDifferences() {
     critical(QString::fromUtf8(msg::kNoPairChosen));
     return;
   }
-  std::vector<picture_db::DifferenceRect> rows;
-  try {
-    rows = picture_db::pairDifferences(pictureDb(), pair->id);
-  } catch (const std::exception& e) {
-    critical(failureMessage(e));
-    return;
-  }
-  DifferenceCheckDialog dialog(appDir_, *pair, rows, this);
+  // The rows the difference list shows are the pair's rows: checked as listed.
+  DifferenceCheckDialog dialog(appDir_, *pair, differences_.records(), this);
   if (dialog.exec() != QDialog::Accepted || dialog.proposedRects().empty()) return;
   try {
     picture_db::storeProposedRects(pictureDb(), pair->id, dialog.proposedRects());

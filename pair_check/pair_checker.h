@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pair_check/pair_report.h"
+#include "toolkit/picture_loader.h"
 
 namespace pair_check {
 
@@ -15,11 +16,8 @@ inline constexpr int kRectanglesPerPair = 5;
 // A rectangle stands for a difference when this share of its pixels lies strictly inside.
 inline constexpr double kCoverage = 0.9;
 
-// One picture of the pair as loaded; a null image carries why in error.
-struct PictureSide {
-  QImage image;
-  QString error;
-};
+// One picture of the pair as the picture loader gives it; a null image carries why.
+using PictureSide = toolkit::LoadedPicture;
 
 PairReport checkPair(const PictureSide& original, const PictureSide& copy, const std::vector<Rect>& rects);
 

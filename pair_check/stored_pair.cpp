@@ -12,9 +12,7 @@ namespace pair_check {
 
 PictureSide loadSide(const std::string& appDir, const std::string& fileName) {
   if (fileName.empty() || fileName == picture_db::kNoFile) return {QImage(), QStringLiteral("nessun file assegnato")};
-  const toolkit::LoadedPicture loaded =
-      toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName)));
-  return {loaded.image, loaded.error};
+  return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName)));
 }
 
 std::pair<PictureSide, PictureSide> loadBothSides(const std::string& appDir, const std::string& original,

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/data_folder.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
@@ -24,15 +23,6 @@ constexpr const char* kPartMark = ".part-";
 
 [[noreturn]] void fail(const std::string& what, const fs::path& where, int error) {
   throw fs::filesystem_error(what, where, std::error_code(error, std::generic_category()));
-}
-
-void syncPath(const fs::path& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-  if (fd < 0) fail("cannot open", path, errno);
-  const int result = ::fsync(fd);
-  const int error = errno;
-  ::close(fd);
-  if (result != 0) fail("cannot write to disk", path, error);
 }
 
 // Copies through the atomic writer, keeping a file that appeared meanwhile (the other
@@ -142,7 +132,7 @@ AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironme
   ensureFolders(userDir, {kImportFolder, kExportFolder});
   // The database goes last: its presence says the folder is complete.
   copyWholeOrNothing(installedDb, databasePath(userDir));
-  syncPath(userDir, O_RDONLY | O_DIRECTORY);
+  syncFolder(userDir);
   return {userDir, programDir};
 }
 
