@@ -205,18 +205,23 @@ void FilePanel::showNewFile(const QString& name) {
   if (File1_->selectName(name)) File1_Click();
 }
 
-bool FilePanel::confirmFileUse(const QString& name, const char* question) {
+FilePanel::FileUse FilePanel::askFileUse(const QString& name, const char* question) {
   std::vector<picture_db::PictureRecord> users;
   try {
     users = picture_db::pairsUsingFile(host_.pictureDb(), name.toStdString());
   } catch (const std::exception& e) {
     critical(failureMessage(e));
-    return false;
+    return FileUse::Refused;
   }
   const QString text = fileInUseQuestion(name, users, QString::fromUtf8(question));
-  if (text.isEmpty()) return true;
-  return host_.dialogs().messageBox(
-             text, toolkit::box::YesNo | toolkit::box::Exclamation | toolkit::box::DefaultButton2) == toolkit::box::Yes;
+  if (text.isEmpty()) return FileUse::Unused;
+  const int answer =
+      host_.dialogs().messageBox(text, toolkit::box::YesNo | toolkit::box::Exclamation | toolkit::box::DefaultButton2);
+  return answer == toolkit::box::Yes ? FileUse::Confirmed : FileUse::Refused;
+}
+
+bool FilePanel::confirmFileUse(const QString& name, const char* question) {
+  return askFileUse(name, question) != FileUse::Refused;
 }
 
 void FilePanel::CmdCut_Click() {
@@ -308,21 +313,14 @@ void FilePanel::CmdRename_Click() {
 void FilePanel::CmdDelete_Click() {
   if (File1_->selectedIndex() < 0) return;
   const QString name = File1_->selectedName();
-  // A file that pairs use is asked about by naming them, with No as the default.
-  std::vector<picture_db::PictureRecord> users;
-  try {
-    users = picture_db::pairsUsingFile(host_.pictureDb(), name.toStdString());
-  } catch (const std::exception& e) {
-    critical(failureMessage(e));
-    return;
+  // A file that pairs use is asked about by naming them; any other with the plain question.
+  const FileUse use = askFileUse(name, "Eliminarlo?");
+  if (use == FileUse::Refused) return;
+  if (use == FileUse::Unused) {
+    const int answer =
+        host_.dialogs().messageBox("Eliminare " + name + "?", toolkit::box::YesNo | toolkit::box::Exclamation);
+    if (answer != toolkit::box::Yes) return;
   }
-  const QString inUse = fileInUseQuestion(name, users, QStringLiteral("Eliminarlo?"));
-  const int answer =
-      inUse.isEmpty()
-          ? host_.dialogs().messageBox("Eliminare " + name + "?", toolkit::box::YesNo | toolkit::box::Exclamation)
-          : host_.dialogs().messageBox(inUse,
-                                       toolkit::box::YesNo | toolkit::box::Exclamation | toolkit::box::DefaultButton2);
-  if (answer != toolkit::box::Yes) return;
   const QString path = File1_->selectedPath();
   const FileOpResult deleted = deletePictureFile(path);
   if (!deleted.ok) {

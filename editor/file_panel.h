@@ -86,7 +86,11 @@ class FilePanel : public QGroupBox {
   void buildControls();
   // Selects a file just brought in or renamed and shows it.
   void showNewFile(const QString& name);
-  // Asks before a file that pairs use is changed; true when no pair uses it or on Yes.
+  // Asks before a file that pairs use is changed, naming them, with No as the default.
+  // Refused also when the pairs cannot be read (said in a message).
+  enum class FileUse { Unused, Confirmed, Refused };
+  FileUse askFileUse(const QString& name, const char* question);
+  // True when no pair uses the file or on Yes.
   bool confirmFileUse(const QString& name, const char* question);
   void rereadLists();
   void updateCut();
