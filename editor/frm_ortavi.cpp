@@ -117,9 +117,7 @@ void FrmOrtavi::Form_Load() {
   } catch (const std::exception& e) {
     PictureDb.reset();
     pairs_.clear();
-    throw StartupError(QStringLiteral("Impossibile aprire il database delle immagini:\n%1\n%2")
-                           .arg(dbPath, failureMessage(e))
-                           .toStdString());
+    throw StartupError(toolkit::unopenableDatabaseMessage(dbPath, failureMessage(e)).toStdString());
   }
 
   if (LstImages->count() > 0) {

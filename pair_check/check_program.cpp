@@ -12,6 +12,7 @@
 #include "pair_check/problem_texts.h"
 #include "picture_db/app_folders.h"
 #include "toolkit/database_messages.h"
+#include "toolkit/failure_reasons.h"
 
 namespace pair_check {
 
@@ -36,7 +37,7 @@ std::optional<std::vector<picture_db::PairWithDifferences>> readPairs(const Chec
     }
     return std::vector<picture_db::PairWithDifferences>{*one};
   } catch (const std::exception& e) {
-    err << toolkit::unopenableDatabaseMessage(dbPath, e) << Qt::endl;
+    err << toolkit::unopenableDatabaseMessage(dbPath, toolkit::failureReason(e)) << Qt::endl;
     return std::nullopt;
   }
 }

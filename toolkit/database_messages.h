@@ -3,11 +3,11 @@
 // What the programs tell the user when images.mdb cannot be used, so that every
 // program of the folder says it the same way.
 #include <QString>
-#include <exception>
 
 namespace toolkit {
 
 QString missingDatabaseMessage(const QString& path);
-QString unopenableDatabaseMessage(const QString& path, const std::exception& e);
+// reason: why, as the program tells it (failureReason, or more where the program knows more).
+QString unopenableDatabaseMessage(const QString& path, const QString& reason);
 
 }  // namespace toolkit
