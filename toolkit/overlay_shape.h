@@ -3,8 +3,12 @@
 // A hollow circle or rectangle drawn over a picture area. Its box is in the area's
 // picture pixels; a circle takes the smaller side of the box as diameter, centred.
 #include <QColor>
+#include <QImage>
 #include <QRectF>
 #include <QWidget>
+#include <vector>
+
+class QPainter;
 
 namespace toolkit {
 
@@ -36,12 +40,22 @@ class OverlayShape : public QWidget {
 
  private:
   void place();
+  void paintCircle(QPainter& p);
   PictureArea* area_;
   Kind kind_;
   QRectF box_;
   QColor color_ = Qt::black;
   int width_ = 1;
   Style style_ = Style::Solid;
+  // A circle's antialiased ring, kept as its pixels' coverage: a flickering circle changes
+  // only its colour, and stroking an ellipse on every tick costs more than tinting a ring.
+  struct RingPixel {
+    int index;
+    uchar coverage;
+  };
+  std::vector<RingPixel> ring_;
+  QImage tinted_;
+  QRgb tintedColour_ = 0;
 };
 
 }  // namespace toolkit

@@ -70,14 +70,16 @@ OverlayShape* PictureArea::addShape(int kind) {
 }
 
 void PictureArea::paintEvent(QPaintEvent* e) {
-  QFrame::paintEvent(e);
+  const QRect inner = contentsRect();
+  // Flickering circles ask for small squares well inside the border: the frame is left be.
+  if (frameWidth() > 0 && !e->region().subtracted(inner).isEmpty()) QFrame::paintEvent(e);
   if (picture_.isNull()) return;
   QPainter p(this);
-  // Only what needs painting: a flickering circle asks for its own small square.
-  const QRect inner = contentsRect();
-  const QRect dirty = e->rect() & inner;
-  if (dirty.isEmpty()) return;
-  p.drawImage(dirty.topLeft(), picture_, dirty.translated(-inner.topLeft()));
+  // Square by square: the bounding box of five scattered circles is most of the picture.
+  for (const QRect& r : e->region()) {
+    const QRect dirty = r & inner;
+    if (!dirty.isEmpty()) p.drawImage(dirty.topLeft(), picture_, dirty.translated(-inner.topLeft()));
+  }
 }
 
 QPointF PictureArea::toPicture(const QPointF& pos) const { return pos - QPointF(pictureOrigin()); }

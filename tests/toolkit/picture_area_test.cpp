@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 
 #include "toolkit/colour.h"
 #include "toolkit/mouse_pointer.h"
@@ -86,6 +87,47 @@ TEST(OverlayShape, IsDrawnOverThePictureAtPicturePixels) {
   const QPoint o = area.pictureOrigin();
   EXPECT_EQ(shot.pixelColor(o + QPoint(50, 70)), QColor(255, 0, 0));  // left edge
   EXPECT_EQ(shot.pixelColor(o + QPoint(70, 75)), QColor(Qt::white));  // hollow inside
+}
+
+// A flickering circle keeps its ring and changes only the colour: every change must show
+// whole, and a moved or thickened circle must not keep its old ring.
+TEST(OverlayShape, CircleShowsItsNewestColourBoxAndWidth) {
+  PictureArea area;
+  area.resize(200, 200);
+  area.setPicture(solid(200, 200, Qt::white));
+  OverlayShape* c = area.addShape(0);
+  c->setBorderWidth(2);
+  c->setBox(QRectF(40, 40, 60, 60));
+  c->setBorderColor(Qt::red);
+  c->show();
+  const QPoint o = area.pictureOrigin();
+  const auto at = [&](int x, int y) { return area.grab().toImage().pixelColor(o + QPoint(x, y)); };
+  // Antialiasing leaves a few levels either way on the ring's middle.
+  const auto near = [](QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) <= 12 && std::abs(a.green() - b.green()) <= 12 &&
+           std::abs(a.blue() - b.blue()) <= 12;
+  };
+  EXPECT_TRUE(near(at(40, 70), Qt::red));  // the ring's left edge
+  EXPECT_TRUE(near(at(41, 70), Qt::red));
+  EXPECT_TRUE(near(at(42, 70), Qt::white));
+  EXPECT_EQ(at(70, 70), QColor(Qt::white));  // hollow
+
+  c->setBorderColor(Qt::blue);
+  EXPECT_TRUE(near(at(40, 70), Qt::blue));
+  EXPECT_TRUE(near(at(70, 99), Qt::blue));  // the bottom edge as well
+  // An edge pixel of the diagonal is a blend of the colour and the picture, no other hue.
+  const QColor blend = at(49, 49);
+  EXPECT_EQ(blend.red(), blend.green());
+  EXPECT_GE(blend.blue(), blend.red());
+
+  c->setBox(QRectF(100, 100, 60, 60));
+  EXPECT_EQ(at(40, 70), QColor(Qt::white));
+  EXPECT_TRUE(near(at(100, 130), Qt::blue));
+  c->setBorderWidth(4);
+  EXPECT_TRUE(near(at(103, 130), Qt::blue));
+  c->hide();
+  EXPECT_EQ(at(100, 130), QColor(Qt::white));
+  EXPECT_EQ(at(103, 130), QColor(Qt::white));
 }
 
 TEST(Colour, PlatformValueRoundTrips) {
