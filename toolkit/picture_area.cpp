@@ -36,6 +36,9 @@ bool PictureArea::loadFile(const QString& path, QString* error) {
 
 void PictureArea::setPicture(const QImage& image) {
   picture_ = image;
+  // An opaque picture is all the area shows: what lies beneath need not be painted first,
+  // which spares the window's background on every tick of a flickering circle.
+  setAttribute(Qt::WA_OpaquePaintEvent, !picture_.isNull() && !picture_.hasAlphaChannel());
   fitToPicture();
   update();
 }
@@ -69,16 +72,52 @@ OverlayShape* PictureArea::addShape(int kind) {
   return s;
 }
 
+std::vector<PictureArea::ShownShape> PictureArea::shownShapes(QPoint origin) const {
+  std::vector<ShownShape> shown;
+  for (QObject* child : children()) {
+    auto* shape = qobject_cast<OverlayShape*>(child);
+    if (shape && !shape->isHidden()) shown.push_back({shape, shape->squareInPicture().translated(origin), false});
+  }
+  // A circle over the picture alone, touching no other shape, paints its square picture
+  // and all: the picture is not painted there first.
+  const bool plainPicture = testAttribute(Qt::WA_OpaquePaintEvent) && devicePixelRatioF() == 1;
+  const QRect pictureRect = QRect(origin, picture_.size()) & contentsRect();
+  for (ShownShape& s : shown) {
+    s.alone = plainPicture && s.shape->kind() == OverlayShape::Kind::Circle && pictureRect.contains(s.square);
+    for (const ShownShape& other : shown)
+      if (s.alone && other.shape != s.shape && other.square.intersects(s.square)) s.alone = false;
+  }
+  return shown;
+}
+
 void PictureArea::paintEvent(QPaintEvent* e) {
+  const QRegion& region = e->region();
   const QRect inner = contentsRect();
-  // Flickering circles ask for small squares well inside the border: the frame is left be.
-  if (frameWidth() > 0 && !e->region().subtracted(inner).isEmpty()) QFrame::paintEvent(e);
-  if (picture_.isNull()) return;
+  const QRect shown = picture_.isNull() ? QRect() : QRect(inner.topLeft(), picture_.size()) & inner;
+  const std::vector<ShownShape> shapes = shownShapes(inner.topLeft());
+  QRegion picturePart = region;
+  for (const ShownShape& s : shapes)
+    if (s.alone) picturePart -= s.square;
+
   QPainter p(this);
-  // Square by square: the bounding box of five scattered circles is most of the picture.
-  for (const QRect& r : e->region()) {
-    const QRect dirty = r & inner;
-    if (!dirty.isEmpty()) p.drawImage(dirty.topLeft(), picture_, dirty.translated(-inner.topLeft()));
+  if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+    // Nothing beneath the area is painted: what the picture leaves bare takes the background.
+    for (const QRect& r : region.subtracted(shown)) p.fillRect(r, palette().brush(backgroundRole()));
+  }
+  // Flickering circles ask for small squares well inside the border: the frame is left be.
+  if (frameWidth() > 0 && !region.subtracted(inner).isEmpty()) drawFrame(&p);
+  // Square by square, each clipped to itself: the bounding box of five scattered circles is
+  // most of the picture, and a clip of one rectangle lets the picture be copied row by row.
+  for (const QRect& r : picturePart) {
+    const QRect dirty = r & shown;
+    if (dirty.isEmpty()) continue;
+    p.setClipRect(dirty);
+    p.drawImage(dirty.topLeft(), picture_, dirty.translated(-inner.topLeft()));
+  }
+  for (const ShownShape& s : shapes) {
+    if (!region.intersects(s.square)) continue;
+    p.setClipRect(s.square);
+    s.shape->paint(p, inner.topLeft(), s.alone);
   }
 }
 

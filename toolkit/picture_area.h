@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPointF>
+#include <vector>
 
 namespace toolkit {
 
@@ -38,7 +39,8 @@ class PictureArea : public QFrame {
   // The inner size in pixels, the part that can show picture.
   QSize innerSize() const { return contentsRect().size(); }
 
-  // Shapes belong to the area and are drawn over its picture and children.
+  // Shapes belong to the area and are drawn over its picture, in the order they were
+  // added; child widgets lie over them.
   OverlayShape* addShape(int kind /* 0 circle, 1 rectangle */);
 
  signals:
@@ -53,6 +55,12 @@ class PictureArea : public QFrame {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  struct ShownShape {
+    OverlayShape* shape;
+    QRect square;  // in the area's coordinates
+    bool alone;    // over the picture alone: paints its square whole
+  };
+  std::vector<ShownShape> shownShapes(QPoint origin) const;
   void fitToPicture();
   QPointF toPicture(const QPointF& widgetPos) const;
   QImage picture_;
