@@ -13,9 +13,8 @@ OverlayShape::OverlayShape(Kind kind, PictureArea* area) : QObject(area), area_(
 
 void OverlayShape::setVisible(bool visible) {
   if (hidden_ == !visible) return;
-  hidden_ = false;  // a hidden shape's pixels need the picture back as much as a shown one's
-  repaint();
   hidden_ = !visible;
+  area_->update(extent());  // shown or hidden, the shape's pixels change
 }
 
 bool OverlayShape::isVisibleTo(const QWidget* ancestor) const {
@@ -55,10 +54,8 @@ QRect OverlayShape::squareInPicture() const {
   return box_.toAlignedRect().adjusted(-m, -m, m, m);
 }
 
-QRect OverlayShape::bounds() const { return squareInPicture().translated(area_->pictureOrigin()); }
-
 QRegion OverlayShape::extent() const {
-  const QRect outer = bounds();
+  const QRect outer = squareInPicture().translated(area_->pictureOrigin());
   if (kind_ == Kind::Circle) return outer;
   // A rectangle touches only its edges: a rubber band spares the picture inside it.
   const int m = 2 * (width_ + 1);
@@ -66,16 +63,11 @@ QRegion OverlayShape::extent() const {
 }
 
 void OverlayShape::repaint() {
-  if (hidden_) return;
-  // A circle's square is one rectangle: the cheaper update, taken 165 times a second.
-  if (kind_ == Kind::Circle)
-    area_->update(bounds());
-  else
-    area_->update(extent());
+  if (!hidden_) area_->update(extent());
 }
 
 void OverlayShape::repaintMoved(const QRegion& before) {
-  stamp_.clear();
+  stamp_.clear();  // the ring is drawn anew for its new box or pen
   if (!hidden_) area_->update(before + extent());
 }
 
@@ -102,17 +94,16 @@ void OverlayShape::paint(QPainter& p, QPoint origin, bool overPictureAlone) {
 }
 
 void OverlayShape::paintCircle(QPainter& p, QPoint origin, bool overPictureAlone) {
-  const QRect at = squareInPicture().translated(origin);
+  const QRect square = squareInPicture();
   const qreal ratio = area_->devicePixelRatioF();
   const qint64 picture = overPictureAlone ? area_->picture().cacheKey() : 0;
-  if (stamp_.isEmpty() || at != stampAt_ || picture != stampPicture_ || ratio != stampRatio_) {
-    const QImage beneath = overPictureAlone ? area_->picture().copy(at.translated(-origin)) : QImage();
-    stamp_.build(at.size(), circleBox().translated(origin - at.topLeft()), width_, beneath, ratio);
-    stampAt_ = at;
+  if (stamp_.isEmpty() || picture != stampPicture_ || ratio != stampRatio_) {
+    const QImage beneath = overPictureAlone ? area_->picture().copy(square) : QImage();
+    stamp_.build(square.size(), circleBox().translated(-square.topLeft()), width_, beneath, ratio);
     stampPicture_ = picture;
     stampRatio_ = ratio;
   }
-  p.drawImage(at.topLeft(), stamp_.tinted(color_.rgb()));
+  p.drawImage(square.topLeft() + origin, stamp_.tinted(color_.rgb()));
 }
 
 }  // namespace toolkit

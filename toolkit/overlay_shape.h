@@ -54,7 +54,6 @@ class OverlayShape : public QObject {
 
  private:
   // What the shape may touch in the area's coordinates: its square, or a rectangle's edges.
-  QRect bounds() const;
   QRegion extent() const;
   void repaint();
   void repaintMoved(const QRegion& before);
@@ -67,8 +66,7 @@ class OverlayShape : public QObject {
   Style style_ = Style::Solid;
   bool hidden_ = false;
   RingStamp stamp_;
-  // What the stamp was made for: a move, a new picture or a new pixel ratio makes it anew.
-  QRect stampAt_;
+  // What the stamp was made over: a new picture or pixel ratio makes it anew.
   qint64 stampPicture_ = 0;
   qreal stampRatio_ = 1;
 };
