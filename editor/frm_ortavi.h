@@ -60,9 +60,6 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   // What the picture list and the difference list show.
   PairListModel& pairList() { return pairs_; }
   DifferenceListModel& differenceList() { return differences_; }
-  // The rectangle marked on the copy, as the legend shows it (X1, Y1, X2, Y2). It stays
-  // when another pair is shown, so it can be stored into that pair's rows.
-  const Edges& markedRectangle() const { return marked_; }
 
   // What the file panel needs.
   picture_db::Database& pictureDb() override;
@@ -160,7 +157,6 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void buildFileFrame();
   void connectHandlers();
   void installDifferenceCheck();
-  void openDatabaseAndLists();
 
   void critical(const QString& text);
   void updateCmdAddEnabled();

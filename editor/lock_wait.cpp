@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "editor/lock_wait.h"
 
+#include <sqlite3.h>
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -44,8 +46,8 @@ void whileWaiting(bool givingUp) {
 void waitForOtherProgramsVisibly(picture_db::Database& db) { db.setLockWait(kEditorLockWaitMs, whileWaiting); }
 
 QString failureMessage(const std::exception& e) {
-  const bool waitedInVain = gaveUp && dynamic_cast<const picture_db::DbError*>(&e) != nullptr &&
-                            QString::fromUtf8(e.what()).contains(QStringLiteral("database is locked"));
+  const auto* dbError = dynamic_cast<const picture_db::DbError*>(&e);
+  const bool waitedInVain = gaveUp && dbError != nullptr && dbError->code() == SQLITE_BUSY;
   gaveUp = false;
   if (waitedInVain) return QString::fromUtf8(kOtherProgramBusy);
   return toolkit::failureReason(e);

@@ -159,7 +159,10 @@ void exportPackage(const std::string& appDir, const std::string& packageName, co
 }
 
 ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, const std::string& packageFile,
-                           picture_db::PairId newId) {
+                           picture_db::PairId newId, const ImportObserver& observer) {
+  const auto observe = [&](ImportStep step) {
+    if (observer) observer(step);
+  };
   if (packageFile.empty() || packageFile == "." || packageFile == ".." || packageFile.find('/') != std::string::npos) {
     throw PackageError(kInvalidPackage + "non è un file della cartella Import.");
   }
@@ -198,24 +201,24 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   std::vector<std::string> placed;
   try {
     picture_db::writeImportJournal(appDir, {packageFile, newId, original, copy});
-    picture_db::importStepDone(1);
+    observe(ImportStep::JournalWritten);
     writeHidden(hiddenOriginal, originalBytes);
-    picture_db::importStepDone(2);
+    observe(ImportStep::OriginalWritten);
     writeHidden(hiddenCopy, copyBytes);
-    picture_db::importStepDone(3);
+    observe(ImportStep::CopyWritten);
     db.inTransaction([&] {
       picture_db::addNewPair(db, newId, original, copy);
-      picture_db::importStepDone(4);
+      observe(ImportStep::PairAdded);
       for (const auto& r : rectangles) picture_db::addDifference(db, newId, r.x1, r.y1, r.x2, r.y2);
     });
     committed = true;
-    picture_db::importStepDone(5);
+    observe(ImportStep::Committed);
     picture_db::renameFile(hiddenOriginal, finalOriginal, picture_db::ExistingFile::Keep);
     placed.push_back(finalOriginal);
-    picture_db::importStepDone(6);
+    observe(ImportStep::OriginalPlaced);
     picture_db::renameFile(hiddenCopy, finalCopy, picture_db::ExistingFile::Keep);
     placed.push_back(finalCopy);
-    picture_db::importStepDone(7);
+    observe(ImportStep::CopyPlaced);
   } catch (const std::exception& e) {
     // Taken back whole: the package stays and can be imported again.
     if (committed) {
@@ -240,14 +243,14 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   if (const int error = removePackageFiles(packagePath)) {
     result.packageLeftBecause = toolkit::systemReason(error).toStdString();
   }
-  picture_db::importStepDone(8);
+  observe(ImportStep::PackageRemoved);
   try {
     picture_db::syncFolder(picture_db::importDir(appDir));
     picture_db::removeImportJournal(appDir);
   } catch (const std::exception&) {
     // The pair is whole; a record left behind is finished harmlessly at the next start.
   }
-  picture_db::importStepDone(9);
+  observe(ImportStep::Finished);
   return result;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Carrying one picture pair between installations as a package file (".ozt").
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,8 +32,23 @@ struct ImportedPair {
 // and removes the package, all or nothing, even if the process is killed half-way (see
 // finishInterruptedImport). Throws PackageError when refused or failed, with nothing left
 // behind and the package still in Import.
+//
+// The observer hears of each step once it is done, in this order; the tests stop the
+// process there to see what a kill at that point leaves.
+enum class ImportStep {
+  JournalWritten = 1,
+  OriginalWritten,
+  CopyWritten,
+  PairAdded,  // inside the transaction, before the rectangles
+  Committed,
+  OriginalPlaced,
+  CopyPlaced,
+  PackageRemoved,
+  Finished,
+};
+using ImportObserver = std::function<void(ImportStep)>;
 ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, const std::string& packageFile,
-                           picture_db::PairId newId);
+                           picture_db::PairId newId, const ImportObserver& observer = {});
 
 // Removes a package file and the log files the engine may keep beside it; the system's
 // error number when the package itself could not be removed, 0 otherwise.

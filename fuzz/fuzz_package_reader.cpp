@@ -105,8 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string still((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (still != std::string(reinterpret_cast<const char*>(data), size)) finding("a refused package was changed");
   }
-  const auto rows = picture_db::listPictures(*a.db);
-  if (rows.size() != (imported ? 1u : 0u)) finding("a pair row where none belongs, or none where one does");
+  std::size_t rows = 0;
+  picture_db::forEachPicture(*a.db, [&](picture_db::PairId, std::string_view, std::string_view) { ++rows; });
+  if (rows != (imported ? 1u : 0u)) finding("a pair row where none belongs, or none where one does");
   if (imported) {
     fs::remove(picture_db::picturePath(a.dir, pair.original));
     fs::remove(picture_db::picturePath(a.dir, pair.copy));

@@ -59,7 +59,7 @@ Form1::Form1(const QString& appDir, const QString& programDir, std::uint32_t see
   setFixedSize(kClientWidth, kClientHeight);
   buildControls();
   placeControls();
-  showRound();
+  connectRound();
   Form_Load();
 }
 
@@ -183,7 +183,7 @@ void Form1::resetMarkersAndCircles() {
   for (auto* circle : Diff) circle->hide();
 }
 
-void Form1::showRound() {
+void Form1::connectRound() {
   connect(&round_, &Round::scoreChanged, lblPunti, [this](qint64 score) { lblPunti->setText(scoreText(score)); });
   connect(&round_, &Round::timeBarChanged, this, &Form1::showTimeBar);
   connect(&round_, &Round::markerFoundChanged, this, [this](int slot, bool found) {
@@ -200,6 +200,9 @@ void Form1::guarded(const std::function<void()>& body) {
     body();
   } catch (const picture_db::DbError& e) {
     reportFailure(tr("Errore nel database"), e);
+  } catch (const std::exception& e) {
+    // A picture too large to hold, or any other failure, costs this action, not the game.
+    reportFailure(tr("Errore"), e);
   }
 }
 

@@ -101,18 +101,18 @@ class Form1 : public QWidget {
   void showNoPicturesLeft();
   // No pair can be played from the start: the board says so and clicks change nothing.
   void showNoPairAtStart();
-  // Takes k steps of time; true when that used the time up and the game is over.
-  bool deductTime(int steps);
+  // Takes k steps of time; on TimeUp the game is over.
+  Round::Clock deductTime(int steps);
   void showTimeBar();
   void judgeClick(double x, double y);
   void hallOfFameStep();
   void showTopTen();
   void restartGame();
   void resetMarkersAndCircles();
-  // The round's changes, shown.
-  void showRound();
+  // Shows the round's changes from now on.
+  void connectRound();
   void reportFailure(const QString& what, const std::exception& e);
-  // Runs one handler's body; a database failure is shown instead of ending the program.
+  // Runs one handler's body; a failure is shown instead of ending the program.
   void guarded(const std::function<void()>& body);
 
   QString appDir_;

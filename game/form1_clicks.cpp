@@ -28,7 +28,7 @@ void Form1::judgeClick(double x, double y) {
   const auto rows = picture_db::unfoundDifferences(*PictureDb, CurrentPair->id);
   for (const auto& row : rows) {
     if (!clickHits(row, x, y)) {
-      if (deductTime(2)) return;
+      if (deductTime(2) == Round::Clock::TimeUp) return;
       continue;
     }
     picture_db::markFound(*PictureDb, row.rowid);

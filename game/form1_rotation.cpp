@@ -2,6 +2,7 @@
 // Picking and showing pairs, the next pair with its bonus, and the clock.
 #include <QLabel>
 #include <QTimer>
+#include <new>
 
 #include "game/form1.h"
 #include "game/pair_chooser.h"
@@ -29,8 +30,13 @@ bool Form1::pickAndShowPair() {
   const std::string appDir = appDir_.toStdString();
   PairSource source;
   source.record = [&](picture_db::PairId id) { return picture_db::pictureRecord(*PictureDb, id); };
-  source.picture = [&](const std::string& fileName) {
-    return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName))).image;
+  source.picture = [&](const std::string& fileName) -> QImage {
+    // A picture too large to hold costs its pair, like one that cannot be read.
+    try {
+      return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName))).image;
+    } catch (const std::bad_alloc&) {
+      return QImage();
+    }
   };
   auto pair = chooseShowablePair(picture_db::candidatePairIds(*PictureDb), random_, source);
   if (!pair) return false;
@@ -58,13 +64,13 @@ void Form1::New_Image() {
   });
 }
 
-bool Form1::deductTime(int steps) {
-  if (!round_.deductTime(steps)) {
+Round::Clock Form1::deductTime(int steps) {
+  const Round::Clock left = round_.deductTime(steps);
+  if (left == Round::Clock::TimeUp) {
     Timer1->stop();
     GameOver();
-    return true;
   }
-  return false;
+  return left;
 }
 
 void Form1::showTimeBar() {

@@ -31,10 +31,10 @@ void Round::resetTimeBar(int fullBarTwips) {
   emit timeBarChanged();
 }
 
-bool Round::deductTime(int steps) {
-  if (!bar_.deduct(steps)) return false;
+Round::Clock Round::deductTime(int steps) {
+  if (!bar_.deduct(steps)) return Clock::TimeUp;
   emit timeBarChanged();
-  return true;
+  return Clock::TimeLeft;
 }
 
 std::optional<int> Round::recordFind() {
@@ -66,7 +66,6 @@ std::vector<int> Round::endGame(int missedCount) {
     revealed_[i] = !markers_.isUsed(i) && static_cast<int>(revealedSlots.size()) < missedCount;
     if (revealed_[i]) revealedSlots.push_back(i);
   }
-  emit revealedChanged();
   setState(State::GameOver);
   return revealedSlots;
 }

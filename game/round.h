@@ -20,6 +20,8 @@ class Round : public QObject {
  public:
   // The course of a game. None until the first pair is shown.
   enum class State { None, Game, GameOver, Restart };
+  // What is left after a deduction.
+  enum class Clock { TimeLeft, TimeUp };
 
   // fullBarTwips: the width of a full time bar.
   explicit Round(int fullBarTwips = 0, QObject* parent = nullptr);
@@ -35,8 +37,8 @@ class Round : public QObject {
   const TimeBar& timeBar() const { return bar_; }
   // A new game's bar of the given full width, full and blue.
   void resetTimeBar(int fullBarTwips);
-  // Takes k steps of time. False when that used the time up: the bar is left as it was.
-  bool deductTime(int steps);
+  // Takes k steps of time. TimeUp when that used the time up: the bar is left as it was.
+  Clock deductTime(int steps);
 
   bool markerFound(int slot) const { return markers_.isUsed(slot); }
   // The marker the find takes (the lowest free one); nothing when all five are taken.
@@ -56,7 +58,6 @@ class Round : public QObject {
   void scoreChanged(qint64 score);
   void timeBarChanged();
   void markerFoundChanged(int slot, bool found);
-  void revealedChanged();
 
  private:
   State state_ = State::None;

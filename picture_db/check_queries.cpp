@@ -50,7 +50,7 @@ std::vector<std::int64_t> storeProposedRects(Database& db, PairId id, const std:
     for (const ProposedRect& r : rects) {
       const std::int64_t rowid = r.replaces ? *r.replaces : addEmptyDifference(db, id);
       if (moveDifference(db, id, rowid, r.edges.x1, r.edges.y1, r.edges.x2, r.edges.y2) != 1) {
-        throw DbError("the rectangle to replace is no longer in the database");
+        throw DbError("il rettangolo da sostituire non è più nel database");
       }
       written.push_back(rowid);
     }

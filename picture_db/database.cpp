@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -24,10 +25,8 @@ void applyConnectionSettings(SQLite::Database& db) {
 void rethrowAsDbError() {
   try {
     throw;
-  } catch (const DbError&) {
-    throw;
-  } catch (const std::exception& e) {
-    throw DbError(e.what());
+  } catch (const SQLite::Exception& e) {
+    throw DbError(e.what(), e.getErrorCode(), e.getExtendedErrorCode());
   }
 }
 
@@ -63,7 +62,7 @@ Database::Database(std::unique_ptr<SQLite::Database> db, std::string path)
 Database Database::openExisting(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    throw DbError("file not found");
+    throw DbError("file not found", SQLITE_CANTOPEN, SQLITE_CANTOPEN, ENOENT);
   }
   try {
     auto db = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE);

@@ -11,9 +11,26 @@
 
 namespace picture_db {
 
+// A failure of the database, told apart by SQLite's result codes. what() is SQLite's own
+// message, or the program's when the failure is its own.
 class DbError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // Code 0 (kOwnMessage): the program's own failure, what() already in the user's words.
+  static constexpr int kOwnMessage = 0;
+  explicit DbError(const std::string& message, int code = kOwnMessage, int extendedCode = -1, int systemError = 0)
+      : std::runtime_error(message),
+        code_(code),
+        extendedCode_(extendedCode < 0 ? code : extendedCode),
+        systemError_(systemError) {}
+
+  int code() const { return code_; }                  // SQLite's primary result code
+  int extendedCode() const { return extendedCode_; }  // SQLite's extended result code
+  int systemError() const { return systemError_; }    // errno behind it, or 0
+
+ private:
+  int code_;
+  int extendedCode_;
+  int systemError_;
 };
 
 class Database {
@@ -43,7 +60,8 @@ class Database {
   std::shared_ptr<LockWait> lockWait_;  // where the engine's busy handler points
 };
 
-// Turns any SQLiteCpp failure into DbError with SQLite's message.
+// Turns a SQLiteCpp failure into DbError with SQLite's codes and message; any other
+// exception goes on as it is.
 [[noreturn]] void rethrowAsDbError();
 
 template <typename Fn>
@@ -61,7 +79,7 @@ void Database::inTransaction(Fn&& fn) {
       db_->exec("ROLLBACK");
     } catch (...) {
     }
-    rethrowAsDbError();
+    rethrowAsDbError();  // keeps what is not the engine's as it was thrown
   }
 }
 

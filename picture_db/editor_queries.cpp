@@ -9,17 +9,6 @@
 
 namespace picture_db {
 
-std::vector<PictureRecord> listPictures(Database& db) {
-  try {
-    SQLite::Statement q(db.sqlite(), "Select ID_Foto as ID,Originale,Copia From FOTO");
-    std::vector<PictureRecord> rows;
-    while (q.executeStep()) rows.push_back(readPictureRecord(q, "ID"));
-    return rows;
-  } catch (...) {
-    rethrowAsDbError();
-  }
-}
-
 std::vector<PictureRecord> pairsUsingFile(Database& db, const std::string& fileName) {
   try {
     // The file on disk is named exactly so: another case is another file.

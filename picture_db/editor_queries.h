@@ -12,14 +12,12 @@
 
 namespace picture_db {
 
-// The picture list: every FOTO row in the order the engine returns them.
-std::vector<PictureRecord> listPictures(Database& db);
-
 // The pairs whose ORIGINALE or COPIA is exactly this file name, by number.
 std::vector<PictureRecord> pairsUsingFile(Database& db, const std::string& fileName);
 
-// The same rows one at a time, without a copy of the whole list (long lists load
-// quicker); a null file name comes as empty text.
+// The picture list: every FOTO row in the order the engine returns them, one at a time
+// without a copy of the whole list (long lists load quicker); a null file name comes as
+// empty text.
 void forEachPicture(Database& db,
                     const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row);
 

@@ -82,9 +82,4 @@ void removeImportJournal(const std::string& appDir) {
   syncFolder(importDir(appDir));
 }
 
-void importStepDone(int step) {
-  static const char* const stopAfter = std::getenv("ORTAVI_STOP_IMPORT_AFTER_STEP");
-  if (stopAfter != nullptr && std::atoi(stopAfter) == step) ::_exit(86);
-}
-
 }  // namespace picture_db

@@ -34,9 +34,4 @@ std::optional<ImportJournal> readImportJournal(const std::string& appDir);
 
 void removeImportJournal(const std::string& appDir);
 
-// Stops the process at once after the numbered step of an import when the environment
-// variable ORTAVI_STOP_IMPORT_AFTER_STEP names that step: how the tests kill an import
-// at every point of its course.
-void importStepDone(int step);
-
 }  // namespace picture_db

@@ -110,7 +110,4 @@ class OpenPackage {
   std::unique_ptr<Reader> reader_;
 };
 
-// The whole package in memory: OpenPackage with both pictures read.
-PackageContents readPackage(const std::string& path, const PackageLimits& limits = {});
-
 }  // namespace picture_db

@@ -379,17 +379,4 @@ const std::vector<Rectangle>& OpenPackage::rectangles() const { return reader_->
 void OpenPackage::readOriginal(const ByteSink& sink) { reader_->readPicture("FotoOriginale", originalSize(), sink); }
 void OpenPackage::readCopy(const ByteSink& sink) { reader_->readPicture("FotoCopia", copySize(), sink); }
 
-PackageContents readPackage(const std::string& path, const PackageLimits& limits) {
-  OpenPackage package(path, limits);
-  PackageContents c;
-  c.originalName = package.originalName();
-  c.copyName = package.copyName();
-  c.rectangles = package.rectangles();
-  c.originalBytes.reserve(static_cast<std::size_t>(package.originalSize()));
-  c.copyBytes.reserve(static_cast<std::size_t>(package.copySize()));
-  package.readOriginal([&](const char* data, std::size_t n) { c.originalBytes.append(data, n); });
-  package.readCopy([&](const char* data, std::size_t n) { c.copyBytes.append(data, n); });
-  return c;
-}
-
 }  // namespace picture_db

@@ -34,7 +34,9 @@ struct PictureFeed {
   std::string what;  // names the source in messages
 };
 
-[[noreturn]] void engineFailure(sqlite3* db) { throw DbError(sqlite3_errmsg(db)); }
+[[noreturn]] void engineFailure(sqlite3* db) {
+  throw DbError(sqlite3_errmsg(db), sqlite3_errcode(db), sqlite3_extended_errcode(db));
+}
 
 void check(sqlite3* db, int rc) {
   if (rc != SQLITE_OK && rc != SQLITE_DONE) engineFailure(db);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/row_reading.h"
 
+#include <sqlite3.h>
 #include <strings.h>
 
 #include "picture_db/database.h"
@@ -20,7 +21,7 @@ bool hasColumn(SQLite::Statement& q, const char* name) { return findColumn(q, na
 
 SQLite::Column column(SQLite::Statement& q, const char* name) {
   const int i = findColumn(q, name);
-  if (i < 0) throw DbError(std::string("no such column: ") + name);
+  if (i < 0) throw DbError(std::string("no such column: ") + name, SQLITE_ERROR);
   return q.getColumn(i);
 }
 

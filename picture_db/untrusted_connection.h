@@ -7,16 +7,34 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace picture_db {
 
+// Owns its handle: moved, never copied, so that no handle is closed twice.
 struct Connection {
   sqlite3* db = nullptr;
+  Connection() = default;
+  Connection(Connection&& other) noexcept : db(std::exchange(other.db, nullptr)) {}
+  Connection& operator=(Connection&& other) noexcept {
+    std::swap(db, other.db);
+    return *this;
+  }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
   ~Connection() { sqlite3_close_v2(db); }
 };
 
 struct Statement {
   sqlite3_stmt* stmt = nullptr;
+  Statement() = default;
+  Statement(Statement&& other) noexcept : stmt(std::exchange(other.stmt, nullptr)) {}
+  Statement& operator=(Statement&& other) noexcept {
+    std::swap(stmt, other.stmt);
+    return *this;
+  }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
   ~Statement() { sqlite3_finalize(stmt); }
 };
 

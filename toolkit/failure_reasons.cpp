@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "toolkit/failure_reasons.h"
 
+#include <sqlite3.h>
+
 #include <QRegularExpression>
 #include <cerrno>
 #include <filesystem>
@@ -8,6 +10,8 @@
 #include <optional>
 #include <system_error>
 #include <vector>
+
+#include "picture_db/database.h"
 
 namespace toolkit {
 
@@ -56,65 +60,86 @@ QString systemReason(int e) {
 
 namespace {
 
-struct EngineMessage {
+// SQLite's primary result codes, in the user's words.
+QString engineCodeReason(int code) {
+  switch (code) {
+    case SQLITE_ERROR: return QStringLiteral("errore nell'istruzione del database");
+    case SQLITE_INTERNAL:
+    case SQLITE_EMPTY:
+    case SQLITE_FORMAT: return QStringLiteral("errore interno del database");
+    case SQLITE_PERM: return QStringLiteral("accesso negato");
+    case SQLITE_ABORT: return QStringLiteral("operazione annullata");
+    case SQLITE_BUSY: return QStringLiteral("il database è bloccato da un altro programma");
+    case SQLITE_LOCKED: return QStringLiteral("una tabella del database è bloccata");
+    case SQLITE_NOMEM: return QStringLiteral("memoria insufficiente");
+    case SQLITE_READONLY: return QStringLiteral("il database è di sola lettura");
+    case SQLITE_INTERRUPT: return QStringLiteral("operazione interrotta");
+    case SQLITE_IOERR: return QStringLiteral("errore di lettura o scrittura sul disco");
+    case SQLITE_CORRUPT: return QStringLiteral("il file del database è danneggiato");
+    case SQLITE_NOTFOUND: return QStringLiteral("operazione sconosciuta");
+    case SQLITE_FULL: return QStringLiteral("il database o il disco è pieno");
+    case SQLITE_CANTOPEN: return QStringLiteral("impossibile aprire il file del database");
+    case SQLITE_PROTOCOL: return QStringLiteral("errore nel blocco del database");
+    case SQLITE_SCHEMA: return QStringLiteral("la struttura del database è cambiata");
+    case SQLITE_TOOBIG: return QStringLiteral("un valore è troppo grande");
+    case SQLITE_CONSTRAINT: return QStringLiteral("un vincolo del database non è rispettato");
+    case SQLITE_MISMATCH: return QStringLiteral("un valore non è del tipo atteso");
+    case SQLITE_MISUSE: return QStringLiteral("uso non corretto del database");
+    case SQLITE_NOLFS: return QStringLiteral("i file grandi non sono supportati");
+    case SQLITE_AUTH: return QStringLiteral("autorizzazione negata");
+    case SQLITE_RANGE: return QStringLiteral("colonna inesistente");
+    case SQLITE_NOTADB: return QStringLiteral("il file non è un database");
+    case SQLITE_NOTICE:
+    case SQLITE_WARNING: return QStringLiteral("avviso del database");
+    default: return QStringLiteral("errore sconosciuto del database (%1)").arg(code);
+  }
+}
+
+// What follows "...failed: " in a constraint's message: the table and column it concerns.
+QString concerned(const QString& message) {
+  const qsizetype colon = message.indexOf(QStringLiteral(": "));
+  return colon < 0 ? QString() : message.mid(colon + 2);
+}
+
+// Constraints are told apart by their extended codes; the message supplies the names.
+std::optional<QString> constraintReason(int extendedCode, const QString& message) {
+  switch (extendedCode) {
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY: return QStringLiteral("in %1 c'è già lo stesso valore").arg(concerned(message));
+    case SQLITE_CONSTRAINT_NOTNULL: return QStringLiteral("manca un valore obbligatorio in %1").arg(concerned(message));
+    case SQLITE_CONSTRAINT_CHECK: return QStringLiteral("un valore non rispetta la regola %1").arg(concerned(message));
+    case SQLITE_CONSTRAINT_FOREIGNKEY: return QStringLiteral("un collegamento tra le tabelle non è rispettato");
+    // A trigger's refusal carries the words its author gave it.
+    case SQLITE_CONSTRAINT_TRIGGER: return message;
+    default: return std::nullopt;
+  }
+}
+
+struct StatementMessage {
   QRegularExpression english;
   QString italian;  // %1, %2, ... are the captured parts
 };
 
-// SQLite's messages (and the few of the database layer) as they reach the user.
-const std::vector<EngineMessage>& engineMessages() {
-  static const std::vector<EngineMessage> table = [] {
+// SQLITE_ERROR covers every fault of a statement with no finer code; its message names
+// what is missing or wrong, so these few are read for the names they carry.
+const std::vector<StatementMessage>& statementMessages() {
+  static const std::vector<StatementMessage> table = [] {
     const std::pair<const char*, const char*> rows[] = {
-        {"database is locked", "il database è bloccato da un altro programma"},
-        {"database table is locked", "una tabella del database è bloccata"},
-        {"attempt to write a readonly database", "il database è di sola lettura"},
-        {"unable to open database file", "impossibile aprire il file del database"},
-        {"file is not a database", "il file non è un database"},
-        {"database disk image is malformed", "il file del database è danneggiato"},
-        {"malformed database schema \\((.*)\\)(.*)", "la struttura del database è danneggiata (%1)%2"},
-        {"database or disk is full", "il database o il disco è pieno"},
-        {"disk I/O error", "errore di lettura o scrittura sul disco"},
-        {"out of memory", "memoria insufficiente"},
-        {"access permission denied", "accesso negato"},
-        {"authorization denied", "autorizzazione negata"},
-        {"file not found", "il file non esiste"},
         {"no such table: (.+)", "nel database manca la tabella %1"},
         {"no such column: (.+)", "nel database manca la colonna %1"},
         {"table (\\S+) already exists", "la tabella %1 esiste già"},
         {"table (\\S+) has (\\d+) columns but (\\d+) values were supplied",
          "la tabella %1 ha %2 colonne, ma i valori dati sono %3"},
         {"(\\d+) values for (\\d+) columns", "%1 valori per %2 colonne"},
-        {"UNIQUE constraint failed: (.+)", "in %1 c'è già lo stesso valore"},
-        {"NOT NULL constraint failed: (.+)", "manca un valore obbligatorio in %1"},
-        {"CHECK constraint failed: (.+)", "un valore non rispetta la regola %1"},
-        {"FOREIGN KEY constraint failed", "un collegamento tra le tabelle non è rispettato"},
-        {"constraint failed", "un vincolo del database non è rispettato"},
         {"near \"(.*)\": syntax error", "errore di sintassi vicino a \"%1\""},
         {"unrecognized token: \"(.*)\"", "simbolo non riconosciuto: \"%1\""},
         {"incomplete input", "istruzione incompleta"},
         {"too many SQL variables", "l'istruzione ha troppi valori"},
         {"no such function: (.+)", "funzione sconosciuta: %1"},
-        {"string or blob too big", "un valore è troppo grande"},
-        {"datatype mismatch", "un valore non è del tipo atteso"},
-        {"SQL logic error", "errore nell'istruzione del database"},
-        {"query aborted", "operazione annullata"},
-        {"abort due to ROLLBACK", "operazione annullata"},
-        {"interrupted", "operazione interrotta"},
-        {"unknown operation", "operazione sconosciuta"},
-        {"locking protocol", "errore nel blocco del database"},
-        {"database schema has changed", "la struttura del database è cambiata"},
-        {"bad parameter or other API misuse", "uso non corretto del database"},
-        {"large file support is disabled", "i file grandi non sono supportati"},
-        {"column index out of range", "colonna inesistente"},
         {"cannot start a transaction within a transaction", "un'operazione sul database è già in corso"},
-        {"cannot commit - no transaction is active", "nessuna operazione sul database in corso"},
-        {"cannot rollback - no transaction is active", "nessuna operazione sul database in corso"},
-        {"notification message", "avviso del database"},
-        {"warning message", "avviso del database"},
-        {"unknown error", "errore sconosciuto"},
-        {"not an error", "nessun errore"},
+        {"cannot (commit|rollback) - no transaction is active", "nessuna operazione sul database in corso"},
     };
-    std::vector<EngineMessage> t;
+    std::vector<StatementMessage> t;
     for (const auto& [english, italian] : rows) {
       t.push_back({QRegularExpression(QRegularExpression::anchoredPattern(QString::fromUtf8(english))),
                    QString::fromUtf8(italian)});
@@ -124,12 +149,14 @@ const std::vector<EngineMessage>& engineMessages() {
   return table;
 }
 
-std::optional<QString> engineReason(const QString& text) {
-  for (const EngineMessage& m : engineMessages()) {
-    const QRegularExpressionMatch match = m.english.match(text);
+std::optional<QString> statementReason(const QString& message) {
+  for (const StatementMessage& m : statementMessages()) {
+    const QRegularExpressionMatch match = m.english.match(message);
     if (!match.hasMatch()) continue;
     QString italian = m.italian;
-    for (int i = 1; i <= match.lastCapturedIndex(); ++i) italian = italian.arg(match.captured(i));
+    for (int i = 1; i <= match.lastCapturedIndex() && italian.contains(QLatin1Char('%')); ++i) {
+      italian = italian.arg(match.captured(i));
+    }
     return italian;
   }
   return std::nullopt;
@@ -160,13 +187,24 @@ bool isErrnoCategory(const std::error_code& code) {
 }  // namespace
 
 QString failureReason(const QString& text) {
-  if (auto italian = engineReason(text)) return *italian;
   if (auto italian = systemReasonAtEnd(text)) return *italian;
   return text;
 }
 
+QString databaseReason(const picture_db::DbError& e) {
+  const QString message = QString::fromUtf8(e.what());
+  if (e.code() == picture_db::DbError::kOwnMessage) return message;
+  if (e.systemError() == ENOENT) return QStringLiteral("il file non esiste");
+  if (auto italian = constraintReason(e.extendedCode(), message)) return *italian;
+  if (e.code() == SQLITE_ERROR) {
+    if (auto italian = statementReason(message)) return *italian;
+  }
+  return engineCodeReason(e.code());
+}
+
 QString failureReason(const std::exception& e) {
   if (dynamic_cast<const std::bad_alloc*>(&e)) return systemReason(ENOMEM);
+  if (const auto* db = dynamic_cast<const picture_db::DbError*>(&e)) return databaseReason(*db);
   if (const auto* fe = dynamic_cast<const std::filesystem::filesystem_error*>(&e); fe && isErrnoCategory(fe->code())) {
     const QString reason = systemReason(fe->code().value());
     return fe->path1().empty() ? reason : QString::fromStdString(fe->path1().string()) + QStringLiteral(": ") + reason;

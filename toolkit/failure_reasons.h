@@ -10,11 +10,12 @@ namespace toolkit {
 // A system error number (errno) in plain Italian words.
 QString systemReason(int errorNumber);
 
-// A failure's text: the database engine's known messages and a system reason at its end
-// ("...: Permission denied") become Italian; any other text is returned as it is.
+// A failure's text: a system reason at its end ("...: Permission denied") becomes
+// Italian; any other text is returned as it is.
 QString failureReason(const QString& text);
 
-// The same for a caught exception; system errors and lack of memory are told by kind.
+// A caught exception, told by its kind and codes: the database's result codes, the
+// system's error numbers, lack of memory; any other keeps its own text.
 QString failureReason(const std::exception& e);
 
 }  // namespace toolkit

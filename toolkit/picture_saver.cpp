@@ -30,11 +30,4 @@ QString saveBmpReplacing(const QImage& image, const QString& path, const std::st
   return {};
 }
 
-bool savePictureAsBmp(const QImage& image, const QString& path, QString* error) {
-  const QString why = saveBmpReplacing(image, path, ".vobrel-part-");
-  if (why.isEmpty()) return true;
-  if (error) *error = QStringLiteral("impossibile salvare %1: %2").arg(path, why);
-  return false;
-}
-
 }  // namespace toolkit

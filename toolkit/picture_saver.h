@@ -9,10 +9,8 @@
 
 namespace toolkit {
 
-bool savePictureAsBmp(const QImage& image, const QString& path, QString* error);
-
-// The same; returns why it failed, in Italian, or an empty text. The temporary file is
-// named temporaryPrefix and six random characters, so leftovers can be found again.
+// Returns why it failed, in Italian, or an empty text. The temporary file is named
+// temporaryPrefix and six random characters, so leftovers can be found again.
 QString saveBmpReplacing(const QImage& image, const QString& path, const std::string& temporaryPrefix);
 
 }  // namespace toolkit

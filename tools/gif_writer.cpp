@@ -4,6 +4,7 @@
 #include <gif_lib.h>
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,6 +52,19 @@ QRgb cubeColour(int i) {
   return qRgb(r | r >> 3 | r >> 6, g | g >> 3 | g >> 6, b | b >> 2 | b >> 4 | b >> 6);
 }
 
+// giflib's handles, freed whichever way the writing ends.
+struct GifCloser {
+  void operator()(GifFileType* gif) const {
+    int ignored = 0;
+    EGifCloseFile(gif, &ignored);
+  }
+};
+struct MapFreer {
+  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+};
+using GifFile = std::unique_ptr<GifFileType, GifCloser>;
+using ColourMap = std::unique_ptr<ColorMapObject, MapFreer>;
+
 int appendBytes(GifFileType* gif, const GifByteType* data, int length) {
   static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
   return length;
@@ -91,27 +105,20 @@ QByteArray encodeGif(const QImage& source) {
 
   QByteArray bytes;
   int error = 0;
-  GifFileType* gif = EGifOpen(&bytes, appendBytes, &error);
+  GifFile gif(EGifOpen(&bytes, appendBytes, &error));
   if (!gif) {
     fail("open", error);
   }
-  ColorMapObject* map = GifMakeMapObject(mapSize, entries.data());
-  const auto abandon = [&](const char* step) {
-    const int reason = gif->Error;
-    GifFreeMapObject(map);
-    int ignored = 0;
-    EGifCloseFile(gif, &ignored);
-    fail(step, reason);
-  };
+  const ColourMap map(GifMakeMapObject(mapSize, entries.data()));
   if (!map) {
-    abandon("palette");
+    fail("palette", gif->Error);
   }
-  EGifSetGifVersion(gif, true);
-  if (EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, map) == GIF_ERROR) {
-    abandon("screen");
+  EGifSetGifVersion(gif.get(), true);
+  if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), 8, 0, map.get()) == GIF_ERROR) {
+    fail("screen", gif->Error);
   }
-  if (EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_ERROR) {
-    abandon("image");
+  if (EGifPutImageDesc(gif.get(), 0, 0, image.width(), image.height(), false, nullptr) == GIF_ERROR) {
+    fail("image", gif->Error);
   }
   std::vector<GifPixelType> line(static_cast<std::size_t>(image.width()));
   for (int y = 0; y < image.height(); ++y) {
@@ -120,12 +127,12 @@ QByteArray encodeGif(const QImage& source) {
       const QRgb c = row[x] | 0xff000000u;
       line[static_cast<std::size_t>(x)] = exact ? palette.index.at(c) : cubeIndex(c);
     }
-    if (EGifPutLine(gif, line.data(), image.width()) == GIF_ERROR) {
-      abandon("pixels");
+    if (EGifPutLine(gif.get(), line.data(), image.width()) == GIF_ERROR) {
+      fail("pixels", gif->Error);
     }
   }
-  GifFreeMapObject(map);
-  if (EGifCloseFile(gif, &error) == GIF_ERROR) {
+  // Closing writes the trailer, so its failure is the file's.
+  if (EGifCloseFile(gif.release(), &error) == GIF_ERROR) {
     fail("close", error);
   }
   return bytes;

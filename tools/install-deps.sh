@@ -3,7 +3,7 @@
 # Installs the Debian packages the build, the programs and the tests need, when missing.
 set -euo pipefail
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache clang-format
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
   libsqlitecpp-dev libsqlite3-dev
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev

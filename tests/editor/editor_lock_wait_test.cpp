@@ -58,6 +58,6 @@ TEST_F(EditorLockWait, ALockedDatabaseShowsTheBusyPointerKeepsTheWindowAliveAndG
 }
 
 TEST_F(EditorLockWait, OtherFailuresKeepTheirOwnReason) {
-  const picture_db::DbError error("no such table: FOTO");
+  const picture_db::DbError error("no such table: FOTO", 1 /* SQLITE_ERROR */);
   EXPECT_EQ(editor::failureMessage(error), "nel database manca la tabella FOTO");
 }

@@ -9,6 +9,7 @@
 #include "picture_db/game_queries.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
+#include "support/temp_app_folder.h"
 
 using namespace editor_window_fixture;
 using namespace toolkit;
@@ -73,7 +74,7 @@ class EditorPackages : public EditorWindowTest {
 
   std::vector<picture_db::PictureRecord> receivedPairs() const {
     picture_db::Database db = other.open();
-    return picture_db::listPictures(db);
+    return test_support::allPictures(db);
   }
 
   // Everything an import could touch, to compare before and after a refusal.
@@ -90,7 +91,7 @@ class EditorPackages : public EditorWindowTest {
     Snapshot s;
     s.tree = folderTree(other.dir());
     picture_db::Database db = other.open();
-    for (const auto& p : picture_db::listPictures(db)) {
+    for (const auto& p : test_support::allPictures(db)) {
       s.pairs.push_back(std::to_string(p.id) + " " + p.original + " " + p.copy + " " +
                         std::to_string(picture_db::pairDifferences(db, p.id).size()));
     }
@@ -170,14 +171,14 @@ TEST_F(EditorPackages, EmptyNameAndExportingAgainReplaces) {
 
   w->TxtExport->setText("p");
   click(w->CmdExport);
-  EXPECT_EQ(picture_db::readPackage(exported("p.ozt")).rectangles.size(), 3u);
+  EXPECT_EQ(test_support::readPackage(exported("p.ozt")).rectangles.size(), 3u);
   // The window's state now, not the earlier package's.
   clickRow(*w->LstCoord, 0);
   click(w->CmdDel);
   boxes.clear();
   click(w->CmdExport);
   EXPECT_TRUE(boxes.messages().empty());
-  const auto again = picture_db::readPackage(exported("p.ozt"));
+  const auto again = test_support::readPackage(exported("p.ozt"));
   ASSERT_EQ(again.rectangles.size(), static_cast<std::size_t>(w->LstCoord->count()));
   EXPECT_EQ(folderTree(picture_db::exportDir(folder.dir())), (std::vector<std::string>{".ozt", "p.ozt"}));
 }
@@ -185,7 +186,7 @@ TEST_F(EditorPackages, EmptyNameAndExportingAgainReplaces) {
 TEST_F(EditorPackages, APairWithoutRectanglesCarriesNone) {
   openWithPair({});
   click(w->CmdExport);
-  EXPECT_TRUE(picture_db::readPackage(exported("casa.ozt")).rectangles.empty());
+  EXPECT_TRUE(test_support::readPackage(exported("casa.ozt")).rectangles.empty());
   openReceiver(exported("casa.ozt"), "casa.ozt");
   importSelected("casa.ozt");
   EXPECT_TRUE(otherBoxes.messages().empty());
@@ -299,7 +300,7 @@ TEST_F(EditorPackages, AFailureAfterThePicturesRemovesThemAndAddsNoPair) {
     db.sqlite().exec(
         "CREATE TRIGGER full_disk BEFORE INSERT ON COORDINATE WHEN NEW.X1 = 10 AND NEW.Y1 = 20 AND "
         "(SELECT count(*) FROM COORDINATE WHERE ID_FOTO = NEW.ID_FOTO) = 2 "
-        "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+        "BEGIN SELECT RAISE(ABORT, 'il database o il disco è pieno'); END");
   }
   openReceiver(exported("casa.ozt"));
   const Snapshot before = snapshot();

@@ -16,6 +16,7 @@
 #include "picture_db/schema.h"
 #include "toolkit/picture_area.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_app_folder.h"
 
 namespace file_panel_fixture {
 
@@ -56,7 +57,7 @@ class FakeHost : public editor::FilePanelHost {
     selected = picture_db::PictureRecord{id, original, copy};
   }
   picture_db::PictureRecord stored(picture_db::PairId id) {
-    for (const auto& r : picture_db::listPictures(db_))
+    for (const auto& r : test_support::allPictures(db_))
       if (r.id == id) return r;
     return {};
   }

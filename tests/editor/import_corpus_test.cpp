@@ -81,7 +81,7 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
         }
       }
       EXPECT_EQ(test_support::folderTree(folder.dir()), before);
-      EXPECT_TRUE(picture_db::listPictures(db).empty());
+      EXPECT_TRUE(test_support::allPictures(db).empty());
     }
     ++replayed;
   }

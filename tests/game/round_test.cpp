@@ -31,7 +31,7 @@ TEST(Round, FinishingAPairScoresTheTimeLeftAndStartsAFreshBar) {
   Round round(kFullBar);
   QSignalSpy score(&round, &Round::scoreChanged);
   round.setScore(100);
-  ASSERT_TRUE(round.deductTime(6));
+  ASSERT_EQ(round.deductTime(6), Round::Clock::TimeLeft);
   const int bonus = round.timeBar().bonus();
   round.recordFind();
   round.finishPair();
@@ -44,12 +44,12 @@ TEST(Round, FinishingAPairScoresTheTimeLeftAndStartsAFreshBar) {
 TEST(Round, TimeThatWouldRunBelowNothingIsRefusedAndLeavesTheBar) {
   Round round(kFullBar);
   QSignalSpy bar(&round, &Round::timeBarChanged);
-  ASSERT_TRUE(round.deductTime(59));
+  ASSERT_EQ(round.deductTime(59), Round::Clock::TimeLeft);
   const double left = round.timeBar().width();
-  EXPECT_FALSE(round.deductTime(2));
+  EXPECT_EQ(round.deductTime(2), Round::Clock::TimeUp);
   EXPECT_DOUBLE_EQ(round.timeBar().width(), left);
   EXPECT_EQ(bar.count(), 1);
-  EXPECT_TRUE(round.deductTime(1));  // exactly nothing left is still time
+  EXPECT_EQ(round.deductTime(1), Round::Clock::TimeLeft);  // exactly nothing left is still time
 }
 
 TEST(Round, GameOverRevealsTheMissedInTheFreeMarkersOnly) {

@@ -2,6 +2,7 @@
 // Opening images.mdb: never a new empty file, clear errors, the settings both programs
 // rely on.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
+#include "support/temp_app_folder.h"
 
 using namespace picture_db;
 
@@ -52,12 +54,29 @@ TEST(DatabaseOpen, TransactionRollsBackWholeOnFailure) {
   QTemporaryDir dir;
   Database db = Database::createNew(tempPath(dir, "images.mdb"));
   createSchema(db);
-  EXPECT_THROW(db.inTransaction([&] {
-    addPicture(db, 1, "a.jpg", "a_C.jpg");
-    throw std::runtime_error("disk full");
-  }),
-               DbError);
-  EXPECT_TRUE(listPictures(db).empty());
+  // The failure keeps its kind: only the engine's own become DbError.
+  try {
+    db.inTransaction([&] {
+      addPicture(db, 1, "a.jpg", "a_C.jpg");
+      throw std::runtime_error("disk full");
+    });
+    FAIL() << "the failure was lost";
+  } catch (const DbError&) {
+    FAIL() << "a failure of the program's became a database error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "disk full");
+  }
+  EXPECT_TRUE(test_support::allPictures(db).empty());
+  try {
+    db.inTransaction([&] {
+      addPicture(db, 1, "a.jpg", "a_C.jpg");
+      addPicture(db, 1, "b.jpg", "b_C.jpg");
+    });
+    FAIL() << "a pair number was taken twice";
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.code(), SQLITE_CONSTRAINT);
+  }
+  EXPECT_TRUE(test_support::allPictures(db).empty());
 }
 
 TEST(EditorQueries, IdenticalRowsAreChangedAndDeletedOneAtATime) {
@@ -87,12 +106,12 @@ TEST(EditorQueries, NamesWithQuotesAreStoredAsGiven) {
   addPicture(db, 1, kNoFile, kNoFile);
   setOriginalFile(db, 1, "l'albero \"grande\".jpg");
   setCopyFile(db, 1, "copia; DROP TABLE FOTO.jpg");
-  const auto rows = listPictures(db);
+  const auto rows = test_support::allPictures(db);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].original, "l'albero \"grande\".jpg");
   EXPECT_EQ(rows[0].copy, "copia; DROP TABLE FOTO.jpg");
   deletePicture(db, 1);
-  EXPECT_TRUE(listPictures(db).empty());
+  EXPECT_TRUE(test_support::allPictures(db).empty());
 }
 
 TEST(EditorQueries, DuplicatePairNumberIsRefusedWithSqlitesMessage) {

@@ -42,7 +42,7 @@ class PackageFile : public ::testing::Test {
 TEST_F(PackageFile, RoundTripKeepsEveryByteAndTheRectanglesInOrder) {
   const PackageContents written = samplePair();
   writePackage(path("casa.ozt"), written);
-  const PackageContents read = readPackage(path("casa.ozt"));
+  const PackageContents read = test_support::readPackage(path("casa.ozt"));
   EXPECT_EQ(read.originalName, written.originalName);
   EXPECT_EQ(read.copyName, written.copyName);
   ASSERT_EQ(read.originalBytes.size(), 768u);
@@ -57,7 +57,7 @@ TEST_F(PackageFile, EmptyPictureAndNoRectangles) {
   c.copyBytes.clear();
   c.rectangles.clear();
   writePackage(path("p.ozt"), c);
-  const PackageContents read = readPackage(path("p.ozt"));
+  const PackageContents read = test_support::readPackage(path("p.ozt"));
   EXPECT_TRUE(read.copyBytes.empty());
   EXPECT_EQ(read.originalBytes, c.originalBytes);
   EXPECT_TRUE(read.rectangles.empty());
@@ -101,8 +101,8 @@ TEST_F(PackageFile, ReplacesAnEarlierPackageAndLeavesNoTemporaryFile) {
   second.rectangles = {{1, 1, 2, 2}};
   second.copyBytes = "other";
   writePackage(path("p.ozt"), second);
-  EXPECT_EQ(readPackage(path("p.ozt")).rectangles, second.rectangles);
-  EXPECT_EQ(readPackage(path("p.ozt")).copyBytes, "other");
+  EXPECT_EQ(test_support::readPackage(path("p.ozt")).rectangles, second.rectangles);
+  EXPECT_EQ(test_support::readPackage(path("p.ozt")).copyBytes, "other");
   EXPECT_EQ(folderTree(dir_.path().toStdString()), std::vector<std::string>{"p.ozt"});
 }
 
@@ -135,7 +135,7 @@ TEST_F(PackageFile, WriterRefusesWhatTheReaderWouldRefuse) {
   c.originalBytes = std::string(100, 'x');
   c.copyBytes = "y";
   writePackage(path("p.ozt"), c, small);
-  EXPECT_EQ(readPackage(path("p.ozt"), small).originalBytes.size(), 100u);
+  EXPECT_EQ(test_support::readPackage(path("p.ozt"), small).originalBytes.size(), 100u);
   c.rectangles.resize(3);
   EXPECT_THROW(writePackage(path("q.ozt"), c, small), InvalidPackage);
   c.rectangles.resize(2);
@@ -196,7 +196,7 @@ TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
                          (keyed ? std::string() : std::string(three ? "1, 1, 1, " : "1, ")) +
                          "'a.jpg', x'0A0A0A', 'a2.jpg', x'0D')");
     makeSqliteFile(path(name.c_str()), statements);
-    const PackageContents c = readPackage(path(name.c_str()));
+    const PackageContents c = test_support::readPackage(path(name.c_str()));
     EXPECT_EQ(c.originalName, keyed ? "a.jpg" : "b.jpg");
     EXPECT_EQ(c.originalBytes, keyed ? "\x0A\x0A\x0A" : "\x0B\x0B");
     EXPECT_EQ(c.copyBytes, keyed ? "\x0D" : "\x0C");

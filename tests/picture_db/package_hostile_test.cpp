@@ -124,7 +124,7 @@ TEST_P(HostilePackage, IsRefusedWithItsReasonAndNothingWritten) {
   GetParam().make(path);
   const std::string before = readBytes(path);
   try {
-    readPackage(path);
+    test_support::readPackage(path);
     FAIL() << GetParam().label << ": accepted";
   } catch (const InvalidPackage& e) {
     EXPECT_NE(std::string(e.what()).find(GetParam().reason), std::string::npos) << GetParam().label << ": " << e.what();
@@ -149,7 +149,7 @@ TEST(PackageLimits, ValueOverTheLimitIsRefusedBeforeItIsLoaded) {
   s[2] = "INSERT INTO Foto VALUES ('a.jpg', zeroblob(67108865), 'b.jpg', x'00')";
   makeSqliteFile(path, s);
   try {
-    readPackage(path);
+    test_support::readPackage(path);
     FAIL() << "a 64 MiB + 1 picture was accepted";
   } catch (const InvalidPackage& e) {
     EXPECT_NE(std::string(e.what()).find("supera i 64 MiB"), std::string::npos) << e.what();
@@ -167,14 +167,14 @@ TEST(PackageLimits, FileAndRectangleCountBounds) {
   three.push_back("INSERT INTO Coordinate VALUES (5, 6, 7, 8)");
   three.push_back("INSERT INTO Coordinate VALUES (9, 10, 11, 12)");
   makeSqliteFile(joinPath(folder, "three.ozt"), three);
-  EXPECT_EQ(readPackage(joinPath(folder, "three.ozt"), small).rectangles.size(), 3u);
+  EXPECT_EQ(test_support::readPackage(joinPath(folder, "three.ozt"), small).rectangles.size(), 3u);
 
   auto four = three;
   four.push_back("INSERT INTO Coordinate VALUES (13, 14, 15, 16)");
   makeSqliteFile(joinPath(folder, "four.ozt"), four);
   const auto reasonFor = [&](const char* name) {
     try {
-      readPackage(joinPath(folder, name), small);
+      test_support::readPackage(joinPath(folder, name), small);
     } catch (const InvalidPackage& e) {
       return std::string(e.what());
     }
@@ -193,7 +193,7 @@ TEST(PackageLimits, FileAndRectangleCountBounds) {
   padded.push_back("INSERT INTO Padding VALUES (zeroblob(17 * 1024 * 1024))");
   makeSqliteFile(joinPath(folder, "padded.ozt"), padded);
   try {
-    readPackage(joinPath(folder, "padded.ozt"), small);
+    test_support::readPackage(joinPath(folder, "padded.ozt"), small);
     FAIL() << "an oversized file was read";
   } catch (const InvalidPackage& e) {
     EXPECT_NE(std::string(e.what()).find("il file supera"), std::string::npos) << e.what();
@@ -211,12 +211,12 @@ TEST(PackageLimits, EndlessWorkIsCutShort) {
   PackageLimits tight;
   tight.maxSteps = 50'000;
   try {
-    readPackage(path, tight);
+    test_support::readPackage(path, tight);
     FAIL() << "the step budget was not applied";
   } catch (const InvalidPackage& e) {
     EXPECT_NE(std::string(e.what()).find("troppo lavoro"), std::string::npos) << e.what();
   }
-  EXPECT_EQ(readPackage(path).rectangles.size(), 20001u);
+  EXPECT_EQ(test_support::readPackage(path).rectangles.size(), 20001u);
 }
 
 // What the format allows, beyond what the export writes, is read as it stands.
@@ -237,7 +237,7 @@ TEST(PackageReading, TakesWhatTheFormatAllows) {
                            "INSERT INTO coordinate VALUES (-4, -3, -2, -1, 'third')",
                        });
   const std::string before = readBytes(path);
-  const PackageContents c = readPackage(path);
+  const PackageContents c = test_support::readPackage(path);
   EXPECT_EQ(c.originalName, k101.substr(0, 96) + ".Wmf");
   EXPECT_EQ(c.copyName, "B.GIF");
   EXPECT_EQ(c.originalBytes, "\xBB");
@@ -251,9 +251,9 @@ TEST(PackageReading, TakesWhatTheFormatAllows) {
 TEST(PackageReading, MissingFileIsRefusedAndNotCreated) {
   QTemporaryDir dir;
   const std::string path = joinPath(dir.path().toStdString(), "none.ozt");
-  EXPECT_THROW(readPackage(path), InvalidPackage);
+  EXPECT_THROW(test_support::readPackage(path), InvalidPackage);
   EXPECT_TRUE(folderTree(dir.path().toStdString()).empty());
-  EXPECT_THROW(readPackage(dir.path().toStdString()), InvalidPackage);  // a folder
+  EXPECT_THROW(test_support::readPackage(dir.path().toStdString()), InvalidPackage);  // a folder
 }
 
 TEST(PictureNames, PlainNamesWithAPictureExtension) {

@@ -25,7 +25,7 @@ TEST(PackageReplay, EachKeptInputEndsAsItsNameSays) {
     const std::string before = test_support::readBytes(path);
     bool taken = true;
     try {
-      readPackage(path);
+      test_support::readPackage(path);
     } catch (const InvalidPackage&) {
       taken = false;
     }

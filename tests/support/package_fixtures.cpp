@@ -78,4 +78,15 @@ std::vector<std::string> folderTree(const std::string& dir) {
   return names;
 }
 
+picture_db::PackageContents readPackage(const std::string& path, const picture_db::PackageLimits& limits) {
+  picture_db::OpenPackage package(path, limits);
+  picture_db::PackageContents c;
+  c.originalName = package.originalName();
+  c.copyName = package.copyName();
+  c.rectangles = package.rectangles();
+  package.readOriginal([&](const char* data, std::size_t n) { c.originalBytes.append(data, n); });
+  package.readCopy([&](const char* data, std::size_t n) { c.copyBytes.append(data, n); });
+  return c;
+}
+
 }  // namespace test_support

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "picture_db/package_file.h"
+
 namespace test_support {
 
 // Every byte value 0x00 .. 0xFF, repeated; rotated by shift so two pictures differ.
@@ -26,5 +28,8 @@ std::vector<std::string> soundPackageStatements();
 
 // Every name in a folder and below it ("sub/name"), sorted; hidden ones included.
 std::vector<std::string> folderTree(const std::string& dir);
+
+// The whole package in memory, both pictures read through the package reader.
+picture_db::PackageContents readPackage(const std::string& path, const picture_db::PackageLimits& limits = {});
 
 }  // namespace test_support

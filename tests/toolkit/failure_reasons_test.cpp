@@ -18,14 +18,19 @@ using toolkit::failureReason;
 using toolkit::systemReason;
 
 namespace {
-QString engineMessageOf(const char* sql) {
+// What the user reads when a statement fails as the programs run it.
+QString reasonOf(const char* sql) {
   SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
   db.exec("CREATE TABLE FOTO (ID_FOTO INTEGER NOT NULL UNIQUE, ORIGINALE TEXT, COPIA TEXT)");
   db.exec("INSERT INTO FOTO VALUES (1, 'a.bmp', 'b.bmp')");
   try {
-    db.exec(sql);
-  } catch (const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    try {
+      db.exec(sql);
+    } catch (...) {
+      picture_db::rethrowAsDbError();
+    }
+  } catch (const picture_db::DbError& e) {
+    return failureReason(e);
   }
   return QString();
 }
@@ -33,26 +38,33 @@ QString engineMessageOf(const char* sql) {
 QString strerrorOf(int e) { return QString::fromLocal8Bit(std::generic_category().message(e)); }
 }  // namespace
 
-TEST(FailureReasons, EveryPrimaryEngineMessageIsItalian) {
+TEST(FailureReasons, EveryPrimaryEngineCodeIsToldInItalian) {
   for (int code = 1; code <= 28; ++code) {
     const QString english = QString::fromUtf8(sqlite3_errstr(code));
-    const QString shown = failureReason(english);
+    const QString shown = failureReason(picture_db::DbError(english.toStdString(), code));
     EXPECT_NE(shown, english) << code << " " << english.toStdString();
     EXPECT_FALSE(shown.isEmpty()) << code;
+    EXPECT_FALSE(shown.contains("sconosciuto del database")) << code;
   }
+  // The code tells, not the text: a message in other words reads the same.
+  EXPECT_EQ(failureReason(picture_db::DbError("database is locked by pid 7", SQLITE_BUSY)),
+            "il database è bloccato da un altro programma");
+  EXPECT_EQ(failureReason(picture_db::DbError("xyz", SQLITE_IOERR, SQLITE_IOERR_FSYNC)),
+            "errore di lettura o scrittura sul disco");
+  // The program's own failures are already in the user's words.
+  EXPECT_EQ(failureReason(picture_db::DbError("Il database delle immagini è chiuso.")),
+            "Il database delle immagini è chiuso.");
 }
 
 TEST(FailureReasons, EngineMessagesWithNamesKeepTheNames) {
-  EXPECT_EQ(failureReason(engineMessageOf("SELECT * FROM COORDINATE")), "nel database manca la tabella COORDINATE");
-  EXPECT_EQ(failureReason(engineMessageOf("SELECT NOME FROM FOTO")), "nel database manca la colonna NOME");
-  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (1, 'c.bmp', 'd.bmp')")),
-            "in FOTO.ID_FOTO c'è già lo stesso valore");
-  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (NULL, 'c.bmp', 'd.bmp')")),
+  EXPECT_EQ(reasonOf("SELECT * FROM COORDINATE"), "nel database manca la tabella COORDINATE");
+  EXPECT_EQ(reasonOf("SELECT NOME FROM FOTO"), "nel database manca la colonna NOME");
+  EXPECT_EQ(reasonOf("INSERT INTO FOTO VALUES (1, 'c.bmp', 'd.bmp')"), "in FOTO.ID_FOTO c'è già lo stesso valore");
+  EXPECT_EQ(reasonOf("INSERT INTO FOTO VALUES (NULL, 'c.bmp', 'd.bmp')"),
             "manca un valore obbligatorio in FOTO.ID_FOTO");
-  EXPECT_EQ(failureReason(engineMessageOf("INSERT INTO FOTO VALUES (2, 'c.bmp')")),
-            "la tabella FOTO ha 3 colonne, ma i valori dati sono 2");
-  EXPECT_EQ(failureReason(engineMessageOf("Update coordinate set x1= where ID_Foto=1")),
-            "errore di sintassi vicino a \"where\"");
+  EXPECT_EQ(reasonOf("INSERT INTO FOTO VALUES (2, 'c.bmp')"), "la tabella FOTO ha 3 colonne, ma i valori dati sono 2");
+  EXPECT_EQ(reasonOf("Update coordinate set x1= where ID_Foto=1"), "errore di sintassi vicino a \"where\"");
+  EXPECT_EQ(reasonOf("COMMIT"), "nessuna operazione sul database in corso");
 }
 
 TEST(FailureReasons, OpeningDatabasesTellsWhyInItalian) {
