@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/hall_of_fame.h"
 #include "picture_db/schema.h"
@@ -36,10 +36,10 @@ QImage scene(QColor sky) {
 BenchFolder::BenchFolder(int pairs) {
   if (!dir_.isValid()) throw std::runtime_error("no temporary folder");
   const std::string app = dir_.path().toStdString();
-  QDir().mkpath(QString::fromStdString(picture_db::imagesDir(app)));
-  scene(QColor(150, 200, 250)).save(QString::fromStdString(picture_db::picturePath(app, "scene.bmp")), "BMP");
-  scene(QColor(160, 205, 250)).save(QString::fromStdString(picture_db::picturePath(app, "scene_C.bmp")), "BMP");
-  picture_db::Database db = picture_db::Database::createNew(picture_db::databasePath(app));
+  QDir().mkpath(QString::fromStdString(storage::imagesDir(app)));
+  scene(QColor(150, 200, 250)).save(QString::fromStdString(storage::picturePath(app, "scene.bmp")), "BMP");
+  scene(QColor(160, 205, 250)).save(QString::fromStdString(storage::picturePath(app, "scene_C.bmp")), "BMP");
+  picture_db::Database db = picture_db::Database::createNew(storage::databasePath(app));
   picture_db::createSchema(db);
   db.inTransaction([&] {
     for (int id = 1; id <= pairs; ++id) {

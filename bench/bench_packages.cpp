@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "editor/package_transfer.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 
@@ -28,10 +28,10 @@ constexpr double kMaxRatio = 2.5;
 
 std::string appFolder(const QTemporaryDir& dir) {
   const std::string app = dir.path().toStdString();
-  for (const char* sub : {picture_db::kImagesFolder, picture_db::kImportFolder, picture_db::kExportFolder}) {
+  for (const char* sub : {storage::kImagesFolder, storage::kImportFolder, storage::kExportFolder}) {
     fs::create_directory(fs::path(app) / sub);
   }
-  picture_db::Database db = picture_db::Database::createNew(picture_db::databasePath(app));
+  picture_db::Database db = picture_db::Database::createNew(storage::databasePath(app));
   picture_db::createSchema(db);
   return app;
 }
@@ -63,8 +63,8 @@ int main() {
   QTemporaryDir sourceDir, targetDir, copyDir;
   const std::string source = appFolder(sourceDir);
   const std::string target = appFolder(targetDir);
-  writeNoise(picture_db::picturePath(source, "grande.jpg"), 1);
-  writeNoise(picture_db::picturePath(source, "grande_C.jpg"), 2);
+  writeNoise(storage::picturePath(source, "grande.jpg"), 1);
+  writeNoise(storage::picturePath(source, "grande_C.jpg"), 2);
   std::vector<picture_db::DifferenceRect> rects;
   for (const auto& [x1, y1, x2, y2] : std::vector<std::array<double, 4>>{
            {10, 10, 40, 30}, {60, 10, 100, 40}, {120, 20, 150, 60}, {20, 80, 70, 120}, {140, 90, 190, 140}}) {
@@ -75,15 +75,15 @@ int main() {
     r.y2 = y2;
     rects.push_back(r);
   }
-  picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(target));
-  const std::string package = picture_db::joinPath(picture_db::exportDir(source), "grande.ozt");
-  const std::string waiting = picture_db::joinPath(picture_db::importDir(target), "grande.ozt");
+  picture_db::Database db = picture_db::Database::openExisting(storage::databasePath(target));
+  const std::string package = storage::joinPath(storage::exportDir(source), "grande.ozt");
+  const std::string waiting = storage::joinPath(storage::importDir(target), "grande.ozt");
 
   std::vector<double> copyMs, exportMs, importMs;
   for (int round = 0; round < kRounds; ++round) {
     copyMs.push_back(millis([&] {
       for (const char* name : {"grande.jpg", "grande_C.jpg"}) {
-        fs::copy_file(picture_db::picturePath(source, name), fs::path(copyDir.path().toStdString()) / name,
+        fs::copy_file(storage::picturePath(source, name), fs::path(copyDir.path().toStdString()) / name,
                       fs::copy_options::overwrite_existing);
       }
     }));
@@ -92,8 +92,8 @@ int main() {
     importMs.push_back(millis([&] { editor::importPackage(db, target, "grande.ozt", 1); }));
     // Ready for the next round: the imported pair and its pictures go again.
     picture_db::deletePictureWithDifferences(db, 1);
-    fs::remove(picture_db::picturePath(target, "grande.jpg"));
-    fs::remove(picture_db::picturePath(target, "grande_C.jpg"));
+    fs::remove(storage::picturePath(target, "grande.jpg"));
+    fs::remove(storage::picturePath(target, "grande_C.jpg"));
   }
   const double copy = median(copyMs), exp = median(exportMs), imp = median(importMs);
   std::printf("two %zu-byte pictures, median of %d rounds\n", kPictureBytes, kRounds);

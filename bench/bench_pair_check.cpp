@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "pair_check/stored_pair.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 
@@ -48,8 +48,8 @@ std::pair<QImage, QImage> scene(QSize size, int variant) {
 
 std::string prepareFolder(const QTemporaryDir& dir) {
   const std::string app = dir.path().toStdString();
-  std::filesystem::create_directory(picture_db::imagesDir(app));
-  picture_db::Database db = picture_db::Database::createNew(picture_db::databasePath(app));
+  std::filesystem::create_directory(storage::imagesDir(app));
+  picture_db::Database db = picture_db::Database::createNew(storage::databasePath(app));
   picture_db::createSchema(db);
   return app;
 }
@@ -57,8 +57,8 @@ std::string prepareFolder(const QTemporaryDir& dir) {
 picture_db::PairWithDifferences writePair(const std::string& app, QSize size, int variant) {
   const auto [original, copy] = scene(size, variant);
   const std::string stem = "coppia" + std::to_string(variant);
-  original.save(QString::fromStdString(picture_db::picturePath(app, stem + ".jpg")), "JPEG", 75);
-  copy.save(QString::fromStdString(picture_db::picturePath(app, stem + "_C.jpg")), "JPEG", 75);
+  original.save(QString::fromStdString(storage::picturePath(app, stem + ".jpg")), "JPEG", 75);
+  copy.save(QString::fromStdString(storage::picturePath(app, stem + "_C.jpg")), "JPEG", 75);
   return {{variant, stem + ".jpg", stem + "_C.jpg"}, {}};
 }
 
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
 
   // 2,000 pairs over 20 distinct picture pairs of the game's size.
   {
-    picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(folder));
+    picture_db::Database db = picture_db::Database::openExisting(storage::databasePath(folder));
     db.inTransaction([&] {
       for (int variant = 10; variant < 30; ++variant) writePair(folder, QSize(380, 436), variant);
       for (int id = 1000; id < 3000; ++id) {

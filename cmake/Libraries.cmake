@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The project's libraries, bottom up, each with an include root of its own.
+# The project's libraries, bottom up, each in a folder of its own.
 #
-# A library's headers are reached only through its include root, where they appear
-# under their folder name ("picture_db/records.h"). A library sees its own root and the
-# roots of what it links, so an include that climbs a layer does not build.
+# A library's public headers lie in include/<prefix>/ of its folder and are included
+# under that prefix ("picture_db/records.h"). A library sees its own include folder and
+# those of what it links, so an include that climbs a layer does not build.
 
 function(vobrel_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
@@ -12,24 +12,20 @@ function(vobrel_warnings target)
   endif()
 endfunction()
 
-# vobrel_library(<name> FOLDER <include prefix> HEADERS <h...> SOURCES <cpp...>
+# vobrel_library(<name> [PREFIX <include prefix>] HEADERS <h...> SOURCES <cpp...>
 #                [PUBLIC <libs...>] [PRIVATE <libs...>])
-# Header and source paths are relative to the calling folder.
+# With PREFIX the headers are named without folder and lie in include/<prefix>/; without
+# it they are paths below the calling folder, which is then the include folder (tests).
 function(vobrel_library name)
-  cmake_parse_arguments(LIB "" "FOLDER" "HEADERS;SOURCES;PUBLIC;PRIVATE" ${ARGN})
-  if(NOT LIB_FOLDER)
-    message(FATAL_ERROR "vobrel_library(${name}): FOLDER is required")
+  cmake_parse_arguments(LIB "" "PREFIX" "HEADERS;SOURCES;PUBLIC;PRIVATE" ${ARGN})
+  if(LIB_PREFIX)
+    list(TRANSFORM LIB_HEADERS PREPEND include/${LIB_PREFIX}/)
+    set(include_dir ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  else()
+    set(include_dir ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
-  set(root ${CMAKE_BINARY_DIR}/include_roots/${name})
-  file(REMOVE_RECURSE ${root})
-  foreach(header IN LISTS LIB_HEADERS)
-    set(link ${root}/${LIB_FOLDER}/${header})
-    get_filename_component(link_dir ${link} DIRECTORY)
-    file(MAKE_DIRECTORY ${link_dir})
-    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${link} SYMBOLIC)
-  endforeach()
   add_library(${name} STATIC ${LIB_SOURCES} ${LIB_HEADERS})
-  target_include_directories(${name} PUBLIC ${root})
+  target_include_directories(${name} PUBLIC ${include_dir})
   target_link_libraries(${name} PUBLIC ${LIB_PUBLIC} PRIVATE ${LIB_PRIVATE})
   vobrel_warnings(${name})
 endfunction()

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "editor/package_transfer.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
@@ -32,14 +32,14 @@ struct AppFolder {
     std::string templ = (fs::temp_directory_path() / "fuzz-package-XXXXXX").string();
     if (mkdtemp(templ.data()) == nullptr) std::abort();
     dir = templ;
-    for (const char* sub : {picture_db::kImagesFolder, picture_db::kImportFolder, picture_db::kExportFolder}) {
+    for (const char* sub : {storage::kImagesFolder, storage::kImportFolder, storage::kExportFolder}) {
       fs::create_directory(fs::path(dir) / sub);
     }
     {
-      picture_db::Database created = picture_db::Database::createNew(picture_db::databasePath(dir));
+      picture_db::Database created = picture_db::Database::createNew(storage::databasePath(dir));
       picture_db::createSchema(created);
     }
-    db = std::make_unique<picture_db::Database>(picture_db::Database::openExisting(picture_db::databasePath(dir)));
+    db = std::make_unique<picture_db::Database>(picture_db::Database::openExisting(storage::databasePath(dir)));
   }
   ~AppFolder() {
     db.reset();
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   AppFolder& a = app();
-  const std::string package = picture_db::joinPath(picture_db::importDir(a.dir), "p.ozt");
+  const std::string package = storage::joinPath(storage::importDir(a.dir), "p.ozt");
   {
     std::ofstream out(package, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -89,12 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const editor::PackageError&) {
   }
   std::set<std::string> after = everything(a.dir);
-  const std::string packageEntry = std::string(picture_db::kImportFolder) + "/p.ozt";
+  const std::string packageEntry = std::string(storage::kImportFolder) + "/p.ozt";
   if (imported) {
     // A taken package leaves Import; its pictures arrive in Images.
     if (after.count(packageEntry) != 0) finding("an imported package was left in Import");
     after.insert(packageEntry);
-    const std::string images = picture_db::kImagesFolder;
+    const std::string images = storage::kImagesFolder;
     for (const std::string* name : {&pair.original, &pair.copy}) {
       if (after.erase(images + "/" + *name) != 1) finding("imported picture not in Images: " + *name);
     }
@@ -109,8 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   picture_db::forEachPicture(*a.db, [&](picture_db::PairId, std::string_view, std::string_view) { ++rows; });
   if (rows != (imported ? 1u : 0u)) finding("a pair row where none belongs, or none where one does");
   if (imported) {
-    fs::remove(picture_db::picturePath(a.dir, pair.original));
-    fs::remove(picture_db::picturePath(a.dir, pair.copy));
+    fs::remove(storage::picturePath(a.dir, pair.original));
+    fs::remove(storage::picturePath(a.dir, pair.copy));
     picture_db::deletePictureWithDifferences(*a.db, kPairId);
   } else if (!picture_db::pairDifferences(*a.db, kPairId).empty()) {
     finding("rectangles left behind by a refused import");

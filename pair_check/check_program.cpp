@@ -10,7 +10,7 @@
 #include "pair_check/json_report.h"
 #include "pair_check/parallel_check.h"
 #include "pair_check/problem_texts.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "toolkit/database_messages.h"
 #include "toolkit/failure_reasons.h"
 
@@ -22,7 +22,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 // The pairs to check, or a message on err and nothing.
 std::optional<std::vector<picture_db::PairWithDifferences>> readPairs(const CheckArguments& args, const QString& appDir,
                                                                       QTextStream& err) {
-  const QString dbPath = q(picture_db::databasePath(appDir.toStdString()));
+  const QString dbPath = q(storage::databasePath(appDir.toStdString()));
   if (!QFileInfo::exists(dbPath)) {
     err << toolkit::missingDatabaseMessage(dbPath) << Qt::endl;
     return std::nullopt;

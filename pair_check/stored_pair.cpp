@@ -4,7 +4,7 @@
 #include <future>
 #include <limits>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/picture_loader.h"
 
@@ -12,7 +12,7 @@ namespace pair_check {
 
 PictureSide loadSide(const std::string& appDir, const std::string& fileName) {
   if (fileName.empty() || fileName == picture_db::kNoFile) return {QImage(), QStringLiteral("nessun file assegnato")};
-  return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName)));
+  return toolkit::loadPicture(QString::fromStdString(storage::picturePath(appDir, fileName)));
 }
 
 std::pair<PictureSide, PictureSide> loadBothSides(const std::string& appDir, const std::string& original,

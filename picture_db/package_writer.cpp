@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "picture_db/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "picture_db/database.h"
 #include "picture_db/package_file.h"
 
@@ -152,13 +152,13 @@ void writeWhole(const std::string& path, const std::string& originalName, Pictur
     throw InvalidPackage(problem);
   }
   try {
-    writeFileAtomically(
+    storage::writeFileAtomically(
         path,
         [&](const std::string& temporary) {
           Database db = Database::createNew(temporary);
           fill(db, originalName, original, copyName, copy, rectangles);
         },
-        ExistingFile::Replace, kPackageTemporaryPrefix);
+        storage::ExistingFile::Replace, kPackageTemporaryPrefix);
   } catch (...) {
     rethrowAsDbError();
   }

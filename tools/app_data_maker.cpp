@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "tools/file_writing.h"
 #include "tools/game_over_picture.h"
 #include "tools/picture_format.h"
@@ -17,7 +17,7 @@ namespace {
 
 void writePicture(const std::string& appDir, const std::string& fileName, const QByteArray& bytes,
                   AppDataReport& report, std::ostream& log) {
-  const std::string path = picture_db::picturePath(appDir, fileName);
+  const std::string path = storage::picturePath(appDir, fileName);
   if (writeFileIfMissing(path, bytes) == WriteOutcome::Written) {
     ++report.picturesWritten;
     return;
@@ -36,7 +36,7 @@ AppDataReport makeAppData(const std::string& appDir, std::uint32_t seed, std::os
   if (!std::filesystem::is_directory(appDir)) {
     throw std::runtime_error("cannot make the application folder " + appDir);
   }
-  picture_db::ensureFolders(appDir, {picture_db::kImagesFolder});
+  storage::ensureFolders(appDir, {storage::kImagesFolder});
 
   AppDataReport report;
   const auto pairs = makeSamplePairs(seed);
@@ -44,16 +44,16 @@ AppDataReport makeAppData(const std::string& appDir, std::uint32_t seed, std::os
     writePicture(appDir, pair.originalFile(), encodeScene(pair.original, pair.originalFormat), report, log);
     writePicture(appDir, pair.copyFile(), encodeScene(pair.copy, pair.copyFormat), report, log);
   }
-  log << "Sample pictures in " << picture_db::imagesDir(appDir) << ": " << report.picturesWritten << " written, "
+  log << "Sample pictures in " << storage::imagesDir(appDir) << ": " << report.picturesWritten << " written, "
       << report.picturesKept << " already there\n";
 
-  const std::string gameOverPath = picture_db::joinPath(appDir, picture_db::kGameOverPicture);
+  const std::string gameOverPath = storage::joinPath(appDir, storage::kGameOverPicture);
   report.gameOverWritten = writeFileIfMissing(gameOverPath, encodeRaster(drawGameOverPicture(), PictureFormat::Bmp)) ==
                            WriteOutcome::Written;
   log << (report.gameOverWritten ? "Wrote " : "Kept the existing ") << gameOverPath << "\n";
 
   // Last, so a database never names pictures that failed to be written.
-  const std::string dbPath = picture_db::databasePath(appDir);
+  const std::string dbPath = storage::databasePath(appDir);
   report.databaseWritten = writeSampleDatabase(dbPath, pairs) == DatabaseOutcome::Written;
   if (report.databaseWritten) {
     log << "Wrote " << dbPath << " with " << pairs.size() << " sample pairs\n";

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "picture_db/atomic_file.h"
+#include "storage/atomic_file.h"
 
 namespace sample_maker {
 
@@ -17,12 +17,12 @@ WriteOutcome writeFileIfMissing(const std::string& path, const QByteArray& bytes
     return WriteOutcome::KeptExisting;
   }
   try {
-    picture_db::writeFileAtomically(
+    storage::writeFileAtomically(
         path,
         [&](const std::string& temporary) {
-          picture_db::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+          storage::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
         },
-        picture_db::ExistingFile::Keep);
+        storage::ExistingFile::Keep);
   } catch (const std::system_error& e) {
     // Someone else wrote it meanwhile: theirs is kept.
     if (e.code() == std::errc::file_exists) return WriteOutcome::KeptExisting;

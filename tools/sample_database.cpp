@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "picture_db/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/hall_of_fame.h"
@@ -45,8 +45,8 @@ DatabaseOutcome writeSampleDatabase(const std::string& path, const std::vector<S
     return DatabaseOutcome::KeptExisting;
   }
   try {
-    picture_db::writeFileAtomically(
-        path, [&](const std::string& temporary) { fillDatabase(temporary, pairs); }, picture_db::ExistingFile::Keep);
+    storage::writeFileAtomically(
+        path, [&](const std::string& temporary) { fillDatabase(temporary, pairs); }, storage::ExistingFile::Keep);
   } catch (const std::system_error& e) {
     if (e.code() == std::errc::file_exists) return DatabaseOutcome::KeptExisting;
     throw;

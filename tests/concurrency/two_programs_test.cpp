@@ -10,7 +10,7 @@
 #include <map>
 #include <set>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/hall_of_fame.h"
@@ -18,6 +18,7 @@
 #include "support/temp_app_folder.h"
 
 using namespace picture_db;
+using namespace storage;
 
 namespace {
 constexpr int kSeconds = 20;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "editor/editor_window_fixture.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
@@ -43,12 +43,12 @@ class EditorPackages : public EditorWindowTest {
   }
 
   std::string exported(const std::string& name) const {
-    return picture_db::joinPath(picture_db::exportDir(folder.dir()), name);
+    return storage::joinPath(storage::exportDir(folder.dir()), name);
   }
   std::string importing(const std::string& name) const {
-    return picture_db::joinPath(picture_db::importDir(other.dir()), name);
+    return storage::joinPath(storage::importDir(other.dir()), name);
   }
-  std::string receivedPicture(const std::string& name) const { return picture_db::picturePath(other.dir(), name); }
+  std::string receivedPicture(const std::string& name) const { return storage::picturePath(other.dir(), name); }
 
   // A pair 1 of casa.jpg / casa_C.jpg with three rectangles, on screen in the window.
   void openWithPair(std::vector<Edges> rects = {{10, 20, 30, 40}, {1, 2, 3, 4}, {10, 20, 30, 40}}) {
@@ -60,7 +60,7 @@ class EditorPackages : public EditorWindowTest {
 
   // Puts a package into the receiving Import folder and opens its window.
   editor::FrmOrtavi& openReceiver(const std::string& packagePath, const std::string& asName = "viaggio.ozt") {
-    std::filesystem::create_directories(picture_db::importDir(other.dir()));
+    std::filesystem::create_directories(storage::importDir(other.dir()));
     std::filesystem::copy_file(packagePath, importing(asName));
     receiver = std::make_unique<editor::FrmOrtavi>(other.path(), otherBoxes);
     receiver->show();
@@ -113,7 +113,7 @@ TEST_F(EditorPackages, APairTravelsByteForByteUnderANewNumber) {
   click(w->CmdExport);
   EXPECT_TRUE(boxes.messages().empty());
   EXPECT_EQ(mousePointer(), pointer::Default);
-  EXPECT_EQ(folderTree(picture_db::exportDir(folder.dir())), std::vector<std::string>{"viaggio.ozt"});
+  EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), std::vector<std::string>{"viaggio.ozt"});
 
   other.addPairWithoutFiles(4, "(none)", "(none)", {});
   openReceiver(exported("viaggio.ozt"));
@@ -180,7 +180,7 @@ TEST_F(EditorPackages, EmptyNameAndExportingAgainReplaces) {
   EXPECT_TRUE(boxes.messages().empty());
   const auto again = test_support::readPackage(exported("p.ozt"));
   ASSERT_EQ(again.rectangles.size(), static_cast<std::size_t>(w->LstCoord->count()));
-  EXPECT_EQ(folderTree(picture_db::exportDir(folder.dir())), (std::vector<std::string>{".ozt", "p.ozt"}));
+  EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), (std::vector<std::string>{".ozt", "p.ozt"}));
 }
 
 TEST_F(EditorPackages, APairWithoutRectanglesCarriesNone) {
@@ -212,7 +212,7 @@ TEST_F(EditorPackages, FailedExportsSayWhyAndKeepTheEarlierPackage) {
     EXPECT_NE(boxes.messages()[0].text.indexOf(QString::fromUtf8(expected)), -1)
         << boxes.messages()[0].text.toStdString();
     EXPECT_EQ(readBytes(exported("p.ozt")), earlier);
-    EXPECT_EQ(folderTree(picture_db::exportDir(folder.dir())), std::vector<std::string>{"p.ozt"});
+    EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), std::vector<std::string>{"p.ozt"});
   };
 
   w->TxtExport->setText("../p");
@@ -239,7 +239,7 @@ TEST_F(EditorPackages, APairWithoutFilesIsNotExported) {
   click(w->CmdExport);
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_NE(boxes.messages()[0].text.indexOf("non è ancora stato assegnato"), -1);
-  EXPECT_TRUE(folderTree(picture_db::exportDir(folder.dir())).empty());
+  EXPECT_TRUE(folderTree(storage::exportDir(folder.dir())).empty());
 }
 
 TEST_F(EditorPackages, PicturesAlreadyPresentRefuseTheImportWhicheverAndWhateverTheCase) {
@@ -249,7 +249,7 @@ TEST_F(EditorPackages, PicturesAlreadyPresentRefuseTheImportWhicheverAndWhatever
     SCOPED_TRACE(present);
     receiver.reset();
     std::filesystem::remove_all(other.imagesPath().toStdString());
-    std::filesystem::remove_all(picture_db::importDir(other.dir()));
+    std::filesystem::remove_all(storage::importDir(other.dir()));
     QDir().mkpath(other.imagesPath());
     writeBytes(receivedPicture(present), "already here");
     otherBoxes.clear();
@@ -276,7 +276,7 @@ TEST_F(EditorPackages, NothingSelectedDoesNothing) {
 }
 
 TEST_F(EditorPackages, AHostilePackageIsRefusedAndWritesNothingAnywhere) {
-  const std::string made = picture_db::joinPath(folder.dir(), "hostile.ozt");
+  const std::string made = storage::joinPath(folder.dir(), "hostile.ozt");
   auto statements = test_support::soundPackageStatements();
   statements[2] = "INSERT INTO Foto VALUES ('../escaped.jpg', x'00', 'b.jpg', x'00')";
   test_support::makeSqliteFile(made, statements);
@@ -287,7 +287,7 @@ TEST_F(EditorPackages, AHostilePackageIsRefusedAndWritesNothingAnywhere) {
   EXPECT_TRUE(otherBoxes.messages()[0].text.startsWith("Pacchetto non valido: "));
   EXPECT_EQ(otherBoxes.messages()[0].flags, box::OkOnly | box::Critical);
   EXPECT_EQ(snapshot(), before);
-  EXPECT_FALSE(std::filesystem::exists(picture_db::joinPath(other.dir(), "escaped.jpg")));
+  EXPECT_FALSE(std::filesystem::exists(storage::joinPath(other.dir(), "escaped.jpg")));
 }
 
 TEST_F(EditorPackages, AFailureAfterThePicturesRemovesThemAndAddsNoPair) {

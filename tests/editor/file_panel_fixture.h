@@ -11,7 +11,7 @@
 
 #include "editor/file_panel.h"
 #include "editor/file_panel_host.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 #include "toolkit/picture_area.h"
@@ -94,7 +94,7 @@ class FakeHost : public editor::FilePanelHost {
 
  private:
   static picture_db::Database makeDatabase(const QString& dir) {
-    auto db = picture_db::Database::createNew(picture_db::databasePath(dir.toStdString()));
+    auto db = picture_db::Database::createNew(storage::databasePath(dir.toStdString()));
     picture_db::createSchema(db);
     return db;
   }

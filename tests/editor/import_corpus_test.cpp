@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "editor/package_transfer.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "support/package_fixtures.h"
 #include "support/temp_app_folder.h"
@@ -47,7 +47,7 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
     SCOPED_TRACE(name);
     test_support::TempAppFolder folder;
     QDir().mkpath(folder.imagesPath());
-    const std::string importDir = picture_db::importDir(folder.dir());
+    const std::string importDir = storage::importDir(folder.dir());
     fs::create_directories(importDir);
     fs::copy_file(entry.path(), importDir + "/" + name);
     if (fs::exists(entry.path().string() + "-wal")) {
@@ -59,10 +59,10 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
       const auto [original, copy] = storedPictures(entry.path());
       const editor::ImportedPair imported = editor::importPackage(db, folder.dir(), name, 1);
       EXPECT_EQ(imported.pair.original, "spiaggia.bmp");
-      EXPECT_EQ(test_support::readBytes(picture_db::picturePath(folder.dir(), "spiaggia.bmp")), original);
-      EXPECT_EQ(test_support::readBytes(picture_db::picturePath(folder.dir(), "spiaggia_C.bmp")), copy);
+      EXPECT_EQ(test_support::readBytes(storage::picturePath(folder.dir(), "spiaggia.bmp")), original);
+      EXPECT_EQ(test_support::readBytes(storage::picturePath(folder.dir(), "spiaggia_C.bmp")), copy);
       EXPECT_TRUE(
-          toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(folder.dir(), "spiaggia.bmp"))).ok());
+          toolkit::loadPicture(QString::fromStdString(storage::picturePath(folder.dir(), "spiaggia.bmp"))).ok());
       EXPECT_EQ(picture_db::pairDifferences(db, 1).size(), 1u);
       EXPECT_TRUE(fs::is_empty(importDir)) << "the package and its log are gone";
     } else {

@@ -7,7 +7,7 @@
 
 #include "editor/import_recovery.h"
 #include "editor/editor_window_fixture.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/game_queries.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
@@ -31,13 +31,13 @@ class InterruptedImport : public EditorWindowTest {
   void SetUp() override {
     EditorWindowTest::SetUp();
     folder.addPair(1, {{1, 1, 5, 5}});
-    fs::create_directories(picture_db::importDir(folder.dir()));
-    fs::create_directories(picture_db::exportDir(folder.dir()));
+    fs::create_directories(storage::importDir(folder.dir()));
+    fs::create_directories(storage::exportDir(folder.dir()));
     picture_db::PackageContents c{"mare.bmp", originalBytes, "mare_C.bmp", copyBytes, {{10, 20, 30, 40}, {1, 2, 3, 4}}};
     picture_db::writePackage(package(), c);
   }
 
-  std::string package() const { return picture_db::joinPath(picture_db::importDir(folder.dir()), "mare.ozt"); }
+  std::string package() const { return storage::joinPath(storage::importDir(folder.dir()), "mare.ozt"); }
 
   // Runs the import in a process of its own, stopped after `step` (0: not stopped).
   int runImport(int step) {
@@ -54,8 +54,8 @@ class InterruptedImport : public EditorWindowTest {
     const auto row = picture_db::pictureRecord(db, 2);
     const auto rects = picture_db::pairDifferences(db, 2);
     const bool whole = row && row->original == "mare.bmp" && row->copy == "mare_C.bmp" && rects.size() == 2 &&
-                       readBytes(picture_db::picturePath(folder.dir(), "mare.bmp")) == originalBytes &&
-                       readBytes(picture_db::picturePath(folder.dir(), "mare_C.bmp")) == copyBytes &&
+                       readBytes(storage::picturePath(folder.dir(), "mare.bmp")) == originalBytes &&
+                       readBytes(storage::picturePath(folder.dir(), "mare_C.bmp")) == copyBytes &&
                        !fs::exists(package());
     return whole;
   }
@@ -63,8 +63,8 @@ class InterruptedImport : public EditorWindowTest {
   bool nothingOfIt() {
     picture_db::Database db = folder.open();
     return !picture_db::pictureRecord(db, 2) && picture_db::pairDifferences(db, 2).empty() &&
-           !fs::exists(picture_db::picturePath(folder.dir(), "mare.bmp")) &&
-           !fs::exists(picture_db::picturePath(folder.dir(), "mare_C.bmp")) && fs::exists(package());
+           !fs::exists(storage::picturePath(folder.dir(), "mare.bmp")) &&
+           !fs::exists(storage::picturePath(folder.dir(), "mare_C.bmp")) && fs::exists(package());
   }
 
   // What the folder holds besides the pairs' pictures, the package and the database.
@@ -123,7 +123,7 @@ TEST_F(InterruptedImport, AnUnstoppedImportInItsOwnProcessIsWholeAndLeavesNoReco
 }
 
 TEST_F(InterruptedImport, StartUpRemovesOnlyTheEditorsOwnLeftovers) {
-  const std::string exportDir = picture_db::exportDir(folder.dir());
+  const std::string exportDir = storage::exportDir(folder.dir());
   const std::string images = folder.imagesPath().toStdString();
   test_support::writeBytes(exportDir + "/.ozt-export-a1B2c3", std::string(1000, 'x'));
   test_support::writeBytes(images + "/.ortavi-part-Zz9yY8", "half a picture");

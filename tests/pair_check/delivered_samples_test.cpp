@@ -5,12 +5,12 @@
 
 #include "pair_check/problem_texts.h"
 #include "pair_check/stored_pair.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/check_queries.h"
 
 TEST(DeliveredSamples, EveryPairHasFiveDifferencesEachInsideExactlyOneRectangle) {
   const std::string app = VOBREL_APP_DIR;
-  picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(app));
+  picture_db::Database db = picture_db::Database::openExisting(storage::databasePath(app));
   const auto pairs = picture_db::allPairsWithDifferences(db);
   ASSERT_FALSE(pairs.empty());
   for (const auto& pair : pairs) {

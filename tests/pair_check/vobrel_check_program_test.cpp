@@ -10,7 +10,7 @@
 #include <QProcess>
 
 #include "support/drawn_pairs.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "support/temp_app_folder.h"
 
 using namespace drawn_pairs;

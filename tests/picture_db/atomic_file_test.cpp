@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "picture_db/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "support/package_fixtures.h"
 
-using picture_db::ExistingFile;
-using picture_db::writeFileAtomically;
+using storage::ExistingFile;
+using storage::writeFileAtomically;
 using test_support::folderTree;
 using test_support::readBytes;
 using test_support::writeBytes;
@@ -110,9 +110,9 @@ TEST(AtomicFile, RenameKeepRefusesAnExistingName) {
   const std::string a = dir.path().toStdString() + "/a.jpg", b = dir.path().toStdString() + "/b.jpg";
   writeBytes(a, "A");
   writeBytes(b, "B");
-  EXPECT_THROW(picture_db::renameFile(a, b, ExistingFile::Keep), std::system_error);
+  EXPECT_THROW(storage::renameFile(a, b, ExistingFile::Keep), std::system_error);
   EXPECT_EQ(readBytes(b), "B");
-  picture_db::renameFile(a, b, ExistingFile::Replace);
+  storage::renameFile(a, b, ExistingFile::Replace);
   EXPECT_EQ(readBytes(b), "A");
   EXPECT_FALSE(fs::exists(a));
 }
@@ -127,7 +127,7 @@ TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   fs::create_directory(d + "/.ozt-export-folder");
   fs::create_directory(d + "/.ozt-export-dir123");
   fs::create_symlink(d + "/x.ozt-export-abc123", d + "/.ozt-export-link12");
-  EXPECT_EQ(picture_db::removeLeftovers(d, ".ozt-export-"), 2);
+  EXPECT_EQ(storage::removeLeftovers(d, ".ozt-export-"), 2);
   EXPECT_TRUE(fs::is_symlink(d + "/.ozt-export-link12")) << "a link is never a leftover";
   fs::remove(d + "/.ozt-export-link12");
   EXPECT_EQ(folderTree(d),

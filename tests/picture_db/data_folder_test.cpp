@@ -14,12 +14,12 @@
 #include <sstream>
 #include <string>
 
-#include "picture_db/data_folder.h"
+#include "storage/data_folder.h"
 #include "picture_db/database.h"
 
 namespace fs = std::filesystem;
-using picture_db::AppFolders;
-using picture_db::FolderEnvironment;
+using storage::AppFolders;
+using storage::FolderEnvironment;
 
 namespace {
 
@@ -90,7 +90,7 @@ class DataFolderTest : public ::testing::Test {
     e.accountHome = [] { return std::string(); };
     return e;
   }
-  AppFolders choose() { return picture_db::chooseAppFolders(program.string(), env()); }
+  AppFolders choose() { return storage::chooseAppFolders(program.string(), env()); }
   std::string installedDb() const { return readAll(program / "images.mdb"); }
 };
 
@@ -140,18 +140,18 @@ TEST_F(DataFolderTest, UserFolderFollowsXdgDataHomeWhenItIsAbsolute) {
 
   // A relative value means nothing for a program started from anywhere.
   variables["XDG_DATA_HOME"] = "relative/data";
-  EXPECT_EQ(picture_db::userDataFolder(env()), userDir.string());
+  EXPECT_EQ(storage::userDataFolder(env()), userDir.string());
   variables["XDG_DATA_HOME"] = "";
-  EXPECT_EQ(picture_db::userDataFolder(env()), userDir.string());
+  EXPECT_EQ(storage::userDataFolder(env()), userDir.string());
 }
 
 TEST_F(DataFolderTest, WithoutHomeTheAccountsHomeIsUsed) {
   variables.clear();
   auto e = env();
   e.accountHome = [this] { return (scratch.path() / "account").string(); };
-  EXPECT_EQ(picture_db::userDataFolder(e), (scratch.path() / "account" / ".local/share/vobrel").string());
+  EXPECT_EQ(storage::userDataFolder(e), (scratch.path() / "account" / ".local/share/vobrel").string());
   e.accountHome = [] { return std::string(); };
-  EXPECT_THROW(picture_db::userDataFolder(e), fs::filesystem_error);
+  EXPECT_THROW(storage::userDataFolder(e), fs::filesystem_error);
 }
 
 TEST_F(DataFolderTest, LaterStartsNeverOverwriteWhatTheUserChanged) {
@@ -187,7 +187,7 @@ TEST_F(DataFolderTest, CopyCutShortIsFinishedAtTheNextStartWithoutTouchingDonePi
 TEST_F(DataFolderTest, SharedInstallationMarkSendsEvenAWritingUserToTheirOwnFolder) {
   // Root may write into /usr/lib; the packaged programs still keep their data per user.
   programWritable = true;
-  writeAll(program / picture_db::kPerUserDataMark, "");
+  writeAll(program / storage::kPerUserDataMark, "");
   EXPECT_EQ(choose().data, userDir.string());
   EXPECT_TRUE(fs::exists(userDir / "images.mdb"));
 }
@@ -247,7 +247,7 @@ TEST(DataFolderSystemTest, InstallationTheUserCannotWriteToIsDetected) {
     if (::access(program.c_str(), W_OK) == 0) ::_exit(11);  // the check would prove nothing
     ::setenv("XDG_DATA_HOME", data.c_str(), 1);
     try {
-      const auto f = picture_db::chooseAppFolders(program.string());
+      const auto f = storage::chooseAppFolders(program.string());
       const bool ok = f.data == (data / "vobrel").string() && fs::exists(data / "vobrel" / "images.mdb") &&
                       fs::exists(data / "vobrel" / "Images" / "p.bmp") && f.program == program.string();
       ::_exit(ok ? 0 : 12);

@@ -8,13 +8,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/database.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 #include "support/temp_app_folder.h"
 
 using namespace picture_db;
+using namespace storage;
 
 namespace {
 std::string tempPath(const QTemporaryDir& dir, const char* name) { return joinPath(dir.path().toStdString(), name); }

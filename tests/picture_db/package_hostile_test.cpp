@@ -6,11 +6,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
 
 using namespace picture_db;
+using namespace storage;
 using namespace test_support;
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/hall_of_fame.h"
 #include "picture_db/schema.h"
@@ -27,9 +27,9 @@ TempAppFolder::TempAppFolder(bool withDatabase) {
   }
 }
 
-std::string TempAppFolder::databasePath() const { return picture_db::databasePath(dir()); }
+std::string TempAppFolder::databasePath() const { return storage::databasePath(dir()); }
 
-QString TempAppFolder::imagesPath() const { return QString::fromStdString(picture_db::imagesDir(dir())); }
+QString TempAppFolder::imagesPath() const { return QString::fromStdString(storage::imagesDir(dir())); }
 
 picture_db::Database TempAppFolder::open() const { return picture_db::Database::openExisting(databasePath()); }
 

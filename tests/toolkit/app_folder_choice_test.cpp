@@ -12,8 +12,8 @@
 
 namespace {
 
-picture_db::FolderEnvironment environmentWithHome(const QString& home) {
-  picture_db::FolderEnvironment env;
+storage::FolderEnvironment environmentWithHome(const QString& home) {
+  storage::FolderEnvironment env;
   env.variable = [home](const char* name) -> std::optional<std::string> {
     if (std::string(name) == "HOME") return home.toStdString();
     return std::nullopt;

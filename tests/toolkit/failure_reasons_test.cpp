@@ -10,7 +10,7 @@
 #include <new>
 #include <system_error>
 
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/database.h"
 #include "toolkit/failure_reasons.h"
 
@@ -112,7 +112,7 @@ TEST(FailureReasons, ExceptionsAreToldByTheirKind) {
   QTemporaryDir dir;
   std::ofstream(dir.filePath("Images").toStdString()) << "a file where the folder should be";
   try {
-    picture_db::ensureFolders(dir.path().toStdString(), {"Images"});
+    storage::ensureFolders(dir.path().toStdString(), {"Images"});
     FAIL() << "a folder was made over a file";
   } catch (const std::exception& e) {
     EXPECT_EQ(failureReason(e), dir.filePath("Images") + ": esiste già un file con questo nome");

@@ -10,12 +10,13 @@
 #include <exception>
 #include <string>
 
-#include "picture_db/app_folders.h"
-#include "picture_db/data_folder.h"
+#include "storage/app_folders.h"
+#include "storage/data_folder.h"
 #include "picture_db/database.h"
 #include "picture_db/game_queries.h"
 
 using namespace picture_db;
+using namespace storage;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "editor/package_transfer.h"
-#include "picture_db/app_folders.h"
+#include "storage/app_folders.h"
 #include "picture_db/database.h"
 
 int main(int argc, char** argv) {
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     if (static_cast<int>(step) == stopAfter) ::_exit(86);
   };
   try {
-    picture_db::Database db = picture_db::Database::openExisting(picture_db::databasePath(appDir));
+    picture_db::Database db = picture_db::Database::openExisting(storage::databasePath(appDir));
     editor::importPackage(db, appDir, argv[2], std::stoi(argv[3]), killAt);
   } catch (const std::exception& e) {
     std::printf("%s\n", e.what());
