@@ -38,7 +38,7 @@ bool isSameFile(const QString& a, const QString& b) {
 FileOpResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
   try {
     storage::writeBytesAtomically(native(path), bytes.constData(), static_cast<std::size_t>(bytes.size()),
-                                     storage::ExistingFile::Replace, kPictureTemporaryPrefix);
+                                  storage::ExistingFile::Replace, kPictureTemporaryPrefix);
   } catch (const std::exception& e) {
     return failedWith(e);
   }
@@ -71,7 +71,7 @@ FileOpResult renamePictureFile(const QString& from, const QString& to, bool repl
   if (isSameFile(from, to)) return FileOpResult::failure(QStringLiteral("il nome nuovo è quello attuale"));
   try {
     storage::renameFile(native(from), native(to),
-                           replaceExisting ? storage::ExistingFile::Replace : storage::ExistingFile::Keep);
+                        replaceExisting ? storage::ExistingFile::Replace : storage::ExistingFile::Keep);
   } catch (const std::exception& e) {
     return failedWith(e);
   }

@@ -143,7 +143,7 @@ void Form1::placeControls() {
 void Form1::Form_Load() {
   try {
     storage::ensureFolders(appDir_.toStdString(),
-                              {storage::kImagesFolder, storage::kImportFolder, storage::kExportFolder});
+                           {storage::kImagesFolder, storage::kImportFolder, storage::kExportFolder});
   } catch (const std::exception& e) {
     reportFailure(tr("Impossibile preparare le cartelle del gioco"), e);
     return;

@@ -22,8 +22,8 @@ QString saveBmpReplacing(const QImage& image, const QString& path, const std::st
   if (!writer.write(image)) return writer.errorString();
   try {
     storage::writeBytesAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
-                                     static_cast<std::size_t>(bytes.size()), storage::ExistingFile::Replace,
-                                     temporaryPrefix);
+                                  static_cast<std::size_t>(bytes.size()), storage::ExistingFile::Replace,
+                                  temporaryPrefix);
   } catch (const std::exception& e) {
     return failureReason(e);
   }

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-
 namespace storage {
 
 struct ImportJournal {
