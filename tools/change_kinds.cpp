@@ -11,20 +11,9 @@ namespace sample_maker {
 
 namespace {
 
-bool floats(PieceKind k) {
-  return k == PieceKind::Sun || k == PieceKind::Cloud || k == PieceKind::Moon || k == PieceKind::Star ||
-         k == PieceKind::Bird || k == PieceKind::Kite || k == PieceKind::Balloon || k == PieceKind::Fish ||
-         k == PieceKind::Frame || k == PieceKind::Clock;
-}
-
 int channel(const QColor& c, int i) { return i == 0 ? c.red() : (i == 1 ? c.green() : c.blue()); }
 
 }  // namespace
-
-const char* changeKindName(ChangeKind kind) {
-  static const char* names[] = {"removed", "added", "recoloured", "moved", "resized", "mirrored", "detail"};
-  return names[static_cast<int>(kind)];
-}
 
 QColor changedColour(QColor c, bool subtle, std::mt19937& rng) {
   if (subtle) {

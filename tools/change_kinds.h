@@ -14,8 +14,6 @@ namespace sample_maker {
 enum class ChangeKind { Remove, Add, Recolour, Move, Resize, Mirror, Detail };
 inline constexpr int kChangeKinds = 7;
 
-const char* changeKindName(ChangeKind kind);
-
 struct PieceChange {
   ChangeKind kind = ChangeKind::Remove;
   std::string piece;  // the piece acted on, or the added piece's name

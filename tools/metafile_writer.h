@@ -8,11 +8,12 @@
 
 namespace sample_maker {
 
-// A placeable Windows metafile at 96 units per inch. Throws std::runtime_error on failure.
-QByteArray encodeWmf(const Scene& scene);
+enum class MetafileKind {
+  Wmf,  // a placeable Windows metafile at 96 units per inch
+  Emf,  // an enhanced metafile: bounds the picture in pixels, frame the same area at 96 dots per inch
+};
 
-// An enhanced metafile whose header bounds are the picture in pixels and whose frame is
-// the same area at 96 dots per inch. Throws std::runtime_error on failure.
-QByteArray encodeEmf(const Scene& scene);
+// The scene as the bytes of a metafile of the kind. Throws std::runtime_error on failure.
+QByteArray encodeMetafile(const Scene& scene, MetafileKind kind);
 
 }  // namespace sample_maker

@@ -7,7 +7,6 @@
 
 #include "tools/gif_writer.h"
 #include "tools/metafile_writer.h"
-#include "tools/scene_painter.h"
 
 namespace sample_maker {
 
@@ -52,8 +51,8 @@ QByteArray encodeRaster(const QImage& image, PictureFormat format) {
 
 QByteArray encodeScene(const Scene& scene, PictureFormat format) {
   switch (format) {
-    case PictureFormat::Wmf: return encodeWmf(scene);
-    case PictureFormat::Emf: return encodeEmf(scene);
+    case PictureFormat::Wmf: return encodeMetafile(scene, MetafileKind::Wmf);
+    case PictureFormat::Emf: return encodeMetafile(scene, MetafileKind::Emf);
     default: return encodeRaster(paintScene(scene, paintsSmoothly(format)), format);
   }
 }

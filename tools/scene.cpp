@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene.h"
 
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
 #include <algorithm>
 
 namespace sample_maker {
@@ -32,10 +36,6 @@ QRect objectBounds(const Scene& scene, const std::string& object) {
   return bounds;
 }
 
-bool hasObject(const Scene& scene, const std::string& object) {
-  return std::any_of(scene.shapes.begin(), scene.shapes.end(), [&](const Shape& s) { return s.object == object; });
-}
-
 Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
   return Shape{object, ShapeKind::Rectangle, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
 }
@@ -52,13 +52,44 @@ Shape polyline(const std::string& object, std::vector<QPoint> points, QColor pen
   return Shape{object, ShapeKind::Polyline, std::move(points), QColor(), pen, penWidth};
 }
 
-std::vector<Shape> translated(std::vector<Shape> shapes, QPoint offset) {
-  for (Shape& s : shapes) {
-    for (QPoint& p : s.points) {
-      p += offset;
-    }
+namespace {
+
+void paintShape(QPainter& painter, const Shape& shape) {
+  if (shape.pen.isValid() && shape.penWidth > 0) {
+    painter.setPen(QPen(shape.pen, shape.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  } else {
+    painter.setPen(Qt::NoPen);
   }
-  return shapes;
+  painter.setBrush(shape.fill.isValid() ? QBrush(shape.fill) : QBrush(Qt::NoBrush));
+  const QPolygon points(QList<QPoint>(shape.points.begin(), shape.points.end()));
+  switch (shape.kind) {
+    case ShapeKind::Rectangle:
+    case ShapeKind::Ellipse: {
+      const QRectF area(QPointF(shape.points.at(0)), QPointF(shape.points.at(1)));
+      if (shape.kind == ShapeKind::Rectangle) {
+        painter.drawRect(area);
+      } else {
+        painter.drawEllipse(area);
+      }
+      break;
+    }
+    case ShapeKind::Polygon: painter.drawPolygon(points, Qt::WindingFill); break;
+    case ShapeKind::Polyline: painter.drawPolyline(points); break;
+  }
+}
+
+}  // namespace
+
+QImage paintScene(const Scene& scene, bool smooth) {
+  QImage image(scene.width, scene.height, QImage::Format_RGB32);
+  image.fill(scene.background);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, smooth);
+  for (const Shape& shape : scene.shapes) {
+    paintShape(painter, shape);
+  }
+  painter.end();
+  return image;
 }
 
 }  // namespace sample_maker

@@ -2,38 +2,26 @@
 #include "tools/scene_pieces.h"
 
 #include <algorithm>
+#include <map>
 
 namespace sample_maker {
 
 namespace {
 
-int familyOf(PieceKind k) {
-  const int v = static_cast<int>(k);
-  if (v <= static_cast<int>(PieceKind::Block)) return 0;
-  if (v <= static_cast<int>(PieceKind::Balloon)) return 1;
-  if (v <= static_cast<int>(PieceKind::Fence)) return 2;
-  if (v <= static_cast<int>(PieceKind::Mushroom)) return 3;
-  if (v <= static_cast<int>(PieceKind::Tractor)) return 4;
-  if (v <= static_cast<int>(PieceKind::Sheep)) return 5;
-  if (v <= static_cast<int>(PieceKind::Bed)) return 6;
-  if (v <= static_cast<int>(PieceKind::Child)) return 7;
-  if (v <= static_cast<int>(PieceKind::Crate)) return 8;
-  return 9;
-}
-
-pieces::Shapes localShapes(const Piece& p) {
-  switch (familyOf(p.kind)) {
-    case 1: return pieces::sky(p);
-    case 2: return pieces::buildings(p);
-    case 3: return pieces::nature(p);
-    case 4: return pieces::vehicles(p);
-    case 5: return pieces::animals(p);
-    case 6: return pieces::furniture(p);
-    case 7: return pieces::people(p);
-    case 8: return pieces::food(p);
-    case 9: return pieces::signs(p);
-    default: return {box("", 0, 0, p.w, p.h, p.colour)};
-  }
+// Every kind's drawing, looked up by its kind; Block is drawn here.
+const pieces::KindDrawing& drawingOf(PieceKind kind) {
+  static const std::map<PieceKind, pieces::KindDrawing> drawings = [] {
+    std::map<PieceKind, pieces::KindDrawing> all;
+    for (const pieces::Family* family :
+         {&pieces::sky(), &pieces::buildings(), &pieces::nature(), &pieces::vehicles(), &pieces::animals(),
+          &pieces::furniture(), &pieces::people(), &pieces::food(), &pieces::signs()}) {
+      for (const pieces::KindDrawing& d : *family) all.emplace(d.kind, d);
+    }
+    const auto block = [](const Piece& p) -> pieces::Shapes { return {box("", 0, 0, p.w, p.h, p.colour)}; };
+    all.emplace(PieceKind::Block, pieces::KindDrawing{PieceKind::Block, "Block", block, 1, false});
+    return all;
+  }();
+  return drawings.at(kind);
 }
 
 int scaled(int v, int scale) {
@@ -45,7 +33,7 @@ int scaled(int v, int scale) {
 }  // namespace
 
 std::vector<Shape> drawPiece(const Piece& p) {
-  std::vector<Shape> shapes = localShapes(p);
+  std::vector<Shape> shapes = drawingOf(p.kind).draw(p);
   for (Shape& s : shapes) {
     s.object = p.name;
     if (p.kind == PieceKind::Block) {
@@ -66,35 +54,17 @@ std::vector<Shape> drawPiece(const Piece& p) {
   return shapes;
 }
 
-int variantCount(PieceKind kind) {
-  switch (kind) {
-    case PieceKind::House:
-    case PieceKind::Window:
-    case PieceKind::Tower:
-    case PieceKind::Shelf:
-    case PieceKind::Flower:
-    case PieceKind::Clock:
-    case PieceKind::Person:
-    case PieceKind::Bus:
-    case PieceKind::Cake:
-    case PieceKind::Boat:
-    case PieceKind::Crate:
-    case PieceKind::Frame:
-    case PieceKind::Blackboard:
-    case PieceKind::Door:
-    case PieceKind::Fence:
-    case PieceKind::Tree: return 3;
-    case PieceKind::Sign:
-    case PieceKind::Shop: return static_cast<int>(pieces::signWords().size());
-    case PieceKind::Star:
-    case PieceKind::Moon:
-    case PieceKind::Cat:
-    case PieceKind::Cupboard:
-    case PieceKind::TrafficLight:
-    case PieceKind::Child:
-    case PieceKind::Cow: return 2;
-    default: return 1;
+int variantCount(PieceKind kind) { return drawingOf(kind).variants; }
+
+bool floats(PieceKind kind) { return drawingOf(kind).floats; }
+
+const char* pieceKindName(PieceKind kind) { return drawingOf(kind).name; }
+
+std::optional<PieceKind> pieceKindNamed(const std::string& name) {
+  for (int k = 0; k <= static_cast<int>(PieceKind::Awning); ++k) {
+    if (name == drawingOf(static_cast<PieceKind>(k)).name) return static_cast<PieceKind>(k);
   }
+  return std::nullopt;
 }
 
 Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
@@ -116,18 +86,5 @@ Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
   p.fixed = true;
   return p;
 }
-
-namespace pieces {
-
-Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
-                  PieceDrawing otherwise) {
-  auto draw = drawings.begin();
-  for (auto kind = kinds.begin(); kind != kinds.end() && draw != drawings.end(); ++kind, ++draw) {
-    if (*kind == p.kind) return (*draw)(p);
-  }
-  return otherwise(p);
-}
-
-}  // namespace pieces
 
 }  // namespace sample_maker

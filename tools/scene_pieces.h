@@ -6,19 +6,18 @@
 #include <QColor>
 #include <QPoint>
 
+#include <optional>
 #include <string>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "tools/scene.h"
 
 namespace sample_maker {
 
+// Block is ground and walls: a plain block w x h, never changed. The others come in
+// families: sky, buildings, nature, vehicles, animals, furniture, people, food, signs.
 enum class PieceKind {
-  // Ground and walls: a plain block w x h, never changed.
   Block,
-  // Sky and weather
   Sun,
   Cloud,
   Moon,
@@ -26,7 +25,6 @@ enum class PieceKind {
   Bird,
   Kite,
   Balloon,
-  // Buildings
   House,
   Tower,
   Shop,
@@ -35,21 +33,18 @@ enum class PieceKind {
   StreetLamp,
   TrafficLight,
   Fence,
-  // Nature
   Tree,
   Pine,
   Bush,
   Flower,
   Rock,
   Mushroom,
-  // Vehicles
   Car,
   Bus,
   Boat,
   Bicycle,
   Wagon,
   Tractor,
-  // Animals
   Cat,
   Dog,
   Cow,
@@ -57,7 +52,6 @@ enum class PieceKind {
   Fish,
   Hen,
   Sheep,
-  // Furniture
   Table,
   Chair,
   Shelf,
@@ -70,10 +64,8 @@ enum class PieceKind {
   PlantPot,
   Rug,
   Bed,
-  // People
   Person,
   Child,
-  // Food
   Apple,
   Pear,
   Bread,
@@ -84,11 +76,10 @@ enum class PieceKind {
   Cheese,
   Melon,
   Crate,
-  // Signs
   Sign,
   Flag,
   Umbrella,
-  Awning,
+  Awning
 };
 
 struct Piece {
@@ -109,8 +100,12 @@ std::vector<Shape> drawPiece(const Piece& piece);
 
 // How many distinct details (variants) a kind knows; 1 when it has none.
 int variantCount(PieceKind kind);
+// Whether pieces of the kind hang in the air, and so may move up and down too.
+bool floats(PieceKind kind);
+// The kind as the scene tables spell it ("StreetLamp"), and back.
+const char* pieceKindName(PieceKind kind);
+std::optional<PieceKind> pieceKindNamed(const std::string& name);
 
-// Shorthands for the scenes.
 Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale = 100, int variant = 0,
             QColor accent = QColor());
 Piece block(std::string name, int x, int y, int w, int h, QColor colour);
@@ -118,23 +113,27 @@ Piece block(std::string name, int x, int y, int w, int h, QColor colour);
 namespace pieces {
 
 // Drawing in the piece's own coordinates: y grows downwards, the anchor is (0, 0), so
-// most points have y <= 0. Every family file implements its kinds here.
+// most points have y <= 0.
 using Shapes = std::vector<Shape>;
 
-// A family's drawings, one for each kind in the same order; `otherwise` draws the
-// family's remaining kind.
-using PieceDrawing = Shapes (*)(const Piece&);
-Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
-                  PieceDrawing otherwise);
-Shapes sky(const Piece& p);
-Shapes buildings(const Piece& p);
-Shapes nature(const Piece& p);
-Shapes vehicles(const Piece& p);
-Shapes animals(const Piece& p);
-Shapes furniture(const Piece& p);
-Shapes people(const Piece& p);
-Shapes food(const Piece& p);
-Shapes signs(const Piece& p);
+// What a family file tells of each of its kinds.
+struct KindDrawing {
+  PieceKind kind;
+  const char* name;
+  Shapes (*draw)(const Piece&);
+  int variants;
+  bool floats;
+};
+using Family = std::vector<KindDrawing>;
+const Family& sky();
+const Family& buildings();
+const Family& nature();
+const Family& vehicles();
+const Family& animals();
+const Family& furniture();
+const Family& people();
+const Family& food();
+const Family& signs();
 
 // Words of the signs, drawn in strokes of the sign's accent colour.
 Shapes lettering(const std::string& word, int left, int baseline, int letterHeight, QColor ink);

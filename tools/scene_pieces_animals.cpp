@@ -76,16 +76,12 @@ Shapes sheep(const Piece& p) {
 
 }  // namespace
 
-Shapes animals(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Cat: return cat(p);
-    case PieceKind::Dog: return dog(p);
-    case PieceKind::Cow: return cow(p);
-    case PieceKind::Duck: return duck(p);
-    case PieceKind::Fish: return fish(p);
-    case PieceKind::Hen: return hen(p);
-    default: return sheep(p);
-  }
+const Family& animals() {
+  static const Family kinds = {{PieceKind::Cat, "Cat", cat, 2, false},      {PieceKind::Dog, "Dog", dog, 1, false},
+                               {PieceKind::Cow, "Cow", cow, 2, false},      {PieceKind::Duck, "Duck", duck, 1, false},
+                               {PieceKind::Fish, "Fish", fish, 1, true},    {PieceKind::Hen, "Hen", hen, 1, false},
+                               {PieceKind::Sheep, "Sheep", sheep, 1, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -90,11 +90,16 @@ Shapes window(const Piece& p) {
 
 }  // namespace
 
-Shapes buildings(const Piece& p) {
-  return drawByKind(p,
-                    {PieceKind::House, PieceKind::Tower, PieceKind::Shop, PieceKind::Window, PieceKind::Door,
-                     PieceKind::StreetLamp, PieceKind::TrafficLight},
-                    {house, tower, shop, window, door, streetLamp, trafficLight}, fence);
+const Family& buildings() {
+  static const Family kinds = {{PieceKind::House, "House", house, 3, false},
+                               {PieceKind::Tower, "Tower", tower, 3, false},
+                               {PieceKind::Shop, "Shop", shop, static_cast<int>(signWords().size()), false},
+                               {PieceKind::Window, "Window", window, 3, false},
+                               {PieceKind::Door, "Door", door, 3, false},
+                               {PieceKind::StreetLamp, "StreetLamp", streetLamp, 1, false},
+                               {PieceKind::TrafficLight, "TrafficLight", trafficLight, 2, false},
+                               {PieceKind::Fence, "Fence", fence, 3, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -72,11 +72,14 @@ Shapes crate(const Piece& p) {
 
 }  // namespace
 
-Shapes food(const Piece& p) {
-  return drawByKind(p,
-                    {PieceKind::Apple, PieceKind::Pear, PieceKind::Bread, PieceKind::Cake, PieceKind::Cup,
-                     PieceKind::Plate, PieceKind::Bottle, PieceKind::Cheese, PieceKind::Melon},
-                    {apple, pear, bread, cake, cup, plate, bottle, cheese, melon}, crate);
+const Family& food() {
+  static const Family kinds = {
+      {PieceKind::Apple, "Apple", apple, 1, false},    {PieceKind::Pear, "Pear", pear, 1, false},
+      {PieceKind::Bread, "Bread", bread, 1, false},    {PieceKind::Cake, "Cake", cake, 3, false},
+      {PieceKind::Cup, "Cup", cup, 1, false},          {PieceKind::Plate, "Plate", plate, 1, false},
+      {PieceKind::Bottle, "Bottle", bottle, 1, false}, {PieceKind::Cheese, "Cheese", cheese, 1, false},
+      {PieceKind::Melon, "Melon", melon, 1, false},    {PieceKind::Crate, "Crate", crate, 3, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -96,21 +96,20 @@ Shapes bed(const Piece& p) {
 
 }  // namespace
 
-Shapes furniture(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Table: return table(p);
-    case PieceKind::Chair: return chair(p);
-    case PieceKind::Shelf: return shelf(p);
-    case PieceKind::Lamp: return lamp(p);
-    case PieceKind::Clock: return clock(p);
-    case PieceKind::Frame: return frame(p);
-    case PieceKind::Cupboard: return cupboard(p);
-    case PieceKind::Blackboard: return blackboard(p);
-    case PieceKind::Stove: return stove(p);
-    case PieceKind::PlantPot: return plantPot(p);
-    case PieceKind::Rug: return rug(p);
-    default: return bed(p);
-  }
+const Family& furniture() {
+  static const Family kinds = {{PieceKind::Table, "Table", table, 1, false},
+                               {PieceKind::Chair, "Chair", chair, 1, false},
+                               {PieceKind::Shelf, "Shelf", shelf, 3, false},
+                               {PieceKind::Lamp, "Lamp", lamp, 1, false},
+                               {PieceKind::Clock, "Clock", clock, 3, true},
+                               {PieceKind::Frame, "Frame", frame, 3, true},
+                               {PieceKind::Cupboard, "Cupboard", cupboard, 2, false},
+                               {PieceKind::Blackboard, "Blackboard", blackboard, 3, false},
+                               {PieceKind::Stove, "Stove", stove, 1, false},
+                               {PieceKind::PlantPot, "PlantPot", plantPot, 1, false},
+                               {PieceKind::Rug, "Rug", rug, 1, false},
+                               {PieceKind::Bed, "Bed", bed, 1, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -52,15 +52,12 @@ Shapes mushroom(const Piece& p) {
 
 }  // namespace
 
-Shapes nature(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Tree: return tree(p);
-    case PieceKind::Pine: return pine(p);
-    case PieceKind::Bush: return bush(p);
-    case PieceKind::Flower: return flower(p);
-    case PieceKind::Rock: return rock(p);
-    default: return mushroom(p);
-  }
+const Family& nature() {
+  static const Family kinds = {
+      {PieceKind::Tree, "Tree", tree, 3, false}, {PieceKind::Pine, "Pine", pine, 1, false},
+      {PieceKind::Bush, "Bush", bush, 1, false}, {PieceKind::Flower, "Flower", flower, 3, false},
+      {PieceKind::Rock, "Rock", rock, 1, false}, {PieceKind::Mushroom, "Mushroom", mushroom, 1, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -26,8 +26,15 @@ Shapes figure(const Piece& p, int height) {
   return s;
 }
 
+Shapes person(const Piece& p) { return figure(p, 60); }
+Shapes child(const Piece& p) { return figure(p, 40); }
+
 }  // namespace
 
-Shapes people(const Piece& p) { return figure(p, p.kind == PieceKind::Child ? 40 : 60); }
+const Family& people() {
+  static const Family kinds = {{PieceKind::Person, "Person", person, 3, false},
+                               {PieceKind::Child, "Child", child, 3, false}};
+  return kinds;
+}
 
 }  // namespace sample_maker::pieces

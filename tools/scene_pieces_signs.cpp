@@ -92,8 +92,12 @@ Shapes lettering(const std::string& word, int left, int baseline, int letterHeig
   return s;
 }
 
-Shapes signs(const Piece& p) {
-  return drawByKind(p, {PieceKind::Sign, PieceKind::Flag, PieceKind::Umbrella}, {sign, flag, umbrella}, awning);
+const Family& signs() {
+  static const Family kinds = {{PieceKind::Sign, "Sign", sign, static_cast<int>(signWords().size()), false},
+                               {PieceKind::Flag, "Flag", flag, 1, false},
+                               {PieceKind::Umbrella, "Umbrella", umbrella, 1, false},
+                               {PieceKind::Awning, "Awning", awning, 1, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -51,16 +51,15 @@ Shapes balloon(const Piece& p) {
 
 }  // namespace
 
-Shapes sky(const Piece& p) {
-  switch (p.kind) {
-    case PieceKind::Sun: return sun(p);
-    case PieceKind::Cloud: return cloud(p);
-    case PieceKind::Moon: return moon(p);
-    case PieceKind::Star: return star(p);
-    case PieceKind::Bird: return bird(p);
-    case PieceKind::Kite: return kite(p);
-    default: return balloon(p);
-  }
+const Family& sky() {
+  static const Family kinds = {{PieceKind::Sun, "Sun", sun, 1, true},
+                               {PieceKind::Cloud, "Cloud", cloud, 1, true},
+                               {PieceKind::Moon, "Moon", moon, 2, true},
+                               {PieceKind::Star, "Star", star, 2, true},
+                               {PieceKind::Bird, "Bird", bird, 1, true},
+                               {PieceKind::Kite, "Kite", kite, 1, true},
+                               {PieceKind::Balloon, "Balloon", balloon, 1, true}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -75,9 +75,12 @@ Shapes tractor(const Piece& p) {
 
 }  // namespace
 
-Shapes vehicles(const Piece& p) {
-  return drawByKind(p, {PieceKind::Car, PieceKind::Bus, PieceKind::Boat, PieceKind::Bicycle, PieceKind::Wagon},
-                    {car, bus, boat, bicycle, wagon}, tractor);
+const Family& vehicles() {
+  static const Family kinds = {
+      {PieceKind::Car, "Car", car, 1, false},       {PieceKind::Bus, "Bus", bus, 3, false},
+      {PieceKind::Boat, "Boat", boat, 3, false},    {PieceKind::Bicycle, "Bicycle", bicycle, 1, false},
+      {PieceKind::Wagon, "Wagon", wagon, 1, false}, {PieceKind::Tractor, "Tractor", tractor, 1, false}};
+  return kinds;
 }
 
 }  // namespace sample_maker::pieces

@@ -5,7 +5,6 @@
 // so one seed gives the same pictures everywhere.
 #include <cstdint>
 #include <random>
-#include <utility>
 #include <vector>
 
 namespace sample_maker {
@@ -19,14 +18,6 @@ inline int pickInt(std::mt19937& rng, int lo, int hi) {
 template <typename T>
 const T& pickOne(std::mt19937& rng, const std::vector<T>& options) {
   return options[static_cast<std::size_t>(pickInt(rng, 0, static_cast<int>(options.size()) - 1))];
-}
-
-template <typename T>
-void shuffleInPlace(std::mt19937& rng, std::vector<T>& items) {
-  for (std::size_t i = items.size(); i > 1; --i) {
-    const auto j = static_cast<std::size_t>(pickInt(rng, 0, static_cast<int>(i) - 1));
-    std::swap(items[i - 1], items[j]);
-  }
 }
 
 }  // namespace sample_maker

@@ -12,7 +12,6 @@
 #include "tools/metafile_writer.h"
 #include "tools/picture_format.h"
 #include "tools/scene.h"
-#include "tools/scene_painter.h"
 #include "toolkit/picture_loader.h"
 
 using namespace sample_maker;
@@ -79,7 +78,7 @@ TEST(GifWriter, ReducesManyColoursToAFixedPalette) {
 }
 
 TEST(MetafileWriter, PlaceableWmfAtNinetySixUnitsPerInch) {
-  const QByteArray wmf = encodeWmf(testScene());
+  const QByteArray wmf = encodeMetafile(testScene(), MetafileKind::Wmf);
   ASSERT_GT(wmf.size(), 40);
   EXPECT_EQ(wmf.left(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
   EXPECT_EQ(u16(wmf, 6), 0);     // left
@@ -92,7 +91,7 @@ TEST(MetafileWriter, PlaceableWmfAtNinetySixUnitsPerInch) {
 }
 
 TEST(MetafileWriter, EmfBoundsAreThePictureInPixels) {
-  const QByteArray emf = encodeEmf(testScene());
+  const QByteArray emf = encodeMetafile(testScene(), MetafileKind::Emf);
   ASSERT_GT(emf.size(), 100);
   EXPECT_EQ(s32(emf, 0), 1);
   EXPECT_EQ(emf.mid(40, 4), " EMF");

@@ -10,7 +10,6 @@
 #include "tools/pixel_difference.h"
 #include "tools/sample_pair.h"
 #include "tools/scene.h"
-#include "tools/scene_painter.h"
 #include "tools/scene_pieces.h"
 
 using namespace sample_maker;

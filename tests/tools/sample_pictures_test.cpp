@@ -8,8 +8,6 @@
 #include "tools/sample_test_helpers.h"
 #include "tools/picture_format.h"
 #include "tools/sample_catalogue.h"
-#include "tools/scene_composer.h"
-#include "tools/scene_painter.h"
 #include "toolkit/picture_loader.h"
 
 using sample_maker::PictureFormat;
