@@ -3,25 +3,30 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 namespace sample_maker {
 
 namespace {
 
-// Every kind's drawing, looked up by its kind; Block is drawn here.
-const pieces::KindDrawing& drawingOf(PieceKind kind) {
-  static const std::map<PieceKind, pieces::KindDrawing> drawings = [] {
-    std::map<PieceKind, pieces::KindDrawing> all;
-    for (const pieces::Family* family :
-         {&pieces::sky(), &pieces::buildings(), &pieces::nature(), &pieces::vehicles(), &pieces::animals(),
-          &pieces::furniture(), &pieces::people(), &pieces::food(), &pieces::signs()}) {
-      for (const pieces::KindDrawing& d : *family) all.emplace(d.kind, d);
+// Every kind's drawing by its name; Block is drawn here.
+const std::map<std::string, pieces::KindDrawing>& drawings() {
+  static const std::map<std::string, pieces::KindDrawing> all = [] {
+    std::map<std::string, pieces::KindDrawing> kinds;
+    for (const pieces::Family* family : {&pieces::outdoors(), &pieces::town(), &pieces::indoors()}) {
+      for (const pieces::KindDrawing& d : *family) kinds.emplace(d.kind, d);
     }
     const auto block = [](const Piece& p) -> pieces::Shapes { return {box("", 0, 0, p.w, p.h, p.colour)}; };
-    all.emplace(PieceKind::Block, pieces::KindDrawing{PieceKind::Block, "Block", block, 1, false});
-    return all;
+    kinds.emplace("Block", pieces::KindDrawing{"Block", block, 1, false});
+    return kinds;
   }();
-  return drawings.at(kind);
+  return all;
+}
+
+const pieces::KindDrawing& drawingOf(const std::string& kind) {
+  const auto found = drawings().find(kind);
+  if (found == drawings().end()) throw std::invalid_argument("no piece of the kind \"" + kind + "\"");
+  return found->second;
 }
 
 int scaled(int v, int scale) {
@@ -36,7 +41,7 @@ std::vector<Shape> drawPiece(const Piece& p) {
   std::vector<Shape> shapes = drawingOf(p.kind).draw(p);
   for (Shape& s : shapes) {
     s.object = p.name;
-    if (p.kind == PieceKind::Block) {
+    if (p.kind == "Block") {
       for (QPoint& q : s.points) q += p.at;
       continue;
     }
@@ -54,23 +59,22 @@ std::vector<Shape> drawPiece(const Piece& p) {
   return shapes;
 }
 
-int variantCount(PieceKind kind) { return drawingOf(kind).variants; }
-
-bool floats(PieceKind kind) { return drawingOf(kind).floats; }
-
-const char* pieceKindName(PieceKind kind) { return drawingOf(kind).name; }
-
-std::optional<PieceKind> pieceKindNamed(const std::string& name) {
-  for (int k = 0; k <= static_cast<int>(PieceKind::Awning); ++k) {
-    if (name == drawingOf(static_cast<PieceKind>(k)).name) return static_cast<PieceKind>(k);
-  }
-  return std::nullopt;
+std::vector<std::string> pieceKinds() {
+  std::vector<std::string> kinds;
+  for (const auto& entry : drawings()) kinds.push_back(entry.first);
+  return kinds;
 }
 
-Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
+bool isPieceKind(const std::string& kind) { return drawings().count(kind) > 0; }
+
+int variantCount(const std::string& kind) { return drawingOf(kind).variants; }
+
+bool floats(const std::string& kind) { return drawingOf(kind).floats; }
+
+Piece piece(std::string name, std::string kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
   Piece p;
   p.name = std::move(name);
-  p.kind = kind;
+  p.kind = std::move(kind);
   p.at = QPoint(x, y);
   p.colour = colour;
   p.scale = scale;
@@ -80,7 +84,7 @@ Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int s
 }
 
 Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
-  Piece p = piece(std::move(name), PieceKind::Block, x, y, colour);
+  Piece p = piece(std::move(name), "Block", x, y, colour);
   p.w = w;
   p.h = h;
   p.fixed = true;

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QPoint>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,77 +13,11 @@
 
 namespace sample_maker {
 
-// Block is ground and walls: a plain block w x h, never changed. The others come in
-// families: sky, buildings, nature, vehicles, animals, furniture, people, food, signs.
-enum class PieceKind {
-  Block,
-  Sun,
-  Cloud,
-  Moon,
-  Star,
-  Bird,
-  Kite,
-  Balloon,
-  House,
-  Tower,
-  Shop,
-  Window,
-  Door,
-  StreetLamp,
-  TrafficLight,
-  Fence,
-  Tree,
-  Pine,
-  Bush,
-  Flower,
-  Rock,
-  Mushroom,
-  Car,
-  Bus,
-  Boat,
-  Bicycle,
-  Wagon,
-  Tractor,
-  Cat,
-  Dog,
-  Cow,
-  Duck,
-  Fish,
-  Hen,
-  Sheep,
-  Table,
-  Chair,
-  Shelf,
-  Lamp,
-  Clock,
-  Frame,
-  Cupboard,
-  Blackboard,
-  Stove,
-  PlantPot,
-  Rug,
-  Bed,
-  Person,
-  Child,
-  Apple,
-  Pear,
-  Bread,
-  Cake,
-  Cup,
-  Plate,
-  Bottle,
-  Cheese,
-  Melon,
-  Crate,
-  Sign,
-  Flag,
-  Umbrella,
-  Awning
-};
-
 struct Piece {
   std::string name;  // unique in its scene; every shape of the piece carries it
-  PieceKind kind = PieceKind::Block;
+  // What it is, as the scene tables name it ("StreetLamp"). "Block" is ground and walls:
+  // a plain block w x h, never changed.
+  std::string kind = "Block";
   QPoint at;        // the anchor: bottom middle (Block: top-left corner)
   int scale = 100;  // percent of the piece's natural size
   QColor colour;    // the main colour
@@ -98,15 +31,15 @@ struct Piece {
 // The piece's shapes in picture coordinates.
 std::vector<Shape> drawPiece(const Piece& piece);
 
+// Every kind of piece there is, "Block" included.
+std::vector<std::string> pieceKinds();
+bool isPieceKind(const std::string& kind);
 // How many distinct details (variants) a kind knows; 1 when it has none.
-int variantCount(PieceKind kind);
+int variantCount(const std::string& kind);
 // Whether pieces of the kind hang in the air, and so may move up and down too.
-bool floats(PieceKind kind);
-// The kind as the scene tables spell it ("StreetLamp"), and back.
-const char* pieceKindName(PieceKind kind);
-std::optional<PieceKind> pieceKindNamed(const std::string& name);
+bool floats(const std::string& kind);
 
-Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale = 100, int variant = 0,
+Piece piece(std::string name, std::string kind, int x, int y, QColor colour, int scale = 100, int variant = 0,
             QColor accent = QColor());
 Piece block(std::string name, int x, int y, int w, int h, QColor colour);
 
@@ -118,22 +51,15 @@ using Shapes = std::vector<Shape>;
 
 // What a family file tells of each of its kinds.
 struct KindDrawing {
-  PieceKind kind;
-  const char* name;
+  const char* kind;
   Shapes (*draw)(const Piece&);
   int variants;
   bool floats;
 };
 using Family = std::vector<KindDrawing>;
-const Family& sky();
-const Family& buildings();
-const Family& nature();
-const Family& vehicles();
-const Family& animals();
-const Family& furniture();
-const Family& people();
-const Family& food();
-const Family& signs();
+const Family& outdoors();
+const Family& town();
+const Family& indoors();
 
 // Words of the signs, drawn in strokes of the sign's accent colour.
 Shapes lettering(const std::string& word, int left, int baseline, int letterHeight, QColor ink);

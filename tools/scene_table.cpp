@@ -31,10 +31,9 @@ QColor colour(const std::string& text) {
   return QColor(rgb[0], rgb[1], rgb[2]);
 }
 
-PieceKind kind(const std::string& name) {
-  const auto k = pieceKindNamed(name);
-  if (!k || *k == PieceKind::Block) fail("unknown piece \"" + name + "\"");
-  return *k;
+const std::string& kind(const std::string& name) {
+  if (!isPieceKind(name) || name == "Block") fail("unknown piece \"" + name + "\"");
+  return name;
 }
 
 // KIND X Y R,G,B [SCALE [VARIANT [ACCENT]]] [mirrored], from the words at first on.

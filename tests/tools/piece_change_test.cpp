@@ -22,8 +22,11 @@ TEST(Scene, BoundsCoverFillOutlineAndSmoothing) {
 }
 
 TEST(ScenePieces, EveryKindStaysInsideItsBoundsAndMirrorsAboutItsAnchor) {
-  for (int k = 1; k <= static_cast<int>(PieceKind::Awning); ++k) {
-    Piece p = piece("thing", static_cast<PieceKind>(k), 190, 300, QColor(200, 80, 60));
+  const auto kinds = pieceKinds();
+  EXPECT_GE(kinds.size(), 60u);
+  for (const std::string& k : kinds) {
+    if (k == "Block") continue;
+    Piece p = piece("thing", k, 190, 300, QColor(200, 80, 60));
     Scene s;
     s.width = 380;
     s.height = 436;
@@ -47,7 +50,7 @@ TEST(ScenePieces, EveryKindStaysInsideItsBoundsAndMirrorsAboutItsAnchor) {
 }
 
 TEST(ScenePieces, ScaleKeepsTheAnchorAndVariantsChangeTheDrawing) {
-  const Piece house = piece("h", PieceKind::House, 100, 200, QColor(200, 120, 90));
+  const Piece house = piece("h", "House", 100, 200, QColor(200, 120, 90));
   Piece big = house;
   big.scale = 150;
   Scene a, b;
@@ -57,7 +60,7 @@ TEST(ScenePieces, ScaleKeepsTheAnchorAndVariantsChangeTheDrawing) {
   EXPECT_NEAR(large.width(), small.width() * 3 / 2, 4);
   EXPECT_NEAR(large.bottom(), small.bottom(), 2);
   EXPECT_NEAR(large.center().x(), small.center().x(), 2);
-  for (PieceKind k : {PieceKind::House, PieceKind::Window, PieceKind::Sign, PieceKind::Clock, PieceKind::Flower}) {
+  for (const char* k : {"House", "Window", "Sign", "Clock", "Flower"}) {
     ASSERT_GE(variantCount(k), 2);
     Piece one = piece("v", k, 190, 300, QColor(90, 140, 200));
     Piece other = one;
@@ -71,7 +74,7 @@ TEST(ScenePieces, ScaleKeepsTheAnchorAndVariantsChangeTheDrawing) {
     EXPECT_GT(sample_tests::differingPixels(paintScene(first, true), paintScene(second, true),
                                             first.shapes.empty() ? QRect() : QRect(0, 0, 380, 436), 40),
               20)
-        << "kind " << static_cast<int>(k) << ": the detail shows";
+        << "kind " << k << ": the detail shows";
   }
 }
 
@@ -81,8 +84,8 @@ TEST(PieceChange, EachKindEditsOnlyItsPiece) {
   l.height = 200;
   l.background = QColor(255, 255, 255);
   l.add(block("ground", 0, 150, 200, 50, QColor(90, 160, 80)));
-  l.add(piece("tree", PieceKind::Tree, 50, 150, QColor(60, 140, 60)));
-  l.add(piece("cat", PieceKind::Cat, 140, 150, QColor(60, 60, 60)));
+  l.add(piece("tree", "Tree", 50, 150, QColor(60, 140, 60)));
+  l.add(piece("cat", "Cat", 140, 150, QColor(60, 60, 60)));
   EXPECT_EQ(l.changeablePieces(), 2);
 
   PieceChange c{ChangeKind::Remove, "cat", {}};
@@ -92,7 +95,7 @@ TEST(PieceChange, EachKindEditsOnlyItsPiece) {
   const Layout moved = applyChange(l, c);
   EXPECT_EQ(moved.pieces[1].at, QPoint(60, 150));
   EXPECT_EQ(moved.pieces[2].at, l.pieces[2].at);
-  c = {ChangeKind::Add, "bird", piece("ignored", PieceKind::Bird, 100, 40, Qt::black)};
+  c = {ChangeKind::Add, "bird", piece("ignored", "Bird", 100, 40, Qt::black)};
   const Layout added = applyChange(l, c);
   ASSERT_EQ(added.pieces.size(), 4u);
   EXPECT_EQ(added.pieces.back().name, "bird") << "on top of all";
@@ -141,8 +144,8 @@ SceneDesign rowOfHouses(int houses) {
   d.layout.background = QColor(160, 205, 235);
   d.layout.add(block("ground", 0, 300, 380, 136, QColor(100, 170, 80)));
   for (int i = 0; i < houses; ++i) {
-    d.layout.add(piece("h" + std::to_string(i), PieceKind::House, 60 + (i % 3) * 130, 140 + (i / 3) * 150,
-                       QColor(200, 120, 90), 100, i % 3));
+    d.layout.add(piece("h" + std::to_string(i), "House", 60 + (i % 3) * 130, 140 + (i / 3) * 150, QColor(200, 120, 90),
+                       100, i % 3));
   }
   return d;
 }

@@ -32,7 +32,7 @@ TEST(SceneTable, RowsBecomePiecesInTheirOrder) {
   EXPECT_EQ(QRect(ground.at, QSize(ground.w, ground.h)), QRect(0, 300, 380, 136));
   const Piece& house = d.layout.pieces[1];
   EXPECT_EQ(house.name, "p2");
-  EXPECT_EQ(house.kind, PieceKind::House);
+  EXPECT_EQ(house.kind, "House");
   EXPECT_EQ(house.at, QPoint(60, 250));
   EXPECT_EQ(house.scale, 100);
   EXPECT_EQ(house.variant, 0);
@@ -47,7 +47,7 @@ TEST(SceneTable, RowsBecomePiecesInTheirOrder) {
   EXPECT_EQ(person.accent, QColor(40, 40, 40));
   ASSERT_EQ(d.extras.size(), 1u);
   EXPECT_EQ(d.extras[0].name, "extra1");
-  EXPECT_EQ(d.extras[0].kind, PieceKind::Cat);
+  EXPECT_EQ(d.extras[0].kind, "Cat");
   EXPECT_EQ(d.extras[0].variant, 1);
   EXPECT_EQ(scenes[1].layout.background, QColor(160, 205, 235)) << "a sky when the table names none";
   EXPECT_EQ(scenes[1].layout.pieces.size(), 1u);
