@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tools/seeded_random.h"
-
 namespace sample_maker {
 
 namespace {

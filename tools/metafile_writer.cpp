@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "tools/metafile_writer.h"
+#include "tools/picture_format.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "tools/gif_writer.h"
-#include "tools/metafile_writer.h"
 
 namespace sample_maker {
 

@@ -8,7 +8,6 @@
 #include <stdexcept>
 
 #include "tools/pixel_difference.h"
-#include "tools/seeded_random.h"
 
 namespace sample_maker {
 

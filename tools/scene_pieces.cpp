@@ -2,6 +2,7 @@
 #include "tools/scene_pieces.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 
@@ -27,6 +28,22 @@ const pieces::KindDrawing& drawingOf(const std::string& kind) {
   const auto found = drawings().find(kind);
   if (found == drawings().end()) throw std::invalid_argument("no piece of the kind \"" + kind + "\"");
   return found->second;
+}
+
+// A thick line as one outlined quadrilateral per segment: the two metafile players end
+// and join wide pens differently, but fill a polygon alike.
+void addAsPolygons(const Shape& line, std::vector<Shape>& out) {
+  const double half = std::max(1, line.penWidth) / 2.0;
+  for (std::size_t i = 1; i < line.points.size(); ++i) {
+    const QPointF a = line.points[i - 1], b = line.points[i];
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    if (length == 0) continue;
+    const QPointF n((a.y() - b.y()) / length * half, (b.x() - a.x()) / length * half);
+    const auto at = [](QPointF p) {
+      return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+    };
+    out.push_back(polygon(line.object, {at(a + n), at(b + n), at(b - n), at(a - n)}, line.pen, line.pen, 1));
+  }
 }
 
 int scaled(int v, int scale) {
@@ -57,6 +74,34 @@ std::vector<Shape> drawPiece(const Piece& p) {
     if (s.penWidth > 0) s.penWidth = std::max(1, scaled(s.penWidth, p.scale));
   }
   return shapes;
+}
+
+int Layout::indexOf(const std::string& name) const {
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (pieces[i].name == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+Scene sceneOf(const Layout& layout, bool forMetafile) {
+  Scene scene;
+  scene.width = layout.width;
+  scene.height = layout.height;
+  scene.background = layout.background;
+  for (const Piece& p : layout.pieces) {
+    for (Shape& s : drawPiece(p)) {
+      if (forMetafile && s.kind == ShapeKind::Polyline) {
+        addAsPolygons(s, scene.shapes);
+        continue;
+      }
+      if (forMetafile && s.fill.isValid() && s.kind != ShapeKind::Polyline && (!s.pen.isValid() || s.penWidth <= 0)) {
+        s.pen = s.fill;
+        s.penWidth = 1;
+      }
+      scene.shapes.push_back(std::move(s));
+    }
+  }
+  return scene;
 }
 
 std::vector<std::string> pieceKinds() {

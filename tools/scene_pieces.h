@@ -28,6 +28,23 @@ struct Piece {
   bool fixed = false;  // ground, walls and sky: never changed
 };
 
+// A scene as placed pieces, painted in order over a background.
+struct Layout {
+  int width = 0;
+  int height = 0;
+  QColor background;
+  std::vector<Piece> pieces;
+
+  void add(Piece p) { pieces.push_back(std::move(p)); }
+  // The index of the piece of that name, or -1.
+  int indexOf(const std::string& name) const;
+};
+
+// The layout's shapes. For a metafile every filled shape gets an outline of its own
+// colour, and wide lines become polygons: the two metafile players disagree on the edges of
+// unoutlined shapes and on the ends of wide lines.
+Scene sceneOf(const Layout& layout, bool forMetafile);
+
 // The piece's shapes in picture coordinates.
 std::vector<Shape> drawPiece(const Piece& piece);
 

@@ -9,7 +9,7 @@
 #include "tools/sample_test_helpers.h"
 #include "tools/game_over_picture.h"
 #include "tools/gif_writer.h"
-#include "tools/metafile_writer.h"
+#include "tools/picture_format.h"
 #include "tools/picture_format.h"
 #include "tools/scene.h"
 #include "toolkit/picture_loader.h"
