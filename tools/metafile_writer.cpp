@@ -2,12 +2,12 @@
 #include "tools/picture_format.h"
 
 #include <QFile>
+#include <QPolygon>
 #include <QTemporaryDir>
 
 #include <uemf.h>
 #include <uwmf.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -40,17 +40,6 @@ U_POINT16 point16(int x, int y) { return point16_set(static_cast<int16_t>(x), st
 // Hundredths of a millimetre covered by a number of pixels at 96 dots per inch.
 std::int32_t hundredthsOfMm(int pixels) { return static_cast<std::int32_t>(std::lround(pixels * 2540.0 / 96.0)); }
 
-U_RECTL boundsOf(const std::vector<U_POINT16>& points) {
-  U_RECTL r{points.front().x, points.front().y, points.front().x, points.front().y};
-  for (const U_POINT16& p : points) {
-    r.left = std::min<int32_t>(r.left, p.x);
-    r.top = std::min<int32_t>(r.top, p.y);
-    r.right = std::max<int32_t>(r.right, p.x);
-    r.bottom = std::max<int32_t>(r.bottom, p.y);
-  }
-  return r;
-}
-
 // The pens or brushes made so far, each made once and selected again when reused.
 template <typename Style>
 struct StyleTable {
@@ -63,7 +52,7 @@ struct StyleTable {
 // records a scene needs and their order are the same.
 class MetafileBuilder {
  public:
-  MetafileBuilder(const char* path, MetafileKind kind) : emf_(kind == MetafileKind::Emf) {
+  MetafileBuilder(const char* path, PictureFormat format) : emf_(format == PictureFormat::Emf) {
     const bool started =
         emf_ ? emf_start(path, 1u << 18, 1u << 16, &emfTrack_) == 0 && emf_htable_create(128, 128, &emfHandles_) == 0
              : wmf_start(path, 1u << 18, 1u << 16, &wmfTrack_) == 0 && wmf_htable_create(128, 128, &wmfHandles_) == 0;
@@ -109,31 +98,25 @@ class MetafileBuilder {
         shape.fill.isValid() && shape.kind != ShapeKind::Polyline ? BrushStyle(shape.fill.rgb()) : std::nullopt);
     std::vector<U_POINT16> points;
     for (const QPoint& p : shape.points) points.push_back(point16(p.x(), p.y()));
-    const auto count = static_cast<uint32_t>(points.size());
+    const auto n = static_cast<uint16_t>(points.size());
+    const QRect r = QPolygon(QList<QPoint>(shape.points.begin(), shape.points.end())).boundingRect();
+    const U_RECTL bounds = rectl_set(point32_set(r.left(), r.top()), point32_set(r.right(), r.bottom()));
+    char* record = nullptr;
     switch (shape.kind) {
       case ShapeKind::Rectangle:
-      case ShapeKind::Ellipse: {
-        const bool box = shape.kind == ShapeKind::Rectangle;
-        if (emf_) {
-          const U_RECTL area = rectl_set(point32_set(points[0].x, points[0].y), point32_set(points[1].x, points[1].y));
-          append(box ? U_EMRRECTANGLE_set(area) : U_EMRELLIPSE_set(area), "rectangle or ellipse");
-        } else {
-          const U_RECT16 area = U_RECT16_set(points[0], points[1]);
-          append(box ? U_WMRRECTANGLE_set(area) : U_WMRELLIPSE_set(area), "rectangle or ellipse");
-        }
+        record = emf_ ? U_EMRRECTANGLE_set(bounds) : U_WMRRECTANGLE_set(U_RECT16_set(points[0], points[1]));
         break;
-      }
+      case ShapeKind::Ellipse:
+        record = emf_ ? U_EMRELLIPSE_set(bounds) : U_WMRELLIPSE_set(U_RECT16_set(points[0], points[1]));
+        break;
       case ShapeKind::Polygon:
-        append(emf_ ? U_EMRPOLYGON16_set(boundsOf(points), count, points.data())
-                    : U_WMRPOLYGON_set(static_cast<uint16_t>(count), points.data()),
-               "polygon");
+        record = emf_ ? U_EMRPOLYGON16_set(bounds, n, points.data()) : U_WMRPOLYGON_set(n, points.data());
         break;
       case ShapeKind::Polyline:
-        append(emf_ ? U_EMRPOLYLINE16_set(boundsOf(points), count, points.data())
-                    : U_WMRPOLYLINE_set(static_cast<uint16_t>(count), points.data()),
-               "polyline");
+        record = emf_ ? U_EMRPOLYLINE16_set(bounds, n, points.data()) : U_WMRPOLYLINE_set(n, points.data());
         break;
     }
+    append(record, "shape");
   }
 
   void finish() {
@@ -220,16 +203,16 @@ class MetafileBuilder {
 
 }  // namespace
 
-QByteArray encodeMetafile(const Scene& scene, MetafileKind kind) {
+QByteArray encodeMetafile(const Scene& scene, PictureFormat format) {
   // libuemf writes only to a named file: a private scratch file, read back.
   QTemporaryDir dir;
   if (!dir.isValid())
     throw std::runtime_error("cannot make a scratch folder for a metafile: " + dir.errorString().toStdString());
   const QString path = dir.filePath("picture");
   {
-    MetafileBuilder builder(QFile::encodeName(path).constData(), kind);
+    MetafileBuilder builder(QFile::encodeName(path).constData(), format);
     builder.header(scene.width, scene.height);
-    builder.shape(box("background", 0, 0, scene.width, scene.height, scene.background));
+    builder.shape(box(0, 0, scene.width, scene.height, scene.background));
     for (const Shape& shape : scene.shapes) builder.shape(shape);
     builder.finish();
   }

@@ -47,21 +47,17 @@ int patches(const std::vector<char>& mask, int w, int h, int reach = 2, int minP
 
 // The largest channel step between the 3 x 3 averages of a and b around (x, y).
 int blurredGap(const QImage& a, const QImage& b, int x, int y) {
-  int sums[2][3] = {};
+  int sums[3] = {};
   for (int dy = -1; dy <= 1; ++dy) {
     for (int dx = -1; dx <= 1; ++dx) {
-      const int px = std::clamp(x + dx, 0, a.width() - 1), py = std::clamp(y + dy, 0, a.height() - 1);
-      const QRgb colours[2] = {a.pixel(px, py), b.pixel(px, py)};
-      for (int i = 0; i < 2; ++i) {
-        sums[i][0] += qRed(colours[i]);
-        sums[i][1] += qGreen(colours[i]);
-        sums[i][2] += qBlue(colours[i]);
-      }
+      const QPoint p(std::clamp(x + dx, 0, a.width() - 1), std::clamp(y + dy, 0, a.height() - 1));
+      const QRgb ca = a.pixel(p), cb = b.pixel(p);
+      sums[0] += qRed(ca) - qRed(cb);
+      sums[1] += qGreen(ca) - qGreen(cb);
+      sums[2] += qBlue(ca) - qBlue(cb);
     }
   }
-  return std::max({std::abs(sums[0][0] - sums[1][0]), std::abs(sums[0][1] - sums[1][1]),
-                   std::abs(sums[0][2] - sums[1][2])}) /
-         9;
+  return std::max({std::abs(sums[0]), std::abs(sums[1]), std::abs(sums[2])}) / 9;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <random>
 
 #include "tools/scene_table.h"
@@ -35,9 +36,8 @@ const std::vector<SceneDesign>& designs() {
     for (const char* family : {"country", "indoor", "open", "tables", "town"}) {
       QFile file(QString(":/scenes/%1.txt").arg(family));
       if (!file.open(QIODevice::ReadOnly)) throw SceneTableError(std::string("missing scene table ") + family);
-      for (SceneDesign& d : readSceneTables(std::string(family) + ".txt", file.readAll().toStdString())) {
-        tables.push_back(std::move(d));
-      }
+      const auto read = readSceneTables(std::string(family) + ".txt", file.readAll().toStdString());
+      tables.insert(tables.end(), read.begin(), read.end());
     }
     std::vector<SceneDesign> ordered;
     for (const Entry& e : kCatalogue) {

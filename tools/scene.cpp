@@ -5,25 +5,14 @@
 #include <QPen>
 #include <QPolygon>
 
-#include <algorithm>
-
 namespace sample_maker {
 
 QRect shapeBounds(const Shape& shape) {
-  if (shape.points.empty()) {
-    return {};
-  }
-  int minX = shape.points.front().x(), maxX = minX;
-  int minY = shape.points.front().y(), maxY = minY;
-  for (const QPoint& p : shape.points) {
-    minX = std::min(minX, p.x());
-    maxX = std::max(maxX, p.x());
-    minY = std::min(minY, p.y());
-    maxY = std::max(maxY, p.y());
-  }
+  if (shape.points.empty()) return {};
   // Smoothing reaches one pixel past the geometry; an outline half its width more.
   const int pad = 1 + (shape.pen.isValid() ? (shape.penWidth + 1) / 2 : 0);
-  return QRect(QPoint(minX - pad, minY - pad), QPoint(maxX + pad, maxY + pad));
+  const QPolygon corners(QList<QPoint>(shape.points.begin(), shape.points.end()));
+  return corners.boundingRect().adjusted(-pad, -pad, pad, pad);
 }
 
 QRect objectBounds(const Scene& scene, const std::string& object) {
@@ -36,20 +25,20 @@ QRect objectBounds(const Scene& scene, const std::string& object) {
   return bounds;
 }
 
-Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Rectangle, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
+Shape box(int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Rectangle, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
 }
 
-Shape oval(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Ellipse, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
+Shape oval(int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Ellipse, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
 }
 
-Shape polygon(const std::string& object, std::vector<QPoint> points, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Polygon, std::move(points), fill, pen, penWidth};
+Shape polygon(std::vector<QPoint> points, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Polygon, std::move(points), fill, pen, penWidth};
 }
 
-Shape polyline(const std::string& object, std::vector<QPoint> points, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Polyline, std::move(points), QColor(), pen, penWidth};
+Shape polyline(std::vector<QPoint> points, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Polyline, std::move(points), QColor(), pen, penWidth};
 }
 
 namespace {

@@ -17,7 +17,7 @@ const std::map<std::string, pieces::KindDrawing>& drawings() {
     for (const pieces::Family* family : {&pieces::outdoors(), &pieces::town(), &pieces::indoors()}) {
       for (const pieces::KindDrawing& d : *family) kinds.emplace(d.kind, d);
     }
-    const auto block = [](const Piece& p) -> pieces::Shapes { return {box("", 0, 0, p.w, p.h, p.colour)}; };
+    const auto block = [](const Piece& p) -> pieces::Shapes { return {box(0, 0, p.w, p.h, p.colour)}; };
     kinds.emplace("Block", pieces::KindDrawing{"Block", block, 1, false});
     return kinds;
   }();
@@ -42,7 +42,8 @@ void addAsPolygons(const Shape& line, std::vector<Shape>& out) {
     const auto at = [](QPointF p) {
       return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
     };
-    out.push_back(polygon(line.object, {at(a + n), at(b + n), at(b - n), at(a - n)}, line.pen, line.pen, 1));
+    out.push_back(polygon({at(a + n), at(b + n), at(b - n), at(a - n)}, line.pen, line.pen, 1));
+    out.back().object = line.object;
   }
 }
 
@@ -117,23 +118,11 @@ int variantCount(const std::string& kind) { return drawingOf(kind).variants; }
 bool floats(const std::string& kind) { return drawingOf(kind).floats; }
 
 Piece piece(std::string name, std::string kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
-  Piece p;
-  p.name = std::move(name);
-  p.kind = std::move(kind);
-  p.at = QPoint(x, y);
-  p.colour = colour;
-  p.scale = scale;
-  p.variant = variant;
-  p.accent = accent;
-  return p;
+  return Piece{std::move(name), std::move(kind), QPoint(x, y), scale, colour, accent, variant};
 }
 
 Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
-  Piece p = piece(std::move(name), "Block", x, y, colour);
-  p.w = w;
-  p.h = h;
-  p.fixed = true;
-  return p;
+  return Piece{std::move(name), "Block", QPoint(x, y), 100, colour, QColor(), 0, false, w, h, true};
 }
 
 }  // namespace sample_maker

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene_table.h"
 
+#include <charconv>
 #include <sstream>
 
 namespace sample_maker {
@@ -10,14 +11,11 @@ namespace {
 [[noreturn]] void fail(const std::string& what) { throw SceneTableError(what); }
 
 int number(const std::string& text) {
-  std::size_t used = 0;
   int value = 0;
-  try {
-    value = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < -1000 || value > 1000) {
+    fail("\"" + text + "\" is not a number");
   }
-  if (used == 0 || used != text.size() || value < -1000 || value > 1000) fail("\"" + text + "\" is not a number");
   return value;
 }
 

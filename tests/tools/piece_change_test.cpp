@@ -15,10 +15,10 @@
 using namespace sample_maker;
 
 TEST(Scene, BoundsCoverFillOutlineAndSmoothing) {
-  EXPECT_EQ(shapeBounds(box("a", 10, 20, 30, 40, Qt::red)), QRect(QPoint(9, 19), QPoint(41, 61)));
+  EXPECT_EQ(shapeBounds(box(10, 20, 30, 40, Qt::red)), QRect(QPoint(9, 19), QPoint(41, 61)));
   // An outline of width 4 reaches two pixels past the edge, smoothing one more.
-  EXPECT_EQ(shapeBounds(box("a", 10, 20, 30, 40, Qt::red, Qt::black, 4)), QRect(QPoint(7, 17), QPoint(43, 63)));
-  EXPECT_EQ(shapeBounds(polyline("l", {{5, 9}, {1, 3}}, Qt::black, 3)), QRect(QPoint(-2, 0), QPoint(8, 12)));
+  EXPECT_EQ(shapeBounds(box(10, 20, 30, 40, Qt::red, Qt::black, 4)), QRect(QPoint(7, 17), QPoint(43, 63)));
+  EXPECT_EQ(shapeBounds(polyline({{5, 9}, {1, 3}}, Qt::black, 3)), QRect(QPoint(-2, 0), QPoint(8, 12)));
 }
 
 TEST(ScenePieces, EveryKindStaysInsideItsBoundsAndMirrorsAboutItsAnchor) {
