@@ -132,6 +132,26 @@ TEST(PixelDifference, OnePatchStrengthAndBounds) {
   EXPECT_TRUE(measureDifference(a, a, a.rect()).bounds.isEmpty());
 }
 
+TEST(PixelDifference, AThinStrokeThatFadesWhenBlurredSplitsAChange) {
+  QImage a(80, 40, QImage::Format_RGB32);
+  a.fill(QColor(100, 100, 100));
+  QImage b = a;
+  const auto fill = [&](int x0, int x1, int y0, int y1, QRgb c) {
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) b.setPixel(x, y, c);
+    }
+  };
+  fill(5, 20, 5, 25, qRgb(200, 100, 100));
+  fill(50, 65, 5, 25, qRgb(200, 100, 100));
+  // A plain step, but one pixel wide: a slight blur takes it under what a checker counts.
+  fill(20, 50, 15, 16, qRgb(145, 100, 100));
+  EXPECT_FALSE(blurredOnePatch(a, b, a.rect()));
+  EXPECT_FALSE(measureDifference(a, b, a.rect()).onePatch) << "two patches as a pair checker sees them";
+  fill(20, 50, 14, 17, qRgb(145, 100, 100));
+  EXPECT_TRUE(blurredOnePatch(a, b, a.rect())) << "a band three pixels wide survives the blur";
+  EXPECT_TRUE(measureDifference(a, b, a.rect()).onePatch);
+}
+
 namespace {
 
 SceneDesign rowOfHouses(int houses) {
