@@ -111,8 +111,6 @@ std::vector<std::string> pieceKinds() {
   return kinds;
 }
 
-bool isPieceKind(const std::string& kind) { return drawings().count(kind) > 0; }
-
 int variantCount(const std::string& kind) { return drawingOf(kind).variants; }
 
 bool floats(const std::string& kind) { return drawingOf(kind).floats; }

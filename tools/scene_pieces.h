@@ -50,7 +50,6 @@ std::vector<Shape> drawPiece(const Piece& piece);
 
 // Every kind of piece there is, "Block" included.
 std::vector<std::string> pieceKinds();
-bool isPieceKind(const std::string& kind);
 // How many distinct details (variants) a kind knows; 1 when it has none.
 int variantCount(const std::string& kind);
 // Whether pieces of the kind hang in the air, and so may move up and down too.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 
@@ -30,7 +31,10 @@ QColor colour(const std::string& text) {
 }
 
 const std::string& kind(const std::string& name) {
-  if (!isPieceKind(name) || name == "Block") fail("unknown piece \"" + name + "\"");
+  static const std::vector<std::string> kinds = pieceKinds();
+  if (name == "Block" || std::find(kinds.begin(), kinds.end(), name) == kinds.end()) {
+    fail("unknown piece \"" + name + "\"");
+  }
   return name;
 }
 
