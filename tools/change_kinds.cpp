@@ -1,30 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/change_kinds.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
-#include "tools/seeded_random.h"
+#include "tools/pixel_difference.h"
 
 namespace sample_maker {
-
-namespace {
-
-bool floats(PieceKind k) {
-  return k == PieceKind::Sun || k == PieceKind::Cloud || k == PieceKind::Moon || k == PieceKind::Star ||
-         k == PieceKind::Bird || k == PieceKind::Kite || k == PieceKind::Balloon || k == PieceKind::Fish ||
-         k == PieceKind::Frame || k == PieceKind::Clock;
-}
-
-int channel(const QColor& c, int i) { return i == 0 ? c.red() : (i == 1 ? c.green() : c.blue()); }
-
-}  // namespace
-
-const char* changeKindName(ChangeKind kind) {
-  static const char* names[] = {"removed", "added", "recoloured", "moved", "resized", "mirrored", "detail"};
-  return names[static_cast<int>(kind)];
-}
 
 QColor changedColour(QColor c, bool subtle, std::mt19937& rng) {
   if (subtle) {
@@ -39,9 +21,7 @@ QColor changedColour(QColor c, bool subtle, std::mt19937& rng) {
                                             {40, 40, 40},   {230, 110, 170}};
   for (int tries = 0; tries < 20; ++tries) {
     const QColor v = pickOne(rng, vivid);
-    int gap = 0;
-    for (int i = 0; i < 3; ++i) gap = std::max(gap, std::abs(channel(v, i) - channel(c, i)));
-    if (gap >= 90) return v;
+    if (channelGap(v.rgb(), c.rgb()) >= 90) return v;
   }
   return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
 }

@@ -4,17 +4,30 @@
 #include <QColor>
 #include <QPoint>
 
+#include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "tools/piece_layout.h"
+#include "tools/scene_pieces.h"
 
 namespace sample_maker {
 
+// Choices drawn from a seeded generator. std::mt19937's output is the same on every
+// standard library, its distributions are not: these helpers use the raw output only,
+// so one seed gives the same pictures everywhere. A whole number in [lo, hi]:
+inline int pickInt(std::mt19937& rng, int lo, int hi) {
+  const auto span = static_cast<std::uint32_t>(hi - lo) + 1u;
+  return lo + static_cast<int>(rng() % span);
+}
+
+template <typename T>
+const T& pickOne(std::mt19937& rng, const std::vector<T>& options) {
+  return options[static_cast<std::size_t>(pickInt(rng, 0, static_cast<int>(options.size()) - 1))];
+}
+
 enum class ChangeKind { Remove, Add, Recolour, Move, Resize, Mirror, Detail };
 inline constexpr int kChangeKinds = 7;
-
-const char* changeKindName(ChangeKind kind);
 
 struct PieceChange {
   ChangeKind kind = ChangeKind::Remove;

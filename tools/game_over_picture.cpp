@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 #include <cmath>
@@ -27,17 +28,14 @@ QPainterPath wordPath(const QString& word, int pixelSize, double centreX, double
 }
 
 void paintStar(QPainter& p, QPointF c, double r, const QColor& colour) {
-  QPainterPath star;
+  QPolygonF points;
   for (int i = 0; i < 8; ++i) {
     const double angle = i * M_PI / 4.0;
     const double radius = (i % 2 == 0) ? r : r * 0.3;
-    const QPointF point(c.x() + radius * std::sin(angle), c.y() - radius * std::cos(angle));
-    if (i == 0) {
-      star.moveTo(point);
-    } else {
-      star.lineTo(point);
-    }
+    points << QPointF(c.x() + radius * std::sin(angle), c.y() - radius * std::cos(angle));
   }
+  QPainterPath star;
+  star.addPolygon(points);
   star.closeSubpath();
   p.fillPath(star, colour);
 }

@@ -3,7 +3,8 @@
 // sample pictures in an application folder, keeping whatever is already there.
 #include <QGuiApplication>
 
-#include <cstdlib>
+#include <charconv>
+#include <cstdint>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -13,18 +14,9 @@
 
 namespace {
 
-bool parseSeed(const char* text, std::uint32_t& seed) {
-  try {
-    std::size_t used = 0;
-    const unsigned long long value = std::stoull(text, &used, 10);
-    if (text[used] != '\0' || value > 0xffffffffull) {
-      return false;
-    }
-    seed = static_cast<std::uint32_t>(value);
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
+bool parseSeed(const std::string& text, std::uint32_t& seed) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  return error == std::errc() && end == text.data() + text.size();
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <stdexcept>
 
 #include "tools/gif_writer.h"
-#include "tools/metafile_writer.h"
-#include "tools/scene_painter.h"
 
 namespace sample_maker {
 
@@ -27,14 +25,8 @@ QByteArray saveWithQt(const QImage& image, const char* format, int quality) {
 }  // namespace
 
 std::string fileExtension(PictureFormat format) {
-  switch (format) {
-    case PictureFormat::Bmp: return "bmp";
-    case PictureFormat::Jpeg: return "jpg";
-    case PictureFormat::Gif: return "gif";
-    case PictureFormat::Wmf: return "wmf";
-    case PictureFormat::Emf: return "emf";
-  }
-  return {};
+  static const char* const extensions[] = {"bmp", "jpg", "gif", "wmf", "emf"};
+  return extensions[static_cast<int>(format)];
 }
 
 bool paintsSmoothly(PictureFormat format) { return format != PictureFormat::Gif; }
@@ -52,8 +44,8 @@ QByteArray encodeRaster(const QImage& image, PictureFormat format) {
 
 QByteArray encodeScene(const Scene& scene, PictureFormat format) {
   switch (format) {
-    case PictureFormat::Wmf: return encodeWmf(scene);
-    case PictureFormat::Emf: return encodeEmf(scene);
+    case PictureFormat::Wmf:
+    case PictureFormat::Emf: return encodeMetafile(scene, format);
     default: return encodeRaster(paintScene(scene, paintsSmoothly(format)), format);
   }
 }

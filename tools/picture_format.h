@@ -26,4 +26,10 @@ QByteArray encodeScene(const Scene& scene, PictureFormat format);
 // A raster picture as BMP, JPEG or GIF bytes.
 QByteArray encodeRaster(const QImage& image, PictureFormat format);
 
+// A scene as Windows metafile records (Wmf or Emf), written with libuemf: one logical
+// unit is one pixel, so the picture's natural size is the scene's size. A Windows
+// metafile is placeable, at 96 units per inch; an enhanced one's bounds are the picture
+// in pixels, its frame the same area at 96 dots per inch. Throws std::runtime_error.
+QByteArray encodeMetafile(const Scene& scene, PictureFormat format);
+
 }  // namespace sample_maker

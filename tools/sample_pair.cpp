@@ -8,8 +8,6 @@
 #include <stdexcept>
 
 #include "tools/pixel_difference.h"
-#include "tools/scene_painter.h"
-#include "tools/seeded_random.h"
 
 namespace sample_maker {
 
@@ -29,7 +27,19 @@ struct Candidate {
   QRect rect;
 };
 
-bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const PieceChange& change, Candidate& out) {
+// A painting as the game shows it from its file: JPEG loses a little.
+QImage asStored(const QImage& painted, bool lossy) {
+  if (!lossy) return painted;
+  return QImage::fromData(encodeRaster(painted, PictureFormat::Jpeg), "JPG").convertToFormat(QImage::Format_RGB32);
+}
+
+struct Base {
+  QImage painted;
+  QImage stored;
+};
+
+bool qualifies(const SceneDesign& design, const Base& base, bool smooth, bool lossy, const PieceChange& change,
+               Candidate& out) {
   const bool metafile = isMetafile(design.originalFormat);
   const Scene before = sceneOf(design.layout, metafile);
   const Scene after = sceneOf(applyChange(design.layout, change), metafile);
@@ -38,7 +48,7 @@ bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const
       (objectBounds(before, change.piece) | objectBounds(after, change.piece)).adjusted(-2, -2, 2, 2) & picture;
   if (touched.isEmpty()) return false;
   const QImage changed = paintScene(after, smooth);
-  const DifferenceShape d = measureDifference(base, changed, touched);
+  const DifferenceShape d = measureDifference(base.painted, changed, touched);
   if (d.bounds.isEmpty() || !d.onePatch || d.strongPixels < kMinStrongPixels ||
       d.strongBounds.width() < kMinChangeSide || d.strongBounds.height() < kMinChangeSide) {
     return false;
@@ -46,6 +56,10 @@ bool qualifies(const SceneDesign& design, const QImage& base, bool smooth, const
   const QRect rect = d.bounds.adjusted(-kDifferenceMargin, -kDifferenceMargin, kDifferenceMargin, kDifferenceMargin);
   if (!picture.adjusted(2, 2, -2, -2).contains(rect) ||
       static_cast<double>(rect.width()) * rect.height() > kMaxDifferenceShare * picture.width() * picture.height()) {
+    return false;
+  }
+  // Lossy pictures are judged as decoded too, around the blocks the change touches.
+  if (lossy && !blurredOnePatch(base.stored, asStored(changed, true), touched.adjusted(-8, -8, 8, 8) & picture)) {
     return false;
   }
   out = Candidate{change, touched, rect};
@@ -68,7 +82,9 @@ SamplePair makePair(const SceneDesign& design, std::mt19937& rng) {
   pair.originalFormat = design.originalFormat;
   pair.copyFormat = design.copyFormat;
   pair.original = sceneOf(design.layout, metafile);
+  const bool lossy = design.originalFormat == PictureFormat::Jpeg || design.copyFormat == PictureFormat::Jpeg;
   const QImage base = paintScene(pair.original, smooth);
+  const Base judged{base, asStored(base, lossy)};
 
   std::vector<QRect> touched;
   std::set<std::string> usedPieces;
@@ -83,7 +99,8 @@ SamplePair makePair(const SceneDesign& design, std::mt19937& rng) {
     }
     Candidate c;
     // Changes whose pixels could meet would not stay apart once both are made.
-    if (!qualifies(design, base, smooth, change, c) || !apart(c.rect, pair.differences) || !apart(c.touched, touched)) {
+    if (!qualifies(design, judged, smooth, lossy, change, c) || !apart(c.rect, pair.differences) ||
+        !apart(c.touched, touched)) {
       continue;
     }
     ++perKind[static_cast<int>(kind)];

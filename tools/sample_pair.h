@@ -10,7 +10,7 @@
 
 #include "tools/change_kinds.h"
 #include "tools/picture_format.h"
-#include "tools/piece_layout.h"
+#include "tools/scene_pieces.h"
 #include "tools/scene.h"
 
 namespace sample_maker {

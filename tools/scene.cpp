@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/scene.h"
 
-#include <algorithm>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
 
 namespace sample_maker {
 
 QRect shapeBounds(const Shape& shape) {
-  if (shape.points.empty()) {
-    return {};
-  }
-  int minX = shape.points.front().x(), maxX = minX;
-  int minY = shape.points.front().y(), maxY = minY;
-  for (const QPoint& p : shape.points) {
-    minX = std::min(minX, p.x());
-    maxX = std::max(maxX, p.x());
-    minY = std::min(minY, p.y());
-    maxY = std::max(maxY, p.y());
-  }
+  if (shape.points.empty()) return {};
   // Smoothing reaches one pixel past the geometry; an outline half its width more.
   const int pad = 1 + (shape.pen.isValid() ? (shape.penWidth + 1) / 2 : 0);
-  return QRect(QPoint(minX - pad, minY - pad), QPoint(maxX + pad, maxY + pad));
+  const QPolygon corners(QList<QPoint>(shape.points.begin(), shape.points.end()));
+  return corners.boundingRect().adjusted(-pad, -pad, pad, pad);
 }
 
 QRect objectBounds(const Scene& scene, const std::string& object) {
@@ -32,33 +25,60 @@ QRect objectBounds(const Scene& scene, const std::string& object) {
   return bounds;
 }
 
-bool hasObject(const Scene& scene, const std::string& object) {
-  return std::any_of(scene.shapes.begin(), scene.shapes.end(), [&](const Shape& s) { return s.object == object; });
+Shape box(int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Rectangle, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
 }
 
-Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Rectangle, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
+Shape oval(int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Ellipse, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
 }
 
-Shape oval(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Ellipse, {QPoint(x, y), QPoint(x + w, y + h)}, fill, pen, penWidth};
+Shape polygon(std::vector<QPoint> points, QColor fill, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Polygon, std::move(points), fill, pen, penWidth};
 }
 
-Shape polygon(const std::string& object, std::vector<QPoint> points, QColor fill, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Polygon, std::move(points), fill, pen, penWidth};
+Shape polyline(std::vector<QPoint> points, QColor pen, int penWidth) {
+  return Shape{"", ShapeKind::Polyline, std::move(points), QColor(), pen, penWidth};
 }
 
-Shape polyline(const std::string& object, std::vector<QPoint> points, QColor pen, int penWidth) {
-  return Shape{object, ShapeKind::Polyline, std::move(points), QColor(), pen, penWidth};
-}
+namespace {
 
-std::vector<Shape> translated(std::vector<Shape> shapes, QPoint offset) {
-  for (Shape& s : shapes) {
-    for (QPoint& p : s.points) {
-      p += offset;
-    }
+void paintShape(QPainter& painter, const Shape& shape) {
+  if (shape.pen.isValid() && shape.penWidth > 0) {
+    painter.setPen(QPen(shape.pen, shape.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  } else {
+    painter.setPen(Qt::NoPen);
   }
-  return shapes;
+  painter.setBrush(shape.fill.isValid() ? QBrush(shape.fill) : QBrush(Qt::NoBrush));
+  const QPolygon points(QList<QPoint>(shape.points.begin(), shape.points.end()));
+  switch (shape.kind) {
+    case ShapeKind::Rectangle:
+    case ShapeKind::Ellipse: {
+      const QRectF area(QPointF(shape.points.at(0)), QPointF(shape.points.at(1)));
+      if (shape.kind == ShapeKind::Rectangle) {
+        painter.drawRect(area);
+      } else {
+        painter.drawEllipse(area);
+      }
+      break;
+    }
+    case ShapeKind::Polygon: painter.drawPolygon(points, Qt::WindingFill); break;
+    case ShapeKind::Polyline: painter.drawPolyline(points); break;
+  }
+}
+
+}  // namespace
+
+QImage paintScene(const Scene& scene, bool smooth) {
+  QImage image(scene.width, scene.height, QImage::Format_RGB32);
+  image.fill(scene.background);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, smooth);
+  for (const Shape& shape : scene.shapes) {
+    paintShape(painter, shape);
+  }
+  painter.end();
+  return image;
 }
 
 }  // namespace sample_maker

@@ -4,6 +4,7 @@
 // into raster pictures and written as metafile records, and the difference rectangles
 // are computed from it, so pictures and rectangles always agree.
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 
@@ -38,16 +39,14 @@ QRect shapeBounds(const Shape& shape);
 // The bounds of all shapes of one object; empty when the scene has none.
 QRect objectBounds(const Scene& scene, const std::string& object);
 
-bool hasObject(const Scene& scene, const std::string& object);
+// Small helpers that keep drawings readable; the shapes belong to no object yet.
+Shape box(int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
+Shape oval(int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
+Shape polygon(std::vector<QPoint> points, QColor fill, QColor pen = QColor(), int penWidth = 0);
+Shape polyline(std::vector<QPoint> points, QColor pen, int penWidth);
 
-// Small helpers that keep scene descriptions readable.
-Shape box(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
-Shape oval(const std::string& object, int x, int y, int w, int h, QColor fill, QColor pen = QColor(), int penWidth = 0);
-Shape polygon(const std::string& object, std::vector<QPoint> points, QColor fill, QColor pen = QColor(),
-              int penWidth = 0);
-Shape polyline(const std::string& object, std::vector<QPoint> points, QColor pen, int penWidth);
-
-// The shapes moved by an offset, for objects drawn once and placed several times.
-std::vector<Shape> translated(std::vector<Shape> shapes, QPoint offset);
+// The scene painted into a raster picture. smooth: antialiased edges, off for pictures
+// that must keep to a small palette (GIF).
+QImage paintScene(const Scene& scene, bool smooth);
 
 }  // namespace sample_maker

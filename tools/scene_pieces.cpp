@@ -2,37 +2,48 @@
 #include "tools/scene_pieces.h"
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <stdexcept>
 
 namespace sample_maker {
 
 namespace {
 
-int familyOf(PieceKind k) {
-  const int v = static_cast<int>(k);
-  if (v <= static_cast<int>(PieceKind::Block)) return 0;
-  if (v <= static_cast<int>(PieceKind::Balloon)) return 1;
-  if (v <= static_cast<int>(PieceKind::Fence)) return 2;
-  if (v <= static_cast<int>(PieceKind::Mushroom)) return 3;
-  if (v <= static_cast<int>(PieceKind::Tractor)) return 4;
-  if (v <= static_cast<int>(PieceKind::Sheep)) return 5;
-  if (v <= static_cast<int>(PieceKind::Bed)) return 6;
-  if (v <= static_cast<int>(PieceKind::Child)) return 7;
-  if (v <= static_cast<int>(PieceKind::Crate)) return 8;
-  return 9;
+// Every kind's drawing by its name; Block is drawn here.
+const std::map<std::string, pieces::KindDrawing>& drawings() {
+  static const std::map<std::string, pieces::KindDrawing> all = [] {
+    std::map<std::string, pieces::KindDrawing> kinds;
+    for (const pieces::Family* family : {&pieces::outdoors(), &pieces::town(), &pieces::indoors()}) {
+      for (const pieces::KindDrawing& d : *family) kinds.emplace(d.kind, d);
+    }
+    const auto block = [](const Piece& p) -> pieces::Shapes { return {box(0, 0, p.w, p.h, p.colour)}; };
+    kinds.emplace("Block", pieces::KindDrawing{"Block", block, 1, false});
+    return kinds;
+  }();
+  return all;
 }
 
-pieces::Shapes localShapes(const Piece& p) {
-  switch (familyOf(p.kind)) {
-    case 1: return pieces::sky(p);
-    case 2: return pieces::buildings(p);
-    case 3: return pieces::nature(p);
-    case 4: return pieces::vehicles(p);
-    case 5: return pieces::animals(p);
-    case 6: return pieces::furniture(p);
-    case 7: return pieces::people(p);
-    case 8: return pieces::food(p);
-    case 9: return pieces::signs(p);
-    default: return {box("", 0, 0, p.w, p.h, p.colour)};
+const pieces::KindDrawing& drawingOf(const std::string& kind) {
+  const auto found = drawings().find(kind);
+  if (found == drawings().end()) throw std::invalid_argument("no piece of the kind \"" + kind + "\"");
+  return found->second;
+}
+
+// A thick line as one outlined quadrilateral per segment: the two metafile players end
+// and join wide pens differently, but fill a polygon alike.
+void addAsPolygons(const Shape& line, std::vector<Shape>& out) {
+  const double half = std::max(1, line.penWidth) / 2.0;
+  for (std::size_t i = 1; i < line.points.size(); ++i) {
+    const QPointF a = line.points[i - 1], b = line.points[i];
+    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+    if (length == 0) continue;
+    const QPointF n((a.y() - b.y()) / length * half, (b.x() - a.x()) / length * half);
+    const auto at = [](QPointF p) {
+      return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+    };
+    out.push_back(polygon({at(a + n), at(b + n), at(b - n), at(a - n)}, line.pen, line.pen, 1));
+    out.back().object = line.object;
   }
 }
 
@@ -45,10 +56,10 @@ int scaled(int v, int scale) {
 }  // namespace
 
 std::vector<Shape> drawPiece(const Piece& p) {
-  std::vector<Shape> shapes = localShapes(p);
+  std::vector<Shape> shapes = drawingOf(p.kind).draw(p);
   for (Shape& s : shapes) {
     s.object = p.name;
-    if (p.kind == PieceKind::Block) {
+    if (p.kind == "Block") {
       for (QPoint& q : s.points) q += p.at;
       continue;
     }
@@ -66,68 +77,50 @@ std::vector<Shape> drawPiece(const Piece& p) {
   return shapes;
 }
 
-int variantCount(PieceKind kind) {
-  switch (kind) {
-    case PieceKind::House:
-    case PieceKind::Window:
-    case PieceKind::Tower:
-    case PieceKind::Shelf:
-    case PieceKind::Flower:
-    case PieceKind::Clock:
-    case PieceKind::Person:
-    case PieceKind::Bus:
-    case PieceKind::Cake:
-    case PieceKind::Boat:
-    case PieceKind::Crate:
-    case PieceKind::Frame:
-    case PieceKind::Blackboard:
-    case PieceKind::Door:
-    case PieceKind::Fence:
-    case PieceKind::Tree: return 3;
-    case PieceKind::Sign:
-    case PieceKind::Shop: return static_cast<int>(pieces::signWords().size());
-    case PieceKind::Star:
-    case PieceKind::Moon:
-    case PieceKind::Cat:
-    case PieceKind::Cupboard:
-    case PieceKind::TrafficLight:
-    case PieceKind::Child:
-    case PieceKind::Cow: return 2;
-    default: return 1;
+int Layout::indexOf(const std::string& name) const {
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (pieces[i].name == name) return static_cast<int>(i);
   }
+  return -1;
 }
 
-Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
-  Piece p;
-  p.name = std::move(name);
-  p.kind = kind;
-  p.at = QPoint(x, y);
-  p.colour = colour;
-  p.scale = scale;
-  p.variant = variant;
-  p.accent = accent;
-  return p;
+Scene sceneOf(const Layout& layout, bool forMetafile) {
+  Scene scene;
+  scene.width = layout.width;
+  scene.height = layout.height;
+  scene.background = layout.background;
+  for (const Piece& p : layout.pieces) {
+    for (Shape& s : drawPiece(p)) {
+      if (forMetafile && s.kind == ShapeKind::Polyline) {
+        addAsPolygons(s, scene.shapes);
+        continue;
+      }
+      if (forMetafile && s.fill.isValid() && s.kind != ShapeKind::Polyline && (!s.pen.isValid() || s.penWidth <= 0)) {
+        s.pen = s.fill;
+        s.penWidth = 1;
+      }
+      scene.shapes.push_back(std::move(s));
+    }
+  }
+  return scene;
+}
+
+std::vector<std::string> pieceKinds() {
+  std::vector<std::string> kinds;
+  for (const auto& entry : drawings()) kinds.push_back(entry.first);
+  return kinds;
+}
+
+int variantCount(const std::string& kind) { return drawingOf(kind).variants; }
+
+bool floats(const std::string& kind) { return drawingOf(kind).floats; }
+
+Piece piece(std::string name, std::string kind, int x, int y, QColor colour, int scale, int variant, QColor accent) {
+  return Piece{std::move(name), std::move(kind), QPoint(x, y), scale, colour, accent, variant};
 }
 
 Piece block(std::string name, int x, int y, int w, int h, QColor colour) {
-  Piece p = piece(std::move(name), PieceKind::Block, x, y, colour);
-  p.w = w;
-  p.h = h;
-  p.fixed = true;
-  return p;
+  return Piece{std::move(name), "Block", QPoint(x, y), 100, colour, QColor(), 0, false, w, h, true};
 }
-
-namespace pieces {
-
-Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
-                  PieceDrawing otherwise) {
-  auto draw = drawings.begin();
-  for (auto kind = kinds.begin(); kind != kinds.end() && draw != drawings.end(); ++kind, ++draw) {
-    if (*kind == p.kind) return (*draw)(p);
-  }
-  return otherwise(p);
-}
-
-}  // namespace pieces
 
 }  // namespace sample_maker

@@ -7,93 +7,17 @@
 #include <QPoint>
 
 #include <string>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "tools/scene.h"
 
 namespace sample_maker {
 
-enum class PieceKind {
-  // Ground and walls: a plain block w x h, never changed.
-  Block,
-  // Sky and weather
-  Sun,
-  Cloud,
-  Moon,
-  Star,
-  Bird,
-  Kite,
-  Balloon,
-  // Buildings
-  House,
-  Tower,
-  Shop,
-  Window,
-  Door,
-  StreetLamp,
-  TrafficLight,
-  Fence,
-  // Nature
-  Tree,
-  Pine,
-  Bush,
-  Flower,
-  Rock,
-  Mushroom,
-  // Vehicles
-  Car,
-  Bus,
-  Boat,
-  Bicycle,
-  Wagon,
-  Tractor,
-  // Animals
-  Cat,
-  Dog,
-  Cow,
-  Duck,
-  Fish,
-  Hen,
-  Sheep,
-  // Furniture
-  Table,
-  Chair,
-  Shelf,
-  Lamp,
-  Clock,
-  Frame,
-  Cupboard,
-  Blackboard,
-  Stove,
-  PlantPot,
-  Rug,
-  Bed,
-  // People
-  Person,
-  Child,
-  // Food
-  Apple,
-  Pear,
-  Bread,
-  Cake,
-  Cup,
-  Plate,
-  Bottle,
-  Cheese,
-  Melon,
-  Crate,
-  // Signs
-  Sign,
-  Flag,
-  Umbrella,
-  Awning,
-};
-
 struct Piece {
   std::string name;  // unique in its scene; every shape of the piece carries it
-  PieceKind kind = PieceKind::Block;
+  // What it is, as the scene tables name it ("StreetLamp"). "Block" is ground and walls:
+  // a plain block w x h, never changed.
+  std::string kind = "Block";
   QPoint at;        // the anchor: bottom middle (Block: top-left corner)
   int scale = 100;  // percent of the piece's natural size
   QColor colour;    // the main colour
@@ -104,37 +28,54 @@ struct Piece {
   bool fixed = false;  // ground, walls and sky: never changed
 };
 
+// A scene as placed pieces, painted in order over a background.
+struct Layout {
+  int width = 0;
+  int height = 0;
+  QColor background;
+  std::vector<Piece> pieces;
+
+  void add(Piece p) { pieces.push_back(std::move(p)); }
+  // The index of the piece of that name, or -1.
+  int indexOf(const std::string& name) const;
+};
+
+// The layout's shapes. For a metafile every filled shape gets an outline of its own
+// colour, and wide lines become polygons: the two metafile players disagree on the edges of
+// unoutlined shapes and on the ends of wide lines.
+Scene sceneOf(const Layout& layout, bool forMetafile);
+
 // The piece's shapes in picture coordinates.
 std::vector<Shape> drawPiece(const Piece& piece);
 
+// Every kind of piece there is, "Block" included.
+std::vector<std::string> pieceKinds();
 // How many distinct details (variants) a kind knows; 1 when it has none.
-int variantCount(PieceKind kind);
+int variantCount(const std::string& kind);
+// Whether pieces of the kind hang in the air, and so may move up and down too.
+bool floats(const std::string& kind);
 
-// Shorthands for the scenes.
-Piece piece(std::string name, PieceKind kind, int x, int y, QColor colour, int scale = 100, int variant = 0,
+Piece piece(std::string name, std::string kind, int x, int y, QColor colour, int scale = 100, int variant = 0,
             QColor accent = QColor());
 Piece block(std::string name, int x, int y, int w, int h, QColor colour);
 
 namespace pieces {
 
 // Drawing in the piece's own coordinates: y grows downwards, the anchor is (0, 0), so
-// most points have y <= 0. Every family file implements its kinds here.
+// most points have y <= 0.
 using Shapes = std::vector<Shape>;
 
-// A family's drawings, one for each kind in the same order; `otherwise` draws the
-// family's remaining kind.
-using PieceDrawing = Shapes (*)(const Piece&);
-Shapes drawByKind(const Piece& p, std::initializer_list<PieceKind> kinds, std::initializer_list<PieceDrawing> drawings,
-                  PieceDrawing otherwise);
-Shapes sky(const Piece& p);
-Shapes buildings(const Piece& p);
-Shapes nature(const Piece& p);
-Shapes vehicles(const Piece& p);
-Shapes animals(const Piece& p);
-Shapes furniture(const Piece& p);
-Shapes people(const Piece& p);
-Shapes food(const Piece& p);
-Shapes signs(const Piece& p);
+// What a family file tells of each of its kinds.
+struct KindDrawing {
+  const char* kind;
+  Shapes (*draw)(const Piece&);
+  int variants;
+  bool floats;
+};
+using Family = std::vector<KindDrawing>;
+const Family& outdoors();
+const Family& town();
+const Family& indoors();
 
 // Words of the signs, drawn in strokes of the sign's accent colour.
 Shapes lettering(const std::string& word, int left, int baseline, int letterHeight, QColor ink);

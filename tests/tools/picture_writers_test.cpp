@@ -9,10 +9,9 @@
 #include "tools/sample_test_helpers.h"
 #include "tools/game_over_picture.h"
 #include "tools/gif_writer.h"
-#include "tools/metafile_writer.h"
+#include "tools/picture_format.h"
 #include "tools/picture_format.h"
 #include "tools/scene.h"
-#include "tools/scene_painter.h"
 #include "toolkit/picture_loader.h"
 
 using namespace sample_maker;
@@ -34,12 +33,12 @@ Scene testScene() {
   Scene s;
   s.width = 120;
   s.height = 90;
-  s.background = QColor(135, 206, 235);                                                  // skyblue
-  s.shapes = {box("field", 0, 60, 120, 30, QColor(34, 139, 34)),                         // forestgreen
-              box("hut", 20, 30, 30, 30, QColor(205, 133, 63), QColor(139, 69, 19), 3),  // peru, saddlebrown
-              oval("sun", 85, 8, 20, 20, QColor(255, 215, 0)),                           // gold
-              polygon("roof", {{16, 32}, {35, 14}, {54, 32}}, QColor(178, 34, 34)),      // firebrick
-              polyline("path", {{35, 60}, {60, 89}}, QColor(128, 128, 128), 4)};         // gray
+  s.background = QColor(135, 206, 235);                                           // skyblue
+  s.shapes = {box(0, 60, 120, 30, QColor(34, 139, 34)),                           // forestgreen
+              box(20, 30, 30, 30, QColor(205, 133, 63), QColor(139, 69, 19), 3),  // peru, saddlebrown
+              oval(85, 8, 20, 20, QColor(255, 215, 0)),                           // gold
+              polygon({{16, 32}, {35, 14}, {54, 32}}, QColor(178, 34, 34)),       // firebrick
+              polyline({{35, 60}, {60, 89}}, QColor(128, 128, 128), 4)};          // gray
   return s;
 }
 
@@ -79,7 +78,7 @@ TEST(GifWriter, ReducesManyColoursToAFixedPalette) {
 }
 
 TEST(MetafileWriter, PlaceableWmfAtNinetySixUnitsPerInch) {
-  const QByteArray wmf = encodeWmf(testScene());
+  const QByteArray wmf = encodeMetafile(testScene(), PictureFormat::Wmf);
   ASSERT_GT(wmf.size(), 40);
   EXPECT_EQ(wmf.left(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
   EXPECT_EQ(u16(wmf, 6), 0);     // left
@@ -92,7 +91,7 @@ TEST(MetafileWriter, PlaceableWmfAtNinetySixUnitsPerInch) {
 }
 
 TEST(MetafileWriter, EmfBoundsAreThePictureInPixels) {
-  const QByteArray emf = encodeEmf(testScene());
+  const QByteArray emf = encodeMetafile(testScene(), PictureFormat::Emf);
   ASSERT_GT(emf.size(), 100);
   EXPECT_EQ(s32(emf, 0), 1);
   EXPECT_EQ(emf.mid(40, 4), " EMF");

@@ -5,11 +5,12 @@
 
 #include <QImage>
 
+#include "pair_check/stored_pair.h"
+#include "picture_db/check_queries.h"
+#include "picture_db/database.h"
 #include "tools/sample_test_helpers.h"
 #include "tools/picture_format.h"
 #include "tools/sample_catalogue.h"
-#include "tools/scene_composer.h"
-#include "tools/scene_painter.h"
 #include "toolkit/picture_loader.h"
 
 using sample_maker::PictureFormat;
@@ -91,6 +92,23 @@ TEST_F(SamplePictures, FilesShowTheirScenes) {
     if (pair.originalFormat == PictureFormat::Bmp || pair.originalFormat == PictureFormat::Gif) {
       EXPECT_EQ(sample_tests::differingPixels(load(made_->picture(pair.originalFile())), painted, painted.rect()), 0)
           << pair.name << " is stored without loss";
+    }
+  }
+}
+
+// Whatever the seed, the pair checker sees exactly the five chosen differences of each
+// pair, in every format, each inside its own rectangle.
+TEST(SamplePairCheck, PairsOfOtherSeedsPassThePairCheck) {
+  for (std::uint32_t seed : {1u, 2u, 3u}) {
+    const auto made = sample_tests::makeFolder(seed);
+    auto db = picture_db::Database::openExisting(made->file("images.mdb"));
+    const auto pairs = picture_db::allPairsWithDifferences(db);
+    ASSERT_EQ(pairs.size(), sample_maker::sampleSceneCount());
+    for (const auto& pair : pairs) {
+      const pair_check::PairReport report = pair_check::checkStoredPair(made->path(), pair);
+      EXPECT_TRUE(report.sound() && report.differences.size() == 5)
+          << "seed " << seed << ", " << pair.pair.original << ": " << report.differences.size() << " differences, "
+          << report.problems.size() << " problems";
     }
   }
 }
