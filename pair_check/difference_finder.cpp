@@ -18,7 +18,7 @@ constexpr int kDetailBox = 9;
 // Whole-picture buffers, kept per thread: a run over thousands of pairs of one size
 // then allocates them once, not once a pair.
 struct Buffers {
-  cv::Mat smoothA, smoothB, channels, raw, smoothed, detailA, detailB, detail, heart, rim, labels, stats, centroids;
+  cv::Mat smoothA, smoothB, raw, smoothed, detailA, detailB, detail, heart, rim, labels, stats, centroids;
 };
 Buffers& threadBuffers() {
   thread_local Buffers buffers;
@@ -52,20 +52,17 @@ void tolerance(const cv::Mat& detail, double gainTimesFactor, int floor, cv::Mat
 // The hearts of changes: pixels above the heart tolerance as they are and smoothed.
 // The rims: smoothed pixels above the rim tolerance, closed over small gaps.
 void heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tuning, Buffers& buf) {
+  // A small Gaussian: it averages like a box of its size, at half the cost.
   const cv::Size kernel(tuning.smoothing, tuning.smoothing);
-  cv::blur(a, buf.smoothA, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-  cv::blur(b, buf.smoothB, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-  cv::absdiff(a, b, buf.channels);
-  largestChannel(buf.channels, buf.raw);
-  cv::absdiff(buf.smoothA, buf.smoothB, buf.channels);
-  largestChannel(buf.channels, buf.smoothed);
+  cv::GaussianBlur(a, buf.smoothA, kernel, 0, 0, cv::BORDER_REPLICATE);
+  cv::GaussianBlur(b, buf.smoothB, kernel, 0, 0, cv::BORDER_REPLICATE);
+  largestChannelDifference(a, b, buf.raw);
+  largestChannelDifference(buf.smoothA, buf.smoothB, buf.smoothed);
 
   double gain = 0;
   if (cv::countNonZero(buf.smoothed) > 0) {
-    cv::absdiff(a, buf.smoothA, buf.channels);
-    largestChannel(buf.channels, buf.detailA);
-    cv::absdiff(b, buf.smoothB, buf.channels);
-    largestChannel(buf.channels, buf.detailB);
+    largestChannelDifference(a, buf.smoothA, buf.detailA);
+    largestChannelDifference(b, buf.smoothB, buf.detailB);
     cv::max(buf.detailA, buf.detailB, buf.detail);
     cv::blur(buf.detail, buf.detail, cv::Size(kDetailBox, kDetailBox), cv::Point(-1, -1), cv::BORDER_REPLICATE);
     gain = noiseGain(buf.smoothed, buf.detail);
@@ -85,7 +82,7 @@ void heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tunin
   cv::bitwise_and(buf.heart, buf.raw, buf.heart);
   cv::bitwise_or(buf.rim, buf.heart, buf.rim);
   if (tuning.closing > 1) {
-    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(tuning.closing, tuning.closing));
+    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(tuning.closing, tuning.closing));
     cv::morphologyEx(buf.rim, buf.rim, cv::MORPH_CLOSE, kernel);
   }
 }
@@ -130,14 +127,19 @@ FoundDifferences findDifferences(const QImage& original, const QImage& copy, con
   const QImage a = asRgb32(original), b = asRgb32(copy);
   heartsAndRims(wrap(a), wrap(b), tuning, buf);
 
-  const int labelCount = cv::connectedComponentsWithStats(buf.rim, buf.labels, buf.stats, buf.centroids, 8, CV_32S);
-  const std::vector<int> hearts = heartPixelsPerLabel(buf.labels, buf.heart, labelCount);
+  // Labelled only where anything changed: most of a pair did not.
+  const cv::Rect active = cv::boundingRect(buf.rim);
+  if (active.empty()) return {};
+  const cv::Mat rim = buf.rim(active), heart = buf.heart(active);
+  const int labelCount = cv::connectedComponentsWithStats(rim, buf.labels, buf.stats, buf.centroids, 8, CV_32S);
+  const std::vector<int> hearts = heartPixelsPerLabel(buf.labels, heart, labelCount);
   std::vector<Piece> pieces;
   std::vector<int> labelOfPiece;
   for (int label = 1; label < labelCount; ++label) {
     // Too few pixels stand out from the noise: a speck, or the encoder's.
     if (hearts[size_t(label)] < tuning.minPixels) continue;
-    const int left = buf.stats.at<int>(label, cv::CC_STAT_LEFT), top = buf.stats.at<int>(label, cv::CC_STAT_TOP);
+    const int left = active.x + buf.stats.at<int>(label, cv::CC_STAT_LEFT);
+    const int top = active.y + buf.stats.at<int>(label, cv::CC_STAT_TOP);
     pieces.push_back({left, top, left + buf.stats.at<int>(label, cv::CC_STAT_WIDTH) - 1,
                       top + buf.stats.at<int>(label, cv::CC_STAT_HEIGHT) - 1, hearts[size_t(label)]});
     labelOfPiece.push_back(label);
@@ -179,7 +181,8 @@ FoundDifferences findDifferences(const QImage& original, const QImage& copy, con
   for (size_t p = 0; p < pieces.size(); ++p)
     found.differenceOfLabel[size_t(labelOfPiece[p])] = rankOf[size_t(objectOf[p])];
   found.labels = buf.labels;
-  found.hearts = buf.heart;
+  found.hearts = heart;
+  found.origin = active.tl();
   return found;
 }
 
@@ -192,9 +195,10 @@ int pixelsStrictlyInside(const FoundDifferences& found, size_t i, const Rect& r)
   const double top = std::max(std::floor(r.y1) + 1, box.y1), bottom = std::min(std::ceil(r.y2) - 1, box.y2);
   if (left > right || top > bottom) return 0;
   int inside = 0;
+  const int dx = found.origin.x, dy = found.origin.y;
   for (int y = int(top); y <= int(bottom); ++y) {
-    const int* l = found.labels.ptr<int>(y);
-    const uchar* h = found.hearts.ptr<uchar>(y);
+    const int* l = found.labels.ptr<int>(y - dy) - dx;
+    const uchar* h = found.hearts.ptr<uchar>(y - dy) - dx;
     for (int x = int(left); x <= int(right); ++x) {
       inside += h[x] && found.differenceOfLabel[size_t(l[x])] == int(i) ? 1 : 0;
     }

@@ -13,13 +13,13 @@ namespace pair_check {
 struct FinderTuning {
   // A pixel is at the heart of a change when a colour channel differs by more than this,
   // both as it is and in the slightly smoothed pictures: below a deliberate recolouring
-  // of 25 levels in one channel, and a 1-pixel line changed by 60 (20 once smoothed).
+  // of 25 levels in one channel, and a 1-pixel line changed by 60 (30 once smoothed).
   int channelTolerance = 18;
   // Around such a heart, the change reaches as far as the smoothed pictures differ by
   // more than this: the faint rim of a blurred or feathered change belongs to it.
   int rimTolerance = 9;
-  // Side of the box that smooths both pictures: it averages away the blocky noise of
-  // lossy formats.
+  // Side of the Gaussian that smooths both pictures: it averages away the blocky noise
+  // of lossy formats.
   int smoothing = 3;
   // Where the pair is noisy (a JPEG saved again, dithering), the tolerances grow with the
   // noise expected at each pixel: a heart stands this many times above it, a rim this many.
@@ -40,8 +40,10 @@ struct FoundDifferences {
   std::vector<Difference> differences;  // largest first
   std::vector<int> differenceOfLabel;   // per label in labels, its difference or -1
   // Valid until the next search on the same thread, whose buffers they share.
+  // Both cover the part of the picture where anything changed, from origin on.
   cv::Mat labels;  // CV_32S, 0 where nothing changed
   cv::Mat hearts;  // CV_8U, not 0 at the heart pixels
+  cv::Point origin;
 };
 
 // Both images must be of the same size.

@@ -8,8 +8,9 @@
 
 namespace pair_check {
 
-// The largest of the first three channels of a four-byte picture, one byte a pixel.
-void largestChannel(const cv::Mat& fourChannels, cv::Mat& out);
+// Per pixel of two four-byte pictures, the largest difference of the first three
+// channels, one byte a pixel.
+void largestChannelDifference(const cv::Mat& a, const cv::Mat& b, cv::Mat& out);
 
 // How much the smoothed differences grow with the detail, measured over blocks of the
 // picture: 0 for a lossless pair, where unchanged places do not differ at all.
