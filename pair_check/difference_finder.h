@@ -27,7 +27,7 @@ struct FinderTuning {
   double rimOverNoise = 3.0;
   // Side of the closing that joins nearby changed pixels into one object.
   int closing = 5;
-  // Regions with fewer pixels are noise.
+  // Regions whose heart holds fewer pixels are specks, or the encoder's.
   int minPixels = 12;
   // Pieces closer than about a third of their size, and never less than this, are one
   // change: a mirrored object whose middle stayed, a blurred detail with its rim.
