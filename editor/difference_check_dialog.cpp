@@ -16,11 +16,13 @@
 #include <QThread>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "editor/difference_overlay.h"
 #include "pair_check/problem_texts.h"
 #include "pair_check/proposal.h"
 #include "pair_check/stored_pair.h"
+#include "toolkit/failure_reasons.h"
 
 namespace editor {
 
@@ -50,7 +52,13 @@ DifferenceCheckDialog::DifferenceCheckDialog(const QString& appDir, const pictur
   build();
   setCursor(Qt::BusyCursor);
   worker_ = QThread::create([this, dir = appDir.toStdString()] {
-    const auto [original, copy] = pair_check::loadBothSides(dir, pair_.original, pair_.copy);
+    pair_check::PictureSide original, copy;
+    try {
+      std::tie(original, copy) = pair_check::loadBothSides(dir, pair_.original, pair_.copy);
+    } catch (const std::exception& e) {
+      // Two large pictures may not fit in memory: the pair cannot be compared.
+      original = copy = {QImage(), toolkit::failureReason(e)};
+    }
     report_ = pair_check::checkLoadedPair(original, copy, pair_check::rectsOf(rows_));
     for (const pair_check::Proposal& p : pair_check::proposeRects(report_)) {
       picture_db::ProposedRect stored;
