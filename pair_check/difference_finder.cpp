@@ -51,7 +51,8 @@ void tolerance(const cv::Mat& detail, double gainTimesFactor, int floor, cv::Mat
 
 // The hearts of changes: pixels above the heart tolerance as they are and smoothed.
 // The rims: smoothed pixels above the rim tolerance, closed over small gaps.
-void heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tuning, Buffers& buf) {
+// Returns the pair's noise gain.
+double heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tuning, Buffers& buf) {
   // A small Gaussian: it averages like a box of its size, at half the cost.
   const cv::Size kernel(tuning.smoothing, tuning.smoothing);
   cv::GaussianBlur(a, buf.smoothA, kernel, 0, 0, cv::BORDER_REPLICATE);
@@ -85,6 +86,7 @@ void heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tunin
     const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(tuning.closing, tuning.closing));
     cv::morphologyEx(buf.rim, buf.rim, cv::MORPH_CLOSE, kernel);
   }
+  return gain;
 }
 
 // Joins pieces into objects, then objects that came near each other as they grew, until
@@ -125,7 +127,8 @@ std::vector<int> heartPixelsPerLabel(const cv::Mat& labels, const cv::Mat& heart
 FoundDifferences findDifferences(const QImage& original, const QImage& copy, const FinderTuning& tuning) {
   Buffers& buf = threadBuffers();
   const QImage a = asRgb32(original), b = asRgb32(copy);
-  heartsAndRims(wrap(a), wrap(b), tuning, buf);
+  const double gain = heartsAndRims(wrap(a), wrap(b), tuning, buf);
+  const int fewest = gain > 0 ? tuning.minPixelsWhenNoisy : tuning.minPixels;
 
   // Labelled only where anything changed: most of a pair did not.
   const cv::Rect active = cv::boundingRect(buf.rim);
@@ -137,7 +140,7 @@ FoundDifferences findDifferences(const QImage& original, const QImage& copy, con
   std::vector<int> labelOfPiece;
   for (int label = 1; label < labelCount; ++label) {
     // Too few pixels stand out from the noise: a speck, or the encoder's.
-    if (hearts[size_t(label)] < tuning.minPixels) continue;
+    if (hearts[size_t(label)] < fewest) continue;
     const int left = active.x + buf.stats.at<int>(label, cv::CC_STAT_LEFT);
     const int top = active.y + buf.stats.at<int>(label, cv::CC_STAT_TOP);
     pieces.push_back({left, top, left + buf.stats.at<int>(label, cv::CC_STAT_WIDTH) - 1,

@@ -29,6 +29,9 @@ struct FinderTuning {
   int closing = 5;
   // Regions whose heart holds fewer pixels are specks, or the encoder's.
   int minPixels = 12;
+  // In a noisy pair the encoder now and then leaves a speck that stands out: a change
+  // there needs a larger heart.
+  int minPixelsWhenNoisy = 24;
   // Pieces closer than about a third of their size, and never less than this, are one
   // change: a mirrored object whose middle stayed, a blurred detail with its rim.
   int minJoiningGap = 6;

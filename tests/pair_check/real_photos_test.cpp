@@ -122,3 +122,12 @@ INSTANTIATE_TEST_SUITE_P(Corpus, RealPhotos, ::testing::ValuesIn(photo_edits::ph
                          [](const ::testing::TestParamInfo<QString>& info) {
                            return info.param.section('.', 0, 0).toStdString();
                          });
+
+TEST_P(RealPhotos, ThePhotoSavedAgainWithoutAnEditHasNoDifference) {
+  for (int quality : {60, 70, 85}) {
+    const pair_check::PictureSide resaved =
+        toolkit::decodePicture(photo_edits::encoded(original.image, "JPEG", quality));
+    const pair_check::PairReport report = pair_check::checkPair(original, resaved, {});
+    EXPECT_TRUE(report.differences.empty()) << "quality " << quality << describe(report.differences);
+  }
+}
