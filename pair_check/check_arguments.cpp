@@ -57,7 +57,8 @@ QString checkUsage() {
   return QStringLiteral(
       "Uso: vobrel-check [CARTELLA] [--pair N] [--json] [--threads N]\n"
       "Controlla che i rettangoli delle coppie di immagini corrispondano alle differenze tra le immagini.\n"
-      "  CARTELLA     la cartella del gioco, con images.mdb e Images (di norma quella del programma)\n"
+      "  CARTELLA     la cartella dei dati, con images.mdb e Images (di norma quella che i programmi\n"
+      "               usano per questo utente); il database è solo letto\n"
       "  --pair N     controlla solo la coppia numero N\n"
       "  --json       scrive il risultato come documento JSON\n"
       "  --threads N  usa N thread (di norma uno per processore)\n"

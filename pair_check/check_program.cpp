@@ -11,6 +11,7 @@
 #include "pair_check/parallel_check.h"
 #include "pair_check/problem_texts.h"
 #include "storage/app_folders.h"
+#include "storage/data_folder.h"
 #include "toolkit/database_messages.h"
 #include "toolkit/failure_reasons.h"
 
@@ -28,7 +29,7 @@ std::optional<std::vector<picture_db::PairWithDifferences>> readPairs(const Chec
     return std::nullopt;
   }
   try {
-    picture_db::Database db = picture_db::Database::openExisting(dbPath.toStdString());
+    picture_db::Database db = picture_db::Database::openReadOnly(dbPath.toStdString());
     if (!args.pair) return picture_db::allPairsWithDifferences(db);
     std::optional<picture_db::PairWithDifferences> one = picture_db::pairWithDifferences(db, *args.pair);
     if (!one) {
@@ -72,6 +73,15 @@ void writeJson(const std::vector<picture_db::PairWithDifferences>& pairs, const 
   out.flush();
 }
 }  // namespace
+
+QString defaultDataFolder(const QString& programDir) {
+  try {
+    const storage::DataFolderChoice choice = storage::decideDataFolder(programDir.toStdString());
+    return choice.fillFromProgramDir ? programDir : q(choice.folder);
+  } catch (const std::exception&) {
+    return programDir;  // no home folder: the programs could only use their own
+  }
+}
 
 int runCheck(const CheckArguments& args, const QString& appDir, QTextStream& out, QTextStream& err, bool showProgress) {
   const std::optional<std::vector<picture_db::PairWithDifferences>> pairs = readPairs(args, appDir, err);

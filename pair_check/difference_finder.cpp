@@ -6,11 +6,24 @@
 #include <numeric>
 #include <opencv2/imgproc.hpp>
 
+#include "pair_check/pair_noise.h"
+#include "pair_check/piece_joining.h"
+
 namespace pair_check {
 
 namespace {
-// The pictures are compared smoothed only in the tiles where any pixel changed.
-constexpr int kTile = 64;
+// Side of the box over which the picture's detail is averaged: about a JPEG block.
+constexpr int kDetailBox = 9;
+
+// Whole-picture buffers, kept per thread: a run over thousands of pairs of one size
+// then allocates them once, not once a pair.
+struct Buffers {
+  cv::Mat smoothA, smoothB, raw, smoothed, detailA, detailB, detail, heart, rim, labels, stats, centroids;
+};
+Buffers& threadBuffers() {
+  thread_local Buffers buffers;
+  return buffers;
+}
 
 // Four bytes a pixel, alpha last and always opaque; wrapped, not copied, when the picture
 // is already so.
@@ -24,77 +37,156 @@ cv::Mat wrap(const QImage& image) {
                  static_cast<size_t>(image.bytesPerLine()));
 }
 
-// 255 where any channel differs by more than the tolerance.
-cv::Mat changedPixels(const cv::Mat& a, const cv::Mat& b, int tolerance) {
-  cv::Mat diff;
-  cv::absdiff(a, b, diff);
-  cv::threshold(diff, diff, tolerance, 255, cv::THRESH_BINARY);
-  // The four channel bytes of a pixel read as one number: not zero when any of them is.
-  const cv::Mat perPixel(diff.rows, diff.cols, CV_32SC1, diff.data, diff.step);
-  cv::Mat changed;
-  cv::compare(perPixel, 0, changed, cv::CMP_NE);
-  return changed;
+// The per-pixel tolerance: the fixed floor, or the expected noise times a factor where
+// that is higher.
+void tolerance(const cv::Mat& detail, double gainTimesFactor, int floor, cv::Mat& out) {
+  if (gainTimesFactor <= 0) {
+    out.create(detail.size(), CV_8UC1);
+    out.setTo(floor);
+    return;
+  }
+  detail.convertTo(out, CV_8U, gainTimesFactor);
+  cv::max(out, floor, out);
 }
 
-// Keeps only the pixels that changed in the smoothed pictures too: lossy noise averages
-// away there, while a real change stays. Done tile by tile where anything changed, since
-// smoothing two whole large pictures costs more than all the rest.
-void keepSmoothedChanges(const cv::Mat& a, const cv::Mat& b, cv::Mat& changed, const FinderTuning& tuning) {
+// The hearts of changes: pixels above the heart tolerance as they are and smoothed.
+// The rims: smoothed pixels above the rim tolerance, closed over small gaps.
+// Returns the pair's noise gain.
+double heartsAndRims(const cv::Mat& a, const cv::Mat& b, const FinderTuning& tuning, Buffers& buf) {
+  // A small Gaussian: it averages like a box of its size, at half the cost.
   const cv::Size kernel(tuning.smoothing, tuning.smoothing);
-  for (int y = 0; y < changed.rows; y += kTile) {
-    for (int x = 0; x < changed.cols; x += kTile) {
-      const cv::Rect tile(x, y, std::min(kTile, changed.cols - x), std::min(kTile, changed.rows - y));
-      cv::Mat part = changed(tile);
-      if (cv::countNonZero(part) == 0) continue;
-      // A view into the whole picture: the smoothing reads the pixels around the tile.
-      cv::Mat smoothA, smoothB;
-      cv::blur(a(tile), smoothA, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-      cv::blur(b(tile), smoothB, kernel, cv::Point(-1, -1), cv::BORDER_REPLICATE);
-      cv::bitwise_and(part, changedPixels(smoothA, smoothB, tuning.channelTolerance), part);
+  cv::GaussianBlur(a, buf.smoothA, kernel, 0, 0, cv::BORDER_REPLICATE);
+  cv::GaussianBlur(b, buf.smoothB, kernel, 0, 0, cv::BORDER_REPLICATE);
+  largestChannelDifference(a, b, buf.raw);
+  largestChannelDifference(buf.smoothA, buf.smoothB, buf.smoothed);
+
+  double gain = 0;
+  if (cv::countNonZero(buf.smoothed) > 0) {
+    largestChannelDifference(a, buf.smoothA, buf.detailA);
+    largestChannelDifference(b, buf.smoothB, buf.detailB);
+    cv::max(buf.detailA, buf.detailB, buf.detail);
+    cv::blur(buf.detail, buf.detail, cv::Size(kDetailBox, kDetailBox), cv::Point(-1, -1), cv::BORDER_REPLICATE);
+    gain = noiseGain(buf.smoothed, buf.detail);
+  } else {
+    buf.detail.create(a.size(), CV_8UC1);
+  }
+
+  // A rim pixel changed itself too: the smoothing alone spreads a change by a pixel.
+  tolerance(buf.detail, gain * tuning.rimOverNoise, tuning.rimTolerance, buf.rim);
+  cv::compare(buf.smoothed, buf.rim, buf.rim, cv::CMP_GT);
+  cv::compare(buf.raw, tuning.rimTolerance, buf.detailA, cv::CMP_GT);
+  cv::bitwise_and(buf.rim, buf.detailA, buf.rim);
+
+  tolerance(buf.detail, gain * tuning.heartOverNoise, tuning.channelTolerance, buf.heart);
+  cv::compare(buf.smoothed, buf.heart, buf.heart, cv::CMP_GT);
+  cv::compare(buf.raw, tuning.channelTolerance, buf.raw, cv::CMP_GT);
+  cv::bitwise_and(buf.heart, buf.raw, buf.heart);
+  cv::bitwise_or(buf.rim, buf.heart, buf.rim);
+  if (tuning.closing > 1) {
+    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(tuning.closing, tuning.closing));
+    cv::morphologyEx(buf.rim, buf.rim, cv::MORPH_CLOSE, kernel);
+  }
+  return gain;
+}
+
+// Joins pieces into objects, then objects that came near each other as they grew, until
+// every two objects lie apart: their rectangles can then never have to overlap.
+std::vector<int> joinedObjects(const std::vector<Piece>& pieces, int minGap) {
+  std::vector<int> objectOf = joinPieces(pieces, minGap);
+  for (;;) {
+    const int objects = pieces.empty() ? 0 : *std::max_element(objectOf.begin(), objectOf.end()) + 1;
+    std::vector<Piece> whole(static_cast<size_t>(objects), Piece{0, 0, -1, -1, 0});
+    for (size_t p = 0; p < pieces.size(); ++p) {
+      Piece& o = whole[size_t(objectOf[p])];
+      const Piece& q = pieces[p];
+      o = o.right < o.left ? q
+                           : Piece{std::min(o.left, q.left), std::min(o.top, q.top), std::max(o.right, q.right),
+                                   std::max(o.bottom, q.bottom), o.pixels + q.pixels};
+    }
+    const std::vector<int> objectOfObject = joinPieces(whole, minGap);
+    const int joined = whole.empty() ? 0 : *std::max_element(objectOfObject.begin(), objectOfObject.end()) + 1;
+    if (joined == objects) return objectOf;
+    for (int& o : objectOf) o = objectOfObject[size_t(o)];
+  }
+}
+
+// Per label, how many heart pixels it holds.
+std::vector<int> heartPixelsPerLabel(const cv::Mat& labels, const cv::Mat& heart, int labelCount) {
+  std::vector<int> count(size_t(labelCount), 0);
+  for (int y = 0; y < labels.rows; ++y) {
+    const int* l = labels.ptr<int>(y);
+    const uchar* h = heart.ptr<uchar>(y);
+    for (int x = 0; x < labels.cols; ++x) {
+      if (h[x]) ++count[size_t(l[x])];
     }
   }
+  return count;
 }
 }  // namespace
 
 FoundDifferences findDifferences(const QImage& original, const QImage& copy, const FinderTuning& tuning) {
-  FoundDifferences found;
+  Buffers& buf = threadBuffers();
   const QImage a = asRgb32(original), b = asRgb32(copy);
-  const cv::Mat matA = wrap(a), matB = wrap(b);
-  cv::Mat changed = changedPixels(matA, matB, tuning.channelTolerance);
-  if (tuning.smoothing > 1) keepSmoothedChanges(matA, matB, changed, tuning);
-  if (tuning.closing > 1) {
-    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(tuning.closing, tuning.closing));
-    cv::morphologyEx(changed, changed, cv::MORPH_CLOSE, kernel);
+  const double gain = heartsAndRims(wrap(a), wrap(b), tuning, buf);
+  const int fewest = gain > 0 ? tuning.minPixelsWhenNoisy : tuning.minPixels;
+
+  // Labelled only where anything changed: most of a pair did not.
+  const cv::Rect active = cv::boundingRect(buf.rim);
+  if (active.empty()) return {};
+  const cv::Mat rim = buf.rim(active), heart = buf.heart(active);
+  const int labelCount = cv::connectedComponentsWithStats(rim, buf.labels, buf.stats, buf.centroids, 8, CV_32S);
+  const std::vector<int> hearts = heartPixelsPerLabel(buf.labels, heart, labelCount);
+  std::vector<Piece> pieces;
+  std::vector<int> labelOfPiece;
+  for (int label = 1; label < labelCount; ++label) {
+    // Too few pixels stand out from the noise: a speck, or the encoder's.
+    if (hearts[size_t(label)] < fewest) continue;
+    const int left = active.x + buf.stats.at<int>(label, cv::CC_STAT_LEFT);
+    const int top = active.y + buf.stats.at<int>(label, cv::CC_STAT_TOP);
+    pieces.push_back({left, top, left + buf.stats.at<int>(label, cv::CC_STAT_WIDTH) - 1,
+                      top + buf.stats.at<int>(label, cv::CC_STAT_HEIGHT) - 1, hearts[size_t(label)]});
+    labelOfPiece.push_back(label);
   }
-  cv::Mat stats, centroids;
-  const int labels = cv::connectedComponentsWithStats(changed, found.labels, stats, centroids, 8, CV_32S);
-  for (int label = 1; label < labels; ++label) {
-    const int area = stats.at<int>(label, cv::CC_STAT_AREA);
-    if (area < tuning.minPixels) continue;
-    const int left = stats.at<int>(label, cv::CC_STAT_LEFT), top = stats.at<int>(label, cv::CC_STAT_TOP);
-    Difference d;
-    d.box = Rect{double(left), double(top), double(left + stats.at<int>(label, cv::CC_STAT_WIDTH) - 1),
-                 double(top + stats.at<int>(label, cv::CC_STAT_HEIGHT) - 1)};
-    d.pixels = area;
-    found.differences.push_back(d);
-    found.labelOf.push_back(label);
+  const std::vector<int> objectOf = joinedObjects(pieces, tuning.minJoiningGap);
+  const int objects = pieces.empty() ? 0 : *std::max_element(objectOf.begin(), objectOf.end()) + 1;
+
+  std::vector<Difference> differences(static_cast<size_t>(objects));
+  std::vector<bool> started(static_cast<size_t>(objects), false);
+  for (size_t p = 0; p < pieces.size(); ++p) {
+    Difference& d = differences[size_t(objectOf[p])];
+    const Piece& piece = pieces[p];
+    const Rect box{double(piece.left), double(piece.top), double(piece.right), double(piece.bottom)};
+    if (!started[size_t(objectOf[p])]) {
+      d.box = box;
+      started[size_t(objectOf[p])] = true;
+    } else {
+      d.box = Rect{std::min(d.box.x1, box.x1), std::min(d.box.y1, box.y1), std::max(d.box.x2, box.x2),
+                   std::max(d.box.y2, box.y2)};
+    }
+    d.pixels += piece.pixels;
   }
   // Largest first; equal sizes top to bottom, then left to right, so the order never depends on labelling.
-  std::vector<size_t> order(found.differences.size());
+  std::vector<int> order(static_cast<size_t>(objects));
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) {
-    const Difference &p = found.differences[i], &q = found.differences[j];
+  std::stable_sort(order.begin(), order.end(), [&](int i, int j) {
+    const Difference &p = differences[size_t(i)], &q = differences[size_t(j)];
     if (p.pixels != q.pixels) return p.pixels > q.pixels;
     if (p.box.y1 != q.box.y1) return p.box.y1 < q.box.y1;
     return p.box.x1 < q.box.x1;
   });
-  FoundDifferences sorted;
-  sorted.labels = found.labels;
-  for (size_t i : order) {
-    sorted.differences.push_back(found.differences[i]);
-    sorted.labelOf.push_back(found.labelOf[i]);
+  std::vector<int> rankOf(static_cast<size_t>(objects));
+  FoundDifferences found;
+  for (int rank = 0; rank < objects; ++rank) {
+    rankOf[size_t(order[size_t(rank)])] = rank;
+    found.differences.push_back(differences[size_t(order[size_t(rank)])]);
   }
-  return sorted;
+  found.differenceOfLabel.assign(size_t(labelCount), -1);
+  for (size_t p = 0; p < pieces.size(); ++p)
+    found.differenceOfLabel[size_t(labelOfPiece[p])] = rankOf[size_t(objectOf[p])];
+  found.labels = buf.labels;
+  found.hearts = heart;
+  found.origin = active.tl();
+  return found;
 }
 
 int pixelsStrictlyInside(const FoundDifferences& found, size_t i, const Rect& r) {
@@ -105,10 +197,16 @@ int pixelsStrictlyInside(const FoundDifferences& found, size_t i, const Rect& r)
   const double left = std::max(std::floor(r.x1) + 1, box.x1), right = std::min(std::ceil(r.x2) - 1, box.x2);
   const double top = std::max(std::floor(r.y1) + 1, box.y1), bottom = std::min(std::ceil(r.y2) - 1, box.y2);
   if (left > right || top > bottom) return 0;
-  const cv::Rect window(int(left), int(top), int(right - left) + 1, int(bottom - top) + 1);
-  cv::Mat same;
-  cv::compare(found.labels(window), found.labelOf[i], same, cv::CMP_EQ);
-  return cv::countNonZero(same);
+  int inside = 0;
+  const int dx = found.origin.x, dy = found.origin.y;
+  for (int y = int(top); y <= int(bottom); ++y) {
+    const int* l = found.labels.ptr<int>(y - dy) - dx;
+    const uchar* h = found.hearts.ptr<uchar>(y - dy) - dx;
+    for (int x = int(left); x <= int(right); ++x) {
+      inside += h[x] && found.differenceOfLabel[size_t(l[x])] == int(i) ? 1 : 0;
+    }
+  }
+  return inside;
 }
 
 }  // namespace pair_check

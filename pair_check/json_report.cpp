@@ -20,6 +20,11 @@ QJsonObject pairJson(const picture_db::PictureRecord& pair, const PairReport& re
   for (const Problem& p : report.problems) {
     QJsonObject problem{{"kind", kindName(p.kind)}};
     if (p.rect) problem.insert("rect", edges(*p.rect));
+    if (p.other) problem.insert("other", edges(*p.other));
+    if (p.kind == ProblemKind::PictureUnreadable) {
+      problem.insert("side", p.side == Side::Original ? "original" : "copy");
+      problem.insert("reason", p.detail);
+    }
     problems.append(problem);
   }
   const bool sized = report.size.isValid();

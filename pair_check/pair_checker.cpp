@@ -2,14 +2,17 @@
 #include "pair_check/pair_checker.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "pair_check/difference_finder.h"
 
 namespace pair_check {
 
 namespace {
-bool outside(const Rect& r, QSize size) { return r.x1 < 0 || r.y1 < 0 || r.x2 > size.width() || r.y2 > size.height(); }
+// An edge may lie one pixel beyond the picture: the game's strict test then still
+// counts a click on the picture's first or last row or column.
+bool outside(const Rect& r, QSize size) {
+  return r.x1 < -1 || r.y1 < -1 || r.x2 > size.width() || r.y2 > size.height();
+}
 
 // The open insides meet: a click there could be meant for either rectangle.
 bool overlap(const Rect& a, const Rect& b) {
@@ -39,31 +42,6 @@ void checkRectangles(PairReport& report) {
   }
 }
 
-// Each difference gets at most one rectangle of its own and each rectangle stands for at
-// most one difference: the largest such matching (augmenting paths; a pair has few of both).
-void matchRectangles(std::vector<Difference>& differences, size_t rectCount) {
-  std::vector<int> differenceOf(rectCount, -1);
-  std::function<bool(size_t, std::vector<bool>&)> assign = [&](size_t d, std::vector<bool>& tried) {
-    for (int r : differences[d].coveredBy) {
-      if (tried[size_t(r)]) continue;
-      tried[size_t(r)] = true;
-      if (differenceOf[size_t(r)] < 0 || assign(size_t(differenceOf[size_t(r)]), tried)) {
-        differenceOf[size_t(r)] = int(d);
-        return true;
-      }
-    }
-    return false;
-  };
-  for (size_t d = 0; d < differences.size(); ++d) {
-    std::vector<bool> tried(rectCount, false);
-    assign(d, tried);
-  }
-  for (auto& d : differences) d.matched = -1;
-  for (size_t r = 0; r < rectCount; ++r) {
-    if (differenceOf[r] >= 0) differences[size_t(differenceOf[r])].matched = int(r);
-  }
-}
-
 void compareWithPixels(PairReport& report, const FoundDifferences& found) {
   report.differences = found.differences;
   auto& rects = report.rects;
@@ -78,7 +56,8 @@ void compareWithPixels(PairReport& report, const FoundDifferences& found) {
     std::stable_sort(difference.coveredBy.begin(), difference.coveredBy.end(),
                      [&](int a, int b) { return area(rects[size_t(a)]) < area(rects[size_t(b)]); });
   }
-  matchRectangles(report.differences, rects.size());
+  // Any rectangle that holds a difference covers it, even one that holds another too.
+  for (Difference& d : report.differences) d.matched = d.coveredBy.empty() ? -1 : d.coveredBy.front();
   for (size_t r = 0; r < rects.size(); ++r) {
     if (rects[r].isEmpty()) continue;
     const bool coversAny = std::any_of(report.differences.begin(), report.differences.end(), [&](const Difference& d) {

@@ -6,9 +6,11 @@
 #include <atomic>
 #include <opencv2/core/utility.hpp>
 #include <chrono>
+#include <system_error>
 #include <thread>
 
 #include "pair_check/stored_pair.h"
+#include "toolkit/failure_reasons.h"
 
 namespace pair_check {
 
@@ -23,10 +25,23 @@ class OpenCvThreads {
  private:
   int previous_;
 };
+
+// A check that throws is a problem of its pair, never the end of the run.
+PairReport guarded(const PairCheck& checkOne, const picture_db::PairWithDifferences& pair) {
+  QString why;
+  try {
+    return checkOne(pair);
+  } catch (const std::exception& e) {
+    why = toolkit::failureReason(e);
+  } catch (...) {
+    why = QStringLiteral("errore sconosciuto durante il controllo");
+  }
+  return checkPair({QImage(), why}, {QImage(), why}, rectsOf(pair.rects));
+}
 }  // namespace
 
-std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
-                                             const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
+std::vector<PairReport> checkPairsInParallel(const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
+                                             const PairCheck& checkOne,
                                              const std::function<void(size_t done)>& progress) {
   std::vector<PairReport> reports(pairs.size());
   // Qt works out the program's folder (where the metafile renderer lies) once and keeps it;
@@ -39,14 +54,20 @@ std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
   std::atomic<size_t> next{0}, done{0};
   auto work = [&] {
     for (size_t i = next++; i < pairs.size(); i = next++) {
-      reports[i] = checkStoredPair(appDir, pairs[i], false);
+      reports[i] = guarded(checkOne, pairs[i]);
       ++done;
     }
   };
   std::vector<std::thread> pool;
   // Without progress to show, the calling thread is one of the workers.
-  for (size_t t = progress ? 0 : 1; t < workers; ++t) pool.emplace_back(work);
-  if (progress) {
+  for (size_t t = progress ? 0 : 1; t < workers; ++t) {
+    try {
+      pool.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;  // the system has no more threads to give: fewer workers do it all
+    }
+  }
+  if (progress && !pool.empty()) {
     while (done < pairs.size()) {
       progress(done);
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -54,9 +75,20 @@ std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
     progress(done);
   } else {
     work();
+    if (progress) progress(done);
   }
   for (std::thread& t : pool) t.join();
   return reports;
+}
+
+std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
+                                             const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
+                                             const std::function<void(size_t done)>& progress) {
+  // Every core already has a pair of its own: the two pictures are read one after the other.
+  const bool sideBySide = threads <= 1;
+  return checkPairsInParallel(
+      pairs, threads,
+      [&](const picture_db::PairWithDifferences& pair) { return checkStoredPair(appDir, pair, sideBySide); }, progress);
 }
 
 }  // namespace pair_check

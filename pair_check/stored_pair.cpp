@@ -3,6 +3,7 @@
 
 #include <future>
 #include <limits>
+#include <system_error>
 
 #include "storage/app_folders.h"
 #include "toolkit/failure_reasons.h"
@@ -17,8 +18,14 @@ PictureSide loadSide(const std::string& appDir, const std::string& fileName) {
 
 std::pair<PictureSide, PictureSide> loadBothSides(const std::string& appDir, const std::string& original,
                                                   const std::string& copy) {
-  // Decoding is most of the time of a large pair: the two pictures decode at once.
-  std::future<PictureSide> first = std::async(std::launch::async, [&] { return loadSide(appDir, original); });
+  // Decoding is most of the time of a large pair: the two pictures decode at once, or
+  // one after the other when no thread can be started for it.
+  std::future<PictureSide> first;
+  try {
+    first = std::async(std::launch::async, [&] { return loadSide(appDir, original); });
+  } catch (const std::system_error&) {
+    return {loadSide(appDir, original), loadSide(appDir, copy)};
+  }
   PictureSide second = loadSide(appDir, copy);
   return {first.get(), std::move(second)};
 }

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     out << pair_check::checkUsage();
     return pair_check::exit_code::kAllSound;
   }
-  const QString appDir = args.folder.isEmpty() ? QCoreApplication::applicationDirPath() : args.folder;
+  const QString appDir =
+      args.folder.isEmpty() ? pair_check::defaultDataFolder(QCoreApplication::applicationDirPath()) : args.folder;
   return pair_check::runCheck(args, appDir, out, err, isatty(fileno(stderr)) == 1);
 }

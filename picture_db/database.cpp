@@ -3,9 +3,11 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace picture_db {
@@ -70,6 +72,64 @@ Database Database::openExisting(const std::string& path) {
     // Reading the schema proves the file is a database before anyone relies on it.
     db->exec("SELECT count(*) FROM sqlite_master");
     return Database(std::move(db), path);
+  } catch (...) {
+    rethrowAsDbError();
+  }
+}
+
+namespace {
+// The file's header says write-ahead logging (format versions 2 and 2).
+bool inWalMode(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  char header[20] = {};
+  return in.read(header, sizeof header) && header[18] == 2 && header[19] == 2;
+}
+
+// A URI that names the file as it is, whatever characters its path holds.
+std::string immutableUri(const std::string& path) {
+  const std::string absolute = std::filesystem::absolute(path).string();
+  std::string uri = "file:";
+  const char* hex = "0123456789ABCDEF";
+  for (unsigned char c : absolute) {
+    if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+      uri += char(c);
+    } else {
+      uri += '%';
+      uri += hex[c >> 4];
+      uri += hex[c & 15];
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+std::unique_ptr<SQLite::Database> readable(const std::string& name, int flags) {
+  auto db = std::make_unique<SQLite::Database>(name, flags);
+  applyConnectionSettings(*db);
+  db->exec("SELECT count(*) FROM sqlite_master");
+  return db;
+}
+}  // namespace
+
+Database Database::openReadOnly(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    throw DbError("file not found");
+  }
+  // A write-ahead-logged file is read through a shared-memory file beside it. While no
+  // writer has one open, the file as it lies is the whole database and is read as such;
+  // with a writer, its side files are used, and only where they cannot be is the file
+  // read as it lies.
+  const bool wal = inWalMode(path);
+  const bool writerPresent = std::filesystem::exists(path + "-wal", ec);
+  if (!wal || writerPresent) {
+    try {
+      return Database(readable(path, SQLITE_OPEN_READONLY), path);
+    } catch (...) {
+      if (!wal) rethrowAsDbError();
+    }
+  }
+  try {
+    return Database(readable(immutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), path);
   } catch (...) {
     rethrowAsDbError();
   }

@@ -113,17 +113,23 @@ std::string userDataFolder(const FolderEnvironment& env) {
   return joinPath(joinPath(home, ".local/share"), kUserFolderName);
 }
 
-AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env) {
+DataFolderChoice decideDataFolder(const std::string& programDir, const FolderEnvironment& env) {
   const std::string installedDb = databasePath(programDir);
   const bool portable = !exists(joinPath(programDir, kPerUserDataMark)) && env.writable(programDir);
-  if (portable && exists(installedDb)) return {programDir, programDir};
+  if (portable && exists(installedDb)) return {programDir, false};
 
   const std::string userDir = userDataFolder(env);
-  if (exists(databasePath(userDir))) return {userDir, programDir};
+  if (exists(databasePath(userDir))) return {userDir, false};
   // Nothing to start the user's folder from: the programs report the missing database
   // where it was expected, as they always have.
-  if (!exists(installedDb)) return {programDir, programDir};
+  if (!exists(installedDb)) return {programDir, false};
+  return {userDir, true};
+}
 
+AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env) {
+  const DataFolderChoice choice = decideDataFolder(programDir, env);
+  if (!choice.fillFromProgramDir) return {choice.folder, programDir};
+  const std::string& userDir = choice.folder;
   std::error_code ec;
   fs::create_directories(userDir, ec);
   if (ec) throw fs::filesystem_error("cannot create folder", userDir, ec);
@@ -131,7 +137,7 @@ AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironme
   copyPictures(imagesDir(programDir), imagesDir(userDir));
   ensureFolders(userDir, {kImportFolder, kExportFolder});
   // The database goes last: its presence says the folder is complete.
-  copyWholeOrNothing(installedDb, databasePath(userDir));
+  copyWholeOrNothing(databasePath(programDir), databasePath(userDir));
   syncFolder(userDir);
   return {userDir, programDir};
 }

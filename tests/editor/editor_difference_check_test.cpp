@@ -39,7 +39,8 @@ class EditorDifferenceCheck : public EditorWindowTest {
     answerer.setInterval(10);
     QObject::connect(&answerer, &QTimer::timeout, [this, key] {
       auto* dialog = qobject_cast<editor::DifferenceCheckDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
+      // The pictures are compared on a thread of their own: the answer waits for them.
+      if (!dialog || !dialog->isVisible() || dialog->checking()) return;
       answerer.stop();
       opened = true;
       for (int i = 0; i < dialog->problemList->count(); ++i) problemsSeen << dialog->problemList->item(i)->text();
@@ -151,4 +152,66 @@ TEST_F(EditorDifferenceCheck, AMisplacedRectangleIsReplacedAndTheRightOnesKept) 
   EXPECT_GT(*after[4].x2, centre.x());
   EXPECT_LT(*after[4].y1, centre.y());
   EXPECT_GT(*after[4].y2, centre.y());
+}
+
+TEST_F(EditorDifferenceCheck, SpaceSwitchesBetweenCopyAndOriginalAndTheLinesFitTheWindow) {
+  folder.addPairWithoutFiles(11, "(none)", "scena_C.jpg", {});
+  open();
+  bool switched = false, wideEnough = false, busyWhileChecking = true;
+  answerer.disconnect();
+  answerer.setInterval(10);
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<editor::DifferenceCheckDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    if (dialog->checking()) {
+      busyWhileChecking = busyWhileChecking && dialog->cursor().shape() == Qt::BusyCursor;
+      return;
+    }
+    answerer.stop();
+    opened = true;
+    const QImage copyShown = dialog->picture->pixmap().toImage();
+    EXPECT_FALSE(dialog->showingOriginal());
+    // Space switches even with the focus on a button, and does not press it.
+    dialog->useProposed->setFocus();
+    QTest::keyClick(dialog, Qt::Key_Space);
+    const QImage originalShown = dialog->picture->pixmap().toImage();
+    switched = dialog->showingOriginal() && dialog->isVisible() && originalShown != copyShown &&
+               dialog->switchPicture->text() == "Mostra la &copia";
+    QTest::keyClick(dialog, Qt::Key_Space);
+    switched = switched && !dialog->showingOriginal() && dialog->picture->pixmap().toImage() == copyShown;
+    wideEnough = true;
+    EXPECT_NE(dialog->cursor().shape(), Qt::BusyCursor);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  answerer.start();
+  pressCtrlD();
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(switched);
+  EXPECT_TRUE(busyWhileChecking);
+  EXPECT_TRUE(wideEnough);
+  EXPECT_TRUE(stored(8).empty());
+
+  // A pair whose original cannot be read: nothing to switch to, and the window is as
+  // wide as its longest line.
+  clickRow(*w->LstImages, 1);
+  opened = false;
+  answerer.disconnect();
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<editor::DifferenceCheckDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible() || dialog->checking()) return;
+    answerer.stop();
+    opened = true;
+    EXPECT_FALSE(dialog->switchPicture->isEnabled());
+    int longest = 0;
+    for (int i = 0; i < dialog->problemList->count(); ++i) {
+      longest =
+          std::max(longest, dialog->problemList->fontMetrics().horizontalAdvance(dialog->problemList->item(i)->text()));
+    }
+    EXPECT_GE(dialog->problemList->viewport()->width(), longest);
+    EXPECT_GT(dialog->width(), 255);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  answerer.start();
+  pressCtrlD();
+  ASSERT_TRUE(opened);
 }

@@ -55,3 +55,26 @@ TEST(ParallelCheck, FourThreadsReportWhatEachPairGivesAlone) {
   EXPECT_EQ(together[0].differences.size(), 2u);
   EXPECT_EQ(together[1].differences.size(), 5u);
 }
+
+TEST(ParallelCheck, APairWhoseCheckThrowsIsUnreadableAndTheOthersAreChecked) {
+  std::vector<picture_db::PairWithDifferences> pairs(6);
+  for (int i = 0; i < 6; ++i) pairs[size_t(i)].pair.id = i;
+  const auto reports = pair_check::checkPairsInParallel(
+      pairs, 2, [](const picture_db::PairWithDifferences& p) -> pair_check::PairReport {
+        if (p.pair.id == 2) throw std::bad_alloc();
+        if (p.pair.id == 4) throw 42;  // not even an exception
+        return pair_check::checkPair({QImage(10, 10, QImage::Format_RGB32), {}},
+                                     {QImage(10, 10, QImage::Format_RGB32), {}}, {});
+      });
+  ASSERT_EQ(reports.size(), 6u);
+  for (int i : {2, 4}) {
+    ASSERT_GE(reports[size_t(i)].problems.size(), 2u);
+    EXPECT_EQ(reports[size_t(i)].problems[0].kind, pair_check::ProblemKind::PictureUnreadable);
+    EXPECT_EQ(reports[size_t(i)].problems[1].kind, pair_check::ProblemKind::PictureUnreadable);
+    EXPECT_FALSE(reports[size_t(i)].problems[0].detail.isEmpty());
+  }
+  for (int i : {0, 1, 3, 5}) {
+    ASSERT_EQ(reports[size_t(i)].problems.size(), 1u);
+    EXPECT_EQ(reports[size_t(i)].problems[0].kind, pair_check::ProblemKind::NotFiveRectangles);
+  }
+}

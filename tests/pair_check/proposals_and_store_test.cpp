@@ -3,6 +3,8 @@
 // images.mdb all at once or not at all.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "support/drawn_pairs.h"
@@ -44,22 +46,72 @@ TEST(Proposals, ReuseTheWrongRectanglesKeepTheRightOnesAndStopAtFive) {
   EXPECT_TRUE(pair_check::proposeRects(checkDrawn(pair, six)).empty());
 }
 
-TEST(Proposals, StayWithinThePictureAndLeaveRoomAroundTheChange) {
+TEST(Proposals, StayWithinAPixelOfThePictureAndHoldItsEdgesStrictlyInside) {
   DrawnPair pair = recolouredPatch(QRect(0, 0, 20, 20), 90);  // in the corner
   QPainter(&pair.copy).fillRect(QRect(kWidth - 10, kHeight - 10, 10, 10), Qt::black);
   const auto report = checkDrawn(pair, {});
   const auto proposals = pair_check::proposeRects(report);
   ASSERT_EQ(proposals.size(), 2u);
+  std::vector<Rect> accepted;
   for (const auto& p : proposals) {
-    EXPECT_GE(p.rect.x1, 0);
-    EXPECT_GE(p.rect.y1, 0);
+    EXPECT_GE(p.rect.x1, -1);
+    EXPECT_GE(p.rect.y1, -1);
     EXPECT_LE(p.rect.x2, kWidth);
     EXPECT_LE(p.rect.y2, kHeight);
+    accepted.push_back(p.rect);
   }
   const pair_check::Difference& d = report.differences[proposals[0].difference];
   const Rect r = pair_check::proposedRect(d, QSize(kWidth, kHeight));
-  EXPECT_EQ(r.x1, std::max(0.0, d.box.x1 - pair_check::kProposalMargin));
+  EXPECT_EQ(r.x1, std::max(-1.0, d.box.x1 - pair_check::kProposalMargin));
   EXPECT_EQ(r.x2, std::min(double(kWidth), d.box.x2 + pair_check::kProposalMargin));
+  // The corner pixels are hits under the game's strict test.
+  auto hits = [&](double x, double y) {
+    return std::any_of(accepted.begin(), accepted.end(),
+                       [&](const Rect& a) { return x > a.x1 && x < a.x2 && y > a.y1 && y < a.y2; });
+  };
+  EXPECT_TRUE(hits(0, 0));
+  EXPECT_TRUE(hits(kWidth - 1, kHeight - 1));
+}
+
+TEST(Proposals, AThinChangeOnTheFirstColumnOrRowIsHeldAndTheAcceptedPairIsSound) {
+  DrawnPair pair = recolouredPatch(QRect(0, 100, 2, 60), 120);
+  QPainter(&pair.copy).fillRect(QRect(200, 0, 50, 2), Qt::black);
+  auto report = checkDrawn(pair, {});
+  ASSERT_EQ(report.differences.size(), 2u);
+  std::vector<Rect> accepted;
+  for (const auto& p : pair_check::proposeRects(report)) accepted.push_back(p.rect);
+  ASSERT_EQ(accepted.size(), 2u);
+  report = checkDrawn(pair, accepted);
+  for (const auto& problem : report.problems) {
+    // Only the count is wrong: every change is held and nothing lies outside.
+    EXPECT_EQ(problem.kind, pair_check::ProblemKind::NotFiveRectangles) << pair_check::kindName(problem.kind);
+  }
+  EXPECT_TRUE(pair_check::proposeRects(report).empty());
+}
+
+TEST(Proposals, NeverOverlapAKeptRectangleOrEachOther) {
+  // Three changes, and a kept rectangle drawn roomily round the third that reaches into
+  // the room the other two would get.
+  DrawnPair pair = recolouredPatch(QRect(100, 100, 30, 30), 90);
+  QPainter painter(&pair.copy);
+  painter.fillRect(QRect(146, 100, 30, 30), Qt::black);
+  painter.fillRect(QRect(100, 160, 30, 30), Qt::white);
+  painter.end();
+  const std::vector<Rect> kept{Rect{90, 131, 148, 200}};
+  const auto report = checkDrawn(pair, kept);
+  ASSERT_EQ(report.differences.size(), 3u);
+  std::vector<Rect> all = kept;
+  for (const auto& p : pair_check::proposeRects(report)) all.push_back(p.rect);
+  ASSERT_EQ(all.size(), 3u);
+  for (size_t i = 0; i < all.size(); ++i) {
+    for (size_t j = 0; j < i; ++j) {
+      const bool overlap = std::max(all[i].x1, all[j].x1) < std::min(all[i].x2, all[j].x2) &&
+                           std::max(all[i].y1, all[j].y1) < std::min(all[i].y2, all[j].y2);
+      EXPECT_FALSE(overlap) << i << " and " << j;
+    }
+  }
+  const auto again = checkDrawn(pair, all);
+  for (const auto& problem : again.problems) EXPECT_EQ(problem.kind, pair_check::ProblemKind::NotFiveRectangles);
 }
 
 TEST(StoringProposals, AddsAndReplacesInOneTransactionOrLeavesEverything) {

@@ -115,8 +115,7 @@ TEST_F(RectangleProblems, EdgesOfEveryBadKindAreProblemsNotCrashes) {
                                       ProblemKind::RectanglesOverlap,
                                       ProblemKind::RectangleWithoutDifference,
                                       ProblemKind::RectangleWithoutDifference};
-  // The huge one meets the two beyond the edges and stands for the largest change only.
-  for (int i = 0; i < 4; ++i) expected.insert(ProblemKind::UncoveredDifference);
+  // The huge one meets the two beyond the edges and holds every change: none is uncovered.
   EXPECT_EQ(kinds(report), expected);
   for (const auto& p : report.problems) {
     EXPECT_FALSE(pair_check::problemText(p, report, "o", "c").isEmpty());
@@ -172,4 +171,28 @@ TEST(StoredPairLoading, MissingNoneAndOversizedFilesAreUnreadablePictures) {
   for (const auto& p : report.problems) k.insert(p.kind);
   EXPECT_EQ(k, (std::multiset<ProblemKind>{ProblemKind::PictureUnreadable, ProblemKind::PictureUnreadable,
                                            ProblemKind::NotFiveRectangles, ProblemKind::EmptyRectangle}));
+}
+
+TEST_F(RectangleProblems, ARectangleHoldingTwoChangesCoversBoth) {
+  std::vector<Rect> rects = goodRects();
+  // The patch's rectangle grown over the moved object too: both are covered by it, and
+  // the moved object's own rectangle still holds it.
+  const Rect both{std::min(rects[2].x1, rects[3].x1), std::min(rects[2].y1, rects[3].y1),
+                  std::max(rects[2].x2, rects[3].x2), std::max(rects[2].y2, rects[3].y2)};
+  rects[2] = both;
+  rects.erase(rects.begin() + 3);
+  const auto report = check(rects);
+  EXPECT_EQ(kinds(report), (std::multiset<ProblemKind>{ProblemKind::NotFiveRectangles}));
+}
+
+TEST_F(RectangleProblems, AnEdgeOnePixelBeyondThePictureIsAllowedAndTwoAreOutside) {
+  std::vector<Rect> rects = goodRects();
+  rects[0] = Rect{-1, -1, rects[0].x2, rects[0].y2};
+  EXPECT_TRUE(check(rects).sound());
+  rects[0].x1 = -2;
+  EXPECT_EQ(kinds(check(rects)), (std::multiset<ProblemKind>{ProblemKind::RectangleOutsidePicture}));
+  rects[0] = Rect{kWidth - 30.0, kHeight - 30.0, kWidth + 1.0, kHeight};
+  EXPECT_EQ(kinds(check(rects)),
+            (std::multiset<ProblemKind>{ProblemKind::RectangleOutsidePicture, ProblemKind::RectangleWithoutDifference,
+                                        ProblemKind::UncoveredDifference}));
 }

@@ -154,6 +154,7 @@ TEST(PixelDifference, AThinStrokeThatFadesWhenBlurredSplitsAChange) {
 
 namespace {
 
+// Houses small enough for the pair check to keep their changes apart.
 SceneDesign rowOfHouses(int houses) {
   SceneDesign d;
   d.name = "prova";
@@ -164,7 +165,7 @@ SceneDesign rowOfHouses(int houses) {
   d.layout.add(block("ground", 0, 300, 380, 136, QColor(100, 170, 80)));
   for (int i = 0; i < houses; ++i) {
     d.layout.add(piece("h" + std::to_string(i), "House", 60 + (i % 3) * 130, 140 + (i / 3) * 150, QColor(200, 120, 90),
-                       100, i % 3));
+                       60, i % 3));
   }
   return d;
 }

@@ -3,9 +3,13 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
+#include <cerrno>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "toolkit/failure_reasons.h"
 #include "toolkit/metafile_process.h"
@@ -183,15 +187,33 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
 }
 
 LoadedPicture loadPicture(const QString& path) {
-  QFile f(path);
-  if (QFileInfo(path).isDir()) return failure(QStringLiteral("%1 è una cartella").arg(path));
-  if (!f.open(QIODevice::ReadOnly))
-    return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, failureReason(f.errorString())));
-  if (f.size() > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
-  const QByteArray bytes = f.read(kMaxFileBytes + 1);
-  if (f.error() != QFileDevice::NoError) {
-    return failure(QStringLiteral("impossibile leggere %1: %2").arg(path, failureReason(f.errorString())));
+  // Opened without waiting: a FIFO or a device would otherwise block the open itself,
+  // and with it the whole program. Only a regular file is read.
+  const QByteArray name = QFile::encodeName(path);
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return failure(QStringLiteral("impossibile aprire %1: %2").arg(path, systemReason(errno)));
+  struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+  } closer{fd};
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    return failure(QStringLiteral("impossibile leggere %1: %2").arg(path, systemReason(errno)));
   }
+  if (S_ISDIR(info.st_mode)) return failure(QStringLiteral("%1 è una cartella").arg(path));
+  if (!S_ISREG(info.st_mode)) return failure(QStringLiteral("%1 non è un file normale").arg(path));
+  if (info.st_size > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
+  QByteArray bytes;
+  bytes.resize(qsizetype(info.st_size));
+  qsizetype got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return failure(QStringLiteral("impossibile leggere %1: %2").arg(path, systemReason(errno)));
+    if (n == 0) break;  // shorter than it was a moment ago
+    got += n;
+  }
+  bytes.truncate(got);
   return decodePicture(bytes);
 }
 

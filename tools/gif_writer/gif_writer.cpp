@@ -52,19 +52,6 @@ QRgb cubeColour(int i) {
   return qRgb(r | r >> 3 | r >> 6, g | g >> 3 | g >> 6, b | b >> 2 | b >> 4 | b >> 6);
 }
 
-// giflib's handles, freed whichever way the writing ends.
-struct GifCloser {
-  void operator()(GifFileType* gif) const {
-    int ignored = 0;
-    EGifCloseFile(gif, &ignored);
-  }
-};
-struct MapFreer {
-  void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
-};
-using GifFile = std::unique_ptr<GifFileType, GifCloser>;
-using ColourMap = std::unique_ptr<ColorMapObject, MapFreer>;
-
 int appendBytes(GifFileType* gif, const GifByteType* data, int length) {
   static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
   return length;
@@ -90,9 +77,7 @@ QByteArray encodeGif(const QImage& source) {
   Palette palette;
   const bool exact = exactPalette(image, palette);
   if (!exact) {
-    for (int i = 0; i < kMaxColours; ++i) {
-      palette.colours.push_back(cubeColour(i));
-    }
+    for (int i = 0; i < kMaxColours; ++i) palette.colours.push_back(cubeColour(i));
   }
 
   const int mapSize = paletteSizeFor(palette.colours.size());
@@ -105,21 +90,20 @@ QByteArray encodeGif(const QImage& source) {
 
   QByteArray bytes;
   int error = 0;
-  GifFile gif(EGifOpen(&bytes, appendBytes, &error));
-  if (!gif) {
-    fail("open", error);
-  }
-  const ColourMap map(GifMakeMapObject(mapSize, entries.data()));
-  if (!map) {
-    fail("palette", gif->Error);
-  }
+  // giflib's handles, freed whichever way the writing ends.
+  std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(EGifOpen(&bytes, appendBytes, &error), [](GifFileType* g) {
+    int ignored = 0;
+    EGifCloseFile(g, &ignored);
+  });
+  if (!gif) fail("open", error);
+  const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(GifMakeMapObject(mapSize, entries.data()),
+                                                                       GifFreeMapObject);
+  if (!map) fail("palette", gif->Error);
   EGifSetGifVersion(gif.get(), true);
-  if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), 8, 0, map.get()) == GIF_ERROR) {
+  if (EGifPutScreenDesc(gif.get(), image.width(), image.height(), 8, 0, map.get()) == GIF_ERROR)
     fail("screen", gif->Error);
-  }
-  if (EGifPutImageDesc(gif.get(), 0, 0, image.width(), image.height(), false, nullptr) == GIF_ERROR) {
+  if (EGifPutImageDesc(gif.get(), 0, 0, image.width(), image.height(), false, nullptr) == GIF_ERROR)
     fail("image", gif->Error);
-  }
   std::vector<GifPixelType> line(static_cast<std::size_t>(image.width()));
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -127,14 +111,10 @@ QByteArray encodeGif(const QImage& source) {
       const QRgb c = row[x] | 0xff000000u;
       line[static_cast<std::size_t>(x)] = exact ? palette.index.at(c) : cubeIndex(c);
     }
-    if (EGifPutLine(gif.get(), line.data(), image.width()) == GIF_ERROR) {
-      fail("pixels", gif->Error);
-    }
+    if (EGifPutLine(gif.get(), line.data(), image.width()) == GIF_ERROR) fail("pixels", gif->Error);
   }
   // Closing writes the trailer, so its failure is the file's.
-  if (EGifCloseFile(gif.release(), &error) == GIF_ERROR) {
-    fail("close", error);
-  }
+  if (EGifCloseFile(gif.release(), &error) == GIF_ERROR) fail("close", error);
   return bytes;
 }
 

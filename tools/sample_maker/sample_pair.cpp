@@ -16,9 +16,14 @@ namespace {
 // Attempts per pair before the scene is judged too poor; far more than any scene needs.
 constexpr int kMaxAttempts = 2000;
 
+// The pair check joins changes closer than half the smaller one's size: two changes keep
+// at least that much room between them, and never less than kRectangleSpacing.
 bool apart(const QRect& r, const std::vector<QRect>& taken) {
-  const QRect wide = r.adjusted(-kRectangleSpacing, -kRectangleSpacing, kRectangleSpacing, kRectangleSpacing);
-  return std::none_of(taken.begin(), taken.end(), [&](const QRect& t) { return t.intersects(wide); });
+  return std::none_of(taken.begin(), taken.end(), [&](const QRect& t) {
+    const int smaller = std::min(std::max(r.width(), r.height()), std::max(t.width(), t.height()));
+    const int gap = std::max(kRectangleSpacing, smaller / 2 + 2);
+    return t.intersects(r.adjusted(-gap, -gap, gap, gap));
+  });
 }
 
 struct Candidate {

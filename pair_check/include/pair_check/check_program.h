@@ -17,6 +17,10 @@ inline constexpr int kCannotCheck = 2;
 // this many pairs.
 inline constexpr size_t kProgressAbove = 50;
 
+// The folder the programs in programDir use for this user's data; before the user's
+// folder is made, the installed data it would be made from.
+QString defaultDataFolder(const QString& programDir);
+
 // Returns the exit code.
 int runCheck(const CheckArguments& args, const QString& appDir, QTextStream& out, QTextStream& err, bool showProgress);
 

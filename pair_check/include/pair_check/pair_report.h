@@ -22,9 +22,9 @@ struct Rect {
 // row, so the changed pixels are x1 <= x <= x2, y1 <= y <= y2.
 struct Difference {
   Rect box;
-  int pixels = 0;              // how many pixels the region holds
+  int pixels = 0;              // how many of its pixels stand out from the noise
   std::vector<int> coveredBy;  // rectangles (indexes) holding at least 90% of them strictly inside
-  int matched = -1;            // the one rectangle that stands for it, or -1
+  int matched = -1;            // the smallest rectangle that covers it, or -1
 };
 
 enum class ProblemKind {

@@ -11,8 +11,17 @@
 
 namespace pair_check {
 
+using PairCheck = std::function<PairReport(const picture_db::PairWithDifferences&)>;
+
 // Reports in the order of pairs. progress, when given, is called on the calling thread
-// now and then with the number of pairs done, and once more at the end.
+// now and then with the number of pairs done, and once more at the end. A check that
+// throws gives its pair unreadable pictures with the reason; a thread that cannot be
+// started leaves the work to the others.
+std::vector<PairReport> checkPairsInParallel(const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
+                                             const PairCheck& checkOne,
+                                             const std::function<void(size_t done)>& progress = {});
+
+// The pairs as stored in the application folder appDir.
 std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
                                              const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
                                              const std::function<void(size_t done)>& progress = {});

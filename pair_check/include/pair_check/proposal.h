@@ -20,12 +20,13 @@ struct Proposal {
   size_t difference = 0;  // index into the report's differences
 };
 
-// The difference's box grown by the margin, kept within the picture.
+// The difference's box grown by the margin, kept within a pixel of the picture.
 Rect proposedRect(const Difference& d, QSize picture);
 
-// One proposal per difference without a rectangle of its own, largest first, as long as
-// the pair stays within five rectangles counting those that already stand for a
-// difference. A stored rectangle that stands for none is reused before a new one is added.
+// One proposal per difference that no rectangle covers, largest first, as long as the
+// pair stays within five rectangles counting those that already hold a difference. A
+// stored rectangle that holds none is reused before a new one is added. A proposal never
+// overlaps a rectangle that stays or another proposal: it gives up room on one side.
 std::vector<Proposal> proposeRects(const PairReport& report);
 
 }  // namespace pair_check

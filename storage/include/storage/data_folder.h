@@ -30,6 +30,15 @@ struct FolderEnvironment {
 // $XDG_DATA_HOME/vobrel, or ~/.local/share/vobrel when it is unset or not absolute.
 std::string userDataFolder(const FolderEnvironment& env);
 
+// The data folder for programs living in programDir, decided without touching anything:
+// fillFromProgramDir says the user's folder is still to be made from programDir's data.
+struct DataFolderChoice {
+  std::string folder;
+  bool fillFromProgramDir = false;
+};
+DataFolderChoice decideDataFolder(const std::string& programDir,
+                                  const FolderEnvironment& env = FolderEnvironment::system());
+
 // Chooses the data folder for programs living in programDir and, on a user's first
 // start, fills the user's folder from programDir. Never replaces an existing images.mdb.
 // A folder that cannot be made or filled throws std::filesystem::filesystem_error

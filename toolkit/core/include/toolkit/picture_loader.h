@@ -27,7 +27,8 @@ struct LoadedPicture {
 // Decodes bytes already read from a file.
 LoadedPicture decodePicture(const QByteArray& bytes);
 
-// Reads and decodes a whole file.
+// Reads and decodes a whole file. Only a regular file is read, and opening it never
+// waits: a FIFO or a device is refused at once.
 LoadedPicture loadPicture(const QString& path);
 
 }  // namespace toolkit
