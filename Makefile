@@ -28,8 +28,9 @@ editor: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
-deb: build
-	cd $(BUILD) && cpack -G DEB
+# Builds from a clean copy of the sources with dpkg-buildpackage, as Debian would.
+deb: deps
+	./tools/make-deb.sh $(BUILD) $(JOBS)
 
 # Benchmarks print ratios measured in one run; the flicker one runs without a display and with one.
 bench: build

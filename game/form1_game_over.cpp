@@ -56,7 +56,7 @@ void Form1::hallOfFameStep() {
     if (ending_) return;
   }
   const QString gameOverPicture =
-      QString::fromStdString(picture_db::joinPath(programDir_.toStdString(), picture_db::kGameOverPicture));
+      QString::fromStdString(picture_db::joinPath(deliveredDir_.toStdString(), picture_db::kGameOverPicture));
   // Without a readable picture the left area is simply cleared.
   Image1->loadFile(gameOverPicture);
   TmrColors->stop();

@@ -14,7 +14,7 @@ void Form1::showNoPairAtStart() {
   // The board tells why before the message does: no time to count, the game over on the left.
   round_.endGame(0);
   Image1->loadFile(
-      QString::fromStdString(picture_db::joinPath(programDir_.toStdString(), picture_db::kGameOverPicture)));
+      QString::fromStdString(picture_db::joinPath(deliveredDir_.toStdString(), picture_db::kGameOverPicture)));
   Image2->clearPicture();
   // The message belongs over the game's window, not before it.
   if (!isVisible()) show();

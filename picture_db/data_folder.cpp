@@ -8,10 +8,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "picture_db/app_folders.h"
 #include "picture_db/atomic_file.h"
+#include "picture_db/database.h"
+#include "picture_db/journal_mode.h"
 
 namespace fs = std::filesystem;
 
@@ -28,7 +31,8 @@ constexpr const char* kPartMark = ".part-";
 // Copies through the atomic writer, keeping a file that appeared meanwhile (the other
 // program starting at the same moment). The temporary's name carries this process's
 // number, so that a start killed half way can be told from one still copying.
-void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
+void copyWholeOrNothing(const fs::path& from, const fs::path& to,
+                        const std::function<void(const std::string&)>& prepare = nullptr) {
   const std::string prefix = "." + to.filename().string() + "." + std::to_string(::getpid()) + kPartMark;
   try {
     writeFileAtomically(
@@ -37,6 +41,7 @@ void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
           fs::copy_file(from, temporary, fs::copy_options::overwrite_existing);
           // Installed files may be read-only for everyone; the user's copies are theirs to change.
           fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+          if (prepare) prepare(temporary);
         },
         ExistingFile::Keep, prefix);
   } catch (const std::system_error& e) {
@@ -91,6 +96,18 @@ bool exists(const std::string& path) {
   return fs::exists(path, ec);
 }
 
+// The game and the editor share the user's database; without write-ahead logging one
+// would wait for the other. A file that cannot be switched (damaged, held by the other
+// program) stays as it is: opening it tells the user what is wrong, or it is switched at
+// a later start.
+void useWriteAheadLog(const std::string& database) {
+  if (journalModeOf(database) != JournalMode::Rollback) return;
+  try {
+    setJournalMode(database, JournalMode::WriteAhead);
+  } catch (const DbError&) {
+  }
+}
+
 }  // namespace
 
 FolderEnvironment FolderEnvironment::system() {
@@ -113,27 +130,37 @@ std::string userDataFolder(const FolderEnvironment& env) {
   return joinPath(joinPath(home, ".local/share"), kUserFolderName);
 }
 
+std::string deliveredFolder(const std::string& programDir) {
+  if (!exists(joinPath(programDir, kPerUserDataMark))) return programDir;
+  return fs::path(joinPath(programDir, kDeliveredFromPrograms)).lexically_normal().string();
+}
+
 AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env) {
-  const std::string installedDb = databasePath(programDir);
-  const bool portable = !exists(joinPath(programDir, kPerUserDataMark)) && env.writable(programDir);
-  if (portable && exists(installedDb)) return {programDir, programDir};
+  const bool forAllUsers = exists(joinPath(programDir, kPerUserDataMark));
+  const std::string delivered = deliveredFolder(programDir);
+  const std::string installedDb = databasePath(delivered);
+  const bool portable = !forAllUsers && env.writable(programDir);
+  if (portable && exists(installedDb)) {
+    useWriteAheadLog(installedDb);
+    return {programDir, programDir, delivered};
+  }
 
   const std::string userDir = userDataFolder(env);
-  if (exists(databasePath(userDir))) return {userDir, programDir};
+  if (exists(databasePath(userDir))) return {userDir, programDir, delivered};
   // Nothing to start the user's folder from: the programs report the missing database
   // where it was expected, as they always have.
-  if (!exists(installedDb)) return {programDir, programDir};
+  if (!exists(installedDb)) return {delivered, programDir, delivered};
 
   std::error_code ec;
   fs::create_directories(userDir, ec);
   if (ec) throw fs::filesystem_error("cannot create folder", userDir, ec);
   removeAbandonedCopies(userDir);
-  copyPictures(imagesDir(programDir), imagesDir(userDir));
+  copyPictures(imagesDir(delivered), imagesDir(userDir));
   ensureFolders(userDir, {kImportFolder, kExportFolder});
   // The database goes last: its presence says the folder is complete.
-  copyWholeOrNothing(installedDb, databasePath(userDir));
+  copyWholeOrNothing(installedDb, databasePath(userDir), useWriteAheadLog);
   syncFolder(userDir);
-  return {userDir, programDir};
+  return {userDir, programDir, delivered};
 }
 
 }  // namespace picture_db

@@ -12,7 +12,8 @@ std::optional<ChosenFolders> chooseAppFolders(const QString& programDir, Dialogs
                                               const picture_db::FolderEnvironment& env) {
   try {
     const auto folders = picture_db::chooseAppFolders(programDir.toStdString(), env);
-    return ChosenFolders{QString::fromStdString(folders.data), QString::fromStdString(folders.program)};
+    return ChosenFolders{QString::fromStdString(folders.data), QString::fromStdString(folders.program),
+                         QString::fromStdString(folders.delivered)};
   } catch (const std::filesystem::filesystem_error& e) {
     QString folder;
     try {
