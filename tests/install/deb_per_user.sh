@@ -74,8 +74,11 @@ set -e
 [ $status -eq 124 ] || { cat "$work/editor.log"; fail "the editor ended by itself with status $status"; }
 [ "$("$worker" count "$data/images.mdb")" -eq $((total - 1)) ] || fail "the editor changed the found marks"
 
-# The user's copy writes ahead; the read-only delivered one is checked without a file beside it.
-[ "$(head -c 20 "$data/images.mdb" | tail -c 2 | od -An -tu1 | tr -s ' ')" = " 2 2" ] || fail "the user's copy is not in WAL mode"
+# The user's copy writes ahead; the read-only delivered one keeps a rollback journal and
+# is checked without a file beside it. Bytes 18 and 19 of the header say which.
+journal() { od -An -tu1 -j18 -N2 "$1" | tr -s ' '; }
+[ "$(journal "$data/images.mdb")" = " 2 2" ] || fail "the user's copy is not in WAL mode"
+[ "$(journal "$lib/images.mdb")" = " 1 1" ] || fail "the delivered database is not in rollback-journal mode"
 run "$root/usr/games/vobrel-check" "$data" >"$work/check.log" 2>&1 || { cat "$work/check.log"; fail "vobrel-check on the user's pairs"; }
 before=$(ls -A "$lib")
 run "$root/usr/games/vobrel-check" "$lib" >"$work/check.log" 2>&1 || { cat "$work/check.log"; fail "vobrel-check on the delivered pairs"; }
