@@ -14,8 +14,10 @@ done
 work=$build/deb-build
 rm -rf "$work"
 mkdir -p "$work/vobrel"
-# The sources alone, without any build folder.
-tar -C "$src" --exclude-vcs --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/vobrel" -xf -
+# The sources alone, without any build folder or what a build in place leaves in debian/.
+tar -C "$src" --exclude-vcs --exclude='./build*' --exclude='./obj-*' --exclude='./debian/.debhelper' \
+  --exclude='./debian/vobrel' --exclude='./debian/files' --exclude='./debian/*.substvars' \
+  --exclude='./debian/*.debhelper.log' --exclude='./debian/debhelper-build-stamp' -cf - . | tar -C "$work/vobrel" -xf -
 # A compiler cache, when there is one, is used by CMake without changing the build.
 if command -v ccache >/dev/null; then
   export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
