@@ -18,6 +18,8 @@ work=$(mktemp -d)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 mkdir -p "$work/vobrel" "$out"
 cp -r "$src/debian" "$work/vobrel/"
+# What a build in place may have left there.
+rm -rf "$work/vobrel/debian/"{.debhelper,vobrel,files,debhelper-build-stamp} "$work/vobrel/debian/"*.substvars
 (cd "$work/vobrel" && VOBREL_BUILD=$build DEB_BUILD_OPTIONS="noautodbgsym nocheck" \
    dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) || { tail -30 "$work/build.log"; fail "dpkg-buildpackage"; }
 debs=("$work"/vobrel_*_"$(dpkg --print-architecture)".deb)
