@@ -44,8 +44,9 @@ test-sanitized:
 format-check: deps
 	./tools/check-format.sh
 
-deb: build
-	cd $(BUILD) && cpack -G DEB
+# Builds from a clean copy of the sources with dpkg-buildpackage, as Debian would.
+deb: deps
+	./tools/make-deb.sh $(BUILD) $(JOBS)
 
 # Benchmarks print ratios measured in one run; the flicker one runs without a display and with one.
 bench: build

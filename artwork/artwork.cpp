@@ -22,6 +22,16 @@ QPixmap pixmap(const QString& resource, const QSize& size) {
   return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
 
+QIcon icon(const QString& resource) {
+  QIcon result;
+  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage img = render(resource, QSize(side, side));
+    if (img.isNull()) return QIcon();
+    result.addPixmap(QPixmap::fromImage(img));
+  }
+  return result;
+}
+
 QPixmap moveCursorPixmap() {
   QImage img = render(QString::fromLatin1(kMoveCursor), QSize(32, 32));
   if (img.isNull()) return QPixmap();

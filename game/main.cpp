@@ -2,15 +2,40 @@
 // Vobrel: the spot-the-difference game.
 #include <QApplication>
 #include <QTime>
+#include <iostream>
 
+#include "artwork/artwork.h"
 #include "game/form1.h"
 #include "toolkit/app_folder_choice.h"
+#include "toolkit/command_line.h"
 #include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
 
+namespace {
+const toolkit::CommandLineProgram kCommand{
+    "vobrel",
+    "Uso: vobrel [--help] [--version]\n"
+    "Il gioco delle differenze: a sinistra l'immagine originale, a destra una copia ritoccata.\n"
+    "Fai clic sulla copia dove le due differiscono prima che finisca il tempo.\n"
+    "Senza argomenti apre la finestra del gioco.\n"
+    "\n"
+    "  -h, --help     mostra questo aiuto ed esce\n"
+    "      --version  mostra la versione ed esce\n"
+    "\n"
+    "Installato per tutti gli utenti, gioca sui dati di ciascun utente, in $XDG_DATA_HOME/vobrel\n"
+    "(di norma ~/.local/share/vobrel): images.mdb, Images/, Import/, Export/.\n"
+    "Le coppie di immagini si preparano con ortavi e si controllano con vobrel-check.\n"};
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (const auto status =
+          toolkit::answerCommandLine(toolkit::argumentsOf(argc, argv), kCommand, std::cout, std::cerr)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vobrel"));
+  QApplication::setDesktopFileName(QStringLiteral("vobrel.project.vobrel"));
+  QApplication::setWindowIcon(artwork::icon(QString::fromLatin1(artwork::kGameIcon)));
   // Without the translation Qt's buttons stay English; the game still plays.
   toolkit::installItalianQtTexts();
 
@@ -18,7 +43,7 @@ int main(int argc, char** argv) {
   toolkit::QtDialogs dialogs;
   const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
   if (!folders) return 1;
-  game::Form1 form(folders->data, folders->program, seed, dialogs);
+  game::Form1 form(folders->data, folders->delivered, seed, dialogs);
   if (!form.startedOk()) return 1;
   dialogs.setParent(&form);
   form.show();

@@ -77,7 +77,7 @@ void writeJson(const std::vector<picture_db::PairWithDifferences>& pairs, const 
 QString defaultDataFolder(const QString& programDir) {
   try {
     const storage::DataFolderChoice choice = storage::decideDataFolder(programDir.toStdString());
-    return choice.fillFromProgramDir ? programDir : q(choice.folder);
+    return q(choice.fillFromDelivered ? choice.delivered : choice.folder);
   } catch (const std::exception&) {
     return programDir;  // no home folder: the programs could only use their own
   }

@@ -4,12 +4,18 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <iostream>
 #include <malloc.h>
 #include <unistd.h>
 
 #include "pair_check/check_program.h"
+#include "toolkit/command_line.h"
 
 int main(int argc, char** argv) {
+  const toolkit::CommandLineProgram command{"vobrel-check", pair_check::checkUsage().toStdString(), true};
+  if (const auto status = toolkit::answerCommandLine(toolkit::argumentsOf(argc, argv), command, std::cout, std::cerr)) {
+    return *status;
+  }
   // Every pair takes and frees a few picture-sized buffers. Left to its defaults, the C
   // library hands each back to the system and asks for it again, and the threads then
   // queue on the process's memory map instead of working side by side.
@@ -19,10 +25,7 @@ int main(int argc, char** argv) {
   QTextStream out(stdout), err(stderr);
   QString error;
   const pair_check::CheckArguments args = pair_check::parseCheckArguments(app.arguments().mid(1), &error);
-  if (!error.isEmpty()) {
-    err << error << '\n' << pair_check::checkUsage();
-    return pair_check::exit_code::kCannotCheck;
-  }
+  if (!error.isEmpty()) return toolkit::refuseCommandLine("vobrel-check", error.toStdString(), std::cerr);
   if (args.help) {
     out << pair_check::checkUsage();
     return pair_check::exit_code::kAllSound;

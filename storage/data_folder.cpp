@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "storage/app_folders.h"
@@ -28,7 +29,8 @@ constexpr const char* kPartMark = ".part-";
 // Copies through the atomic writer, keeping a file that appeared meanwhile (the other
 // program starting at the same moment). The temporary's name carries this process's
 // number, so that a start killed half way can be told from one still copying.
-void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
+void copyWholeOrNothing(const fs::path& from, const fs::path& to,
+                        const std::function<void(const std::string&)>& prepare = nullptr) {
   const std::string prefix = "." + to.filename().string() + "." + std::to_string(::getpid()) + kPartMark;
   try {
     writeFileAtomically(
@@ -37,6 +39,7 @@ void copyWholeOrNothing(const fs::path& from, const fs::path& to) {
           fs::copy_file(from, temporary, fs::copy_options::overwrite_existing);
           // Installed files may be read-only for everyone; the user's copies are theirs to change.
           fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+          if (prepare) prepare(temporary);
         },
         ExistingFile::Keep, prefix);
   } catch (const std::system_error& e) {
@@ -113,33 +116,44 @@ std::string userDataFolder(const FolderEnvironment& env) {
   return joinPath(joinPath(home, ".local/share"), kUserFolderName);
 }
 
-DataFolderChoice decideDataFolder(const std::string& programDir, const FolderEnvironment& env) {
-  const std::string installedDb = databasePath(programDir);
-  const bool portable = !exists(joinPath(programDir, kPerUserDataMark)) && env.writable(programDir);
-  if (portable && exists(installedDb)) return {programDir, false};
-
-  const std::string userDir = userDataFolder(env);
-  if (exists(databasePath(userDir))) return {userDir, false};
-  // Nothing to start the user's folder from: the programs report the missing database
-  // where it was expected, as they always have.
-  if (!exists(installedDb)) return {programDir, false};
-  return {userDir, true};
+std::string deliveredFolder(const std::string& programDir) {
+  if (!exists(joinPath(programDir, kPerUserDataMark))) return programDir;
+  return fs::path(joinPath(programDir, kDeliveredFromPrograms)).lexically_normal().string();
 }
 
-AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env) {
+DataFolderChoice decideDataFolder(const std::string& programDir, const FolderEnvironment& env) {
+  const std::string delivered = deliveredFolder(programDir);
+  const std::string installedDb = databasePath(delivered);
+  const bool portable = !exists(joinPath(programDir, kPerUserDataMark)) && env.writable(programDir);
+  if (portable && exists(installedDb)) return {programDir, delivered, false};
+
+  const std::string userDir = userDataFolder(env);
+  if (exists(databasePath(userDir))) return {userDir, delivered, false};
+  // Nothing to start the user's folder from: the programs report the missing database
+  // where it was expected, as they always have.
+  if (!exists(installedDb)) return {delivered, delivered, false};
+  return {userDir, delivered, true};
+}
+
+AppFolders chooseAppFolders(const std::string& programDir, const FolderEnvironment& env,
+                            const std::function<void(const std::string& database)>& shareDatabase) {
   const DataFolderChoice choice = decideDataFolder(programDir, env);
-  if (!choice.fillFromProgramDir) return {choice.folder, programDir};
+  const std::string& delivered = choice.delivered;
+  if (!choice.fillFromDelivered) {
+    if (choice.folder == programDir && shareDatabase) shareDatabase(databasePath(programDir));
+    return {choice.folder, programDir, delivered};
+  }
   const std::string& userDir = choice.folder;
   std::error_code ec;
   fs::create_directories(userDir, ec);
   if (ec) throw fs::filesystem_error("cannot create folder", userDir, ec);
   removeAbandonedCopies(userDir);
-  copyPictures(imagesDir(programDir), imagesDir(userDir));
+  copyPictures(imagesDir(delivered), imagesDir(userDir));
   ensureFolders(userDir, {kImportFolder, kExportFolder});
   // The database goes last: its presence says the folder is complete.
-  copyWholeOrNothing(databasePath(programDir), databasePath(userDir));
+  copyWholeOrNothing(databasePath(delivered), databasePath(userDir), shareDatabase);
   syncFolder(userDir);
-  return {userDir, programDir};
+  return {userDir, programDir, delivered};
 }
 
 }  // namespace storage

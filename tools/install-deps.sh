@@ -10,7 +10,8 @@ packages=(
   libopencv-imgproc-dev
   libgtest-dev libgmock-dev
   xdg-utils xvfb xauth xdotool locales-all
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream librsvg2-bin
+  debhelper lintian man-db fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,8 +19,18 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
+# sudo asks for the password when it needs one.
+can_sudo() { command -v sudo >/dev/null && { sudo -n true 2>/dev/null || sudo -v; }; }
 sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  # Without it apt fails on its lock files, which says nothing of the real reason.
+  if ! can_sudo; then
+    echo "install-deps: installing packages needs root, and $(id -un) may not use sudo here." >&2
+    echo "Run as root:  apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 if ! "${sudo_cmd[@]}" apt-get update -q; then
   echo "install-deps: 'apt-get update' failed; check the network and the package sources, then run it again." >&2

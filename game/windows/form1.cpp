@@ -46,13 +46,13 @@ QLabel* captionLabel(QWidget* parent, const QString& text, Qt::Alignment align, 
 Form1::Form1(const QString& appDir, std::uint32_t seed, toolkit::Dialogs& dialogs, QWidget* parent)
     : Form1(appDir, appDir, seed, dialogs, parent) {}
 
-Form1::Form1(const QString& appDir, const QString& programDir, std::uint32_t seed, toolkit::Dialogs& dialogs,
+Form1::Form1(const QString& appDir, const QString& deliveredDir, std::uint32_t seed, toolkit::Dialogs& dialogs,
              QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       endProgram([] { QCoreApplication::exit(0); }),
       appDir_(appDir),
-      programDir_(programDir),
+      deliveredDir_(deliveredDir),
       seed_(seed),
       dialogs_(dialogs) {
   setWindowTitle(QStringLiteral("Vobrel"));

@@ -56,7 +56,7 @@ void Form1::hallOfFameStep() {
     if (ending_) return;
   }
   const QString gameOverPicture =
-      QString::fromStdString(storage::joinPath(programDir_.toStdString(), storage::kGameOverPicture));
+      QString::fromStdString(storage::joinPath(deliveredDir_.toStdString(), storage::kGameOverPicture));
   // Without a readable picture the left area is simply cleared.
   Image1->loadFile(gameOverPicture);
   TmrColors->stop();

@@ -13,7 +13,7 @@ void Form1::showNoPairAtStart() {
   noPairToPlay_ = true;
   // The board tells why before the message does: no time to count, the game over on the left.
   round_.endGame(0);
-  Image1->loadFile(QString::fromStdString(storage::joinPath(programDir_.toStdString(), storage::kGameOverPicture)));
+  Image1->loadFile(QString::fromStdString(storage::joinPath(deliveredDir_.toStdString(), storage::kGameOverPicture)));
   Image2->clearPicture();
   // The message belongs over the game's window, not before it.
   if (!isVisible()) show();

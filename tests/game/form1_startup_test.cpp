@@ -123,6 +123,21 @@ TEST_F(GameTest, ArtworkIsDrawnAtItsSizes) {
   EXPECT_TRUE(artwork::render(":/artwork/none.svg", QSize(4, 4)).isNull());
 }
 
+TEST_F(GameTest, ProgramIconsComeAtEverySizeADesktopAsksFor) {
+  for (const char* name : {artwork::kGameIcon, artwork::kEditorIcon}) {
+    const QIcon icon = artwork::icon(name);
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+      EXPECT_TRUE(sizes.contains(QSize(side, side))) << name << side;
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+    int opaque = 0;
+    for (int y = 0; y < small.height(); ++y)
+      for (int x = 0; x < small.width(); ++x) opaque += small.pixelColor(x, y).alpha() > 0;
+    EXPECT_GT(opaque, 16 * 16 / 4) << name;
+  }
+  EXPECT_TRUE(artwork::icon(":/artwork/none.svg").isNull());
+}
+
 TEST_F(GameTest, MissingDatabaseIsReportedAndNeverCreated) {
   test_support::TempAppFolder bare(false);
   form = std::make_unique<game::Form1>(bare.path(), 1, dialogs);

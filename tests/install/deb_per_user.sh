@@ -18,24 +18,15 @@ root=$work/root
 home=$work/home
 mkdir -p "$root" "$home"
 dpkg-deb -x "$deb" "$root"
-lib=$root/usr/lib/vobrel
+lib=$root/usr/share/games/vobrel  # the delivered data
 
-# The package as a whole: what it holds and what it needs.
-dpkg-deb -c "$deb" >"$work/contents"
-for f in ./usr/lib/vobrel/Vobrel ./usr/lib/vobrel/Ortavi ./usr/lib/vobrel/metafile-renderer \
-         ./usr/lib/vobrel/images.mdb ./usr/lib/vobrel/GameOver.bmp ./usr/lib/vobrel/Images/ \
-         ./usr/bin/vobrel ./usr/bin/ortavi ./usr/share/applications/vobrel.desktop \
-         ./usr/share/applications/ortavi.desktop ./usr/share/icons/hicolor/scalable/apps/vobrel.svg \
-         ./usr/share/icons/hicolor/scalable/apps/ortavi.svg; do
-  grep -q " $f\( \|$\)" "$work/contents" || fail "$f is not in the package"
-done
-grep -q ' ./usr/share/metainfo/.*\.metainfo\.xml$' "$work/contents" || fail "no AppStream metadata"
+# What the package needs; its paths are checked where it is made.
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in xdg-utils libqt6widgets6 libsqlite3-0; do
   [[ $depends == *"$d"* ]] || fail "Depends lacks $d: $depends"
 done
 desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entries"
-grep -q '^Exec=/usr/bin/vobrel$' "$root/usr/share/applications/vobrel.desktop" || fail "Exec of vobrel"
+grep -q '^Exec=/usr/games/vobrel$' "$root/usr/share/applications/vobrel.project.vobrel.desktop" || fail "Exec of vobrel"
 
 # Stale marks in the installed database: only a write into the user's copy can clear them.
 total=$("$worker" count "$lib/images.mdb")
@@ -57,7 +48,7 @@ run test ! -w "$lib" || fail "the user can write into the installation; the chec
 # The real game from the unpacked launcher: its start-up runs, then it is closed.
 data=$home/.local/share/vobrel
 set +e
-run timeout 5 "$root/usr/bin/vobrel" >"$work/game.log" 2>&1
+run timeout 5 "$root/usr/games/vobrel" >"$work/game.log" 2>&1
 status=$?
 set -e
 [ $status -eq 124 ] || { cat "$work/game.log"; fail "the game ended by itself with status $status"; }
@@ -69,7 +60,7 @@ done
 [ "$("$worker" count "$data/images.mdb")" -eq "$total" ] || fail "the game's start-up did not reset the user's marks"
 
 # A found mark, through the game's own statements, lands in the user's database only.
-out=$(run "$worker" play "$lib")
+out=$(run "$worker" play "$root/usr/lib/vobrel")
 [ "$out" = "data $data" ] || fail "the game's data folder is '$out', not $data"
 [ "$("$worker" count "$data/images.mdb")" -eq $((total - 1)) ] || fail "the found mark is not in the user's database"
 [ "$(sha256sum <"$lib/images.mdb")" = "$installed_sum" ] || fail "the installed database was written"
@@ -77,10 +68,20 @@ out=$(run "$worker" play "$lib")
 
 # The editor of the same user starts on the same folder and leaves it whole.
 set +e
-run timeout 3 "$root/usr/bin/ortavi" >"$work/editor.log" 2>&1
+run timeout 3 "$root/usr/games/ortavi" >"$work/editor.log" 2>&1
 status=$?
 set -e
 [ $status -eq 124 ] || { cat "$work/editor.log"; fail "the editor ended by itself with status $status"; }
 [ "$("$worker" count "$data/images.mdb")" -eq $((total - 1)) ] || fail "the editor changed the found marks"
+
+# The user's copy writes ahead; the read-only delivered one keeps a rollback journal and
+# is checked without a file beside it. Bytes 18 and 19 of the header say which.
+journal() { od -An -tu1 -j18 -N2 "$1" | tr -s ' '; }
+[ "$(journal "$data/images.mdb")" = " 2 2" ] || fail "the user's copy is not in WAL mode"
+[ "$(journal "$lib/images.mdb")" = " 1 1" ] || fail "the delivered database is not in rollback-journal mode"
+run "$root/usr/games/vobrel-check" "$data" >"$work/check.log" 2>&1 || { cat "$work/check.log"; fail "vobrel-check on the user's pairs"; }
+before=$(ls -A "$lib")
+run "$root/usr/games/vobrel-check" "$lib" >"$work/check.log" 2>&1 || { cat "$work/check.log"; fail "vobrel-check on the delivered pairs"; }
+[ "$(ls -A "$lib")" = "$before" ] || fail "checking the delivered pairs left files beside them: $(ls -A "$lib")"
 chmod -R u+w "$root"
 echo "package per-user data: ok"

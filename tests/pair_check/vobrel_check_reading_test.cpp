@@ -145,19 +145,27 @@ TEST(VobrelCheckJson, AFifoPictureIsUnreadableOnItsSideAndOverlapsNameBothRectan
 }
 
 TEST(DefaultFolder, IsTheFolderTheProgramsUseForThisUser) {
+  // An installation for all users: programs in <root>/lib/vobrel, marked, and the
+  // delivered data in <root>/share/games/vobrel.
   test_support::TempAppFolder installed;
-  QFile mark(installed.path() + "/per-user-data");
+  QTemporaryDir root;
+  const QString programs = root.path() + "/lib/vobrel";
+  const QString delivered = root.path() + "/share/games/vobrel";
+  ASSERT_TRUE(QDir().mkpath(programs));
+  ASSERT_TRUE(QDir().mkpath(delivered));
+  QFile mark(programs + "/per-user-data");
   ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
   mark.close();
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(installed.databasePath()), delivered + "/images.mdb"));
   QTemporaryDir xdg;
   const QByteArray previous = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
-  // Before the user's first start: the installed data that folder will be made from.
-  EXPECT_EQ(pair_check::defaultDataFolder(installed.path()), installed.path());
+  // Before the user's first start: the delivered data that folder will be made from.
+  EXPECT_EQ(QDir(pair_check::defaultDataFolder(programs)).canonicalPath(), QDir(delivered).canonicalPath());
   EXPECT_FALSE(QFileInfo::exists(xdg.path() + "/vobrel"));  // looking makes nothing
   ASSERT_TRUE(QDir(xdg.path()).mkpath("vobrel"));
   QFile::copy(QString::fromStdString(installed.databasePath()), xdg.path() + "/vobrel/images.mdb");
-  EXPECT_EQ(pair_check::defaultDataFolder(installed.path()), xdg.path() + "/vobrel");
+  EXPECT_EQ(pair_check::defaultDataFolder(programs), xdg.path() + "/vobrel");
   if (previous.isNull()) {
     qunsetenv("XDG_DATA_HOME");
   } else {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "picture_db/journal_mode.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
 
@@ -11,8 +12,9 @@ namespace toolkit {
 std::optional<ChosenFolders> chooseAppFolders(const QString& programDir, Dialogs& dialogs,
                                               const storage::FolderEnvironment& env) {
   try {
-    const auto folders = storage::chooseAppFolders(programDir.toStdString(), env);
-    return ChosenFolders{QString::fromStdString(folders.data), QString::fromStdString(folders.program)};
+    const auto folders = storage::chooseAppFolders(programDir.toStdString(), env, picture_db::shareBetweenPrograms);
+    return ChosenFolders{QString::fromStdString(folders.data), QString::fromStdString(folders.program),
+                         QString::fromStdString(folders.delivered)};
   } catch (const std::filesystem::filesystem_error& e) {
     QString folder;
     try {

@@ -2,12 +2,17 @@
 #pragma once
 // The windows' fixed pictures, drawn from the SVG sources compiled into the programs.
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
 namespace artwork {
+
+// The programs' own icons.
+inline constexpr const char* kGameIcon = ":/artwork/vobrel.svg";
+inline constexpr const char* kEditorIcon = ":/artwork/ortavi.svg";
 
 // The game's.
 inline constexpr const char* kNotFoundIcon = ":/artwork/red_cross.svg";
@@ -27,6 +32,9 @@ QImage render(const QString& resource, QSize size, const QColor& background = Qt
 
 // The picture at the given size on a transparent ground; null when the resource is missing.
 QPixmap pixmap(const QString& resource, const QSize& size);
+
+// The icon at the sizes a desktop asks for, 16 to 256 pixels; null when the resource is missing.
+QIcon icon(const QString& resource);
 
 // The 32 x 32 move pointer in black and white; its hot spot is the arrow's tip (0, 0).
 QPixmap moveCursorPixmap();

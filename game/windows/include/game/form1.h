@@ -41,9 +41,9 @@ class Form1 : public QWidget {
   // Builds the window and runs Form_Load on the application folder appDir; the window is
   // not shown yet.
   Form1(const QString& appDir, std::uint32_t seed, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
-  // The same, with "GameOver.bmp" read from programDir: an installation shared by several
-  // users keeps its pictures there and each user's data elsewhere.
-  Form1(const QString& appDir, const QString& programDir, std::uint32_t seed, toolkit::Dialogs& dialogs,
+  // The same, with "GameOver.bmp" read from deliveredDir: an installation shared by several
+  // users keeps the delivered pictures there and each user's data elsewhere.
+  Form1(const QString& appDir, const QString& deliveredDir, std::uint32_t seed, toolkit::Dialogs& dialogs,
         QWidget* parent = nullptr);
   ~Form1() override;
 
@@ -116,7 +116,7 @@ class Form1 : public QWidget {
   void guarded(const std::function<void()>& body);
 
   QString appDir_;
-  QString programDir_;
+  QString deliveredDir_;
   std::uint32_t seed_;
   toolkit::Dialogs& dialogs_;
   GameRandom random_;

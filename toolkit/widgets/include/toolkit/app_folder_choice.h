@@ -11,8 +11,9 @@ namespace toolkit {
 class Dialogs;
 
 struct ChosenFolders {
-  QString data;
-  QString program;
+  QString data;       // images.mdb, Images/, Import/, Export/
+  QString program;    // the programs and the metafile renderer
+  QString delivered;  // GameOver.bmp and the data a user's folder starts from
 };
 
 // The folders for a program living in programDir. When the user's data folder cannot be
