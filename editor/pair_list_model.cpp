@@ -4,7 +4,6 @@
 #include <set>
 #include <stdexcept>
 
-#include "editor/file_use_question.h"
 #include "editor/pair_numbering.h"
 #include "toolkit/report_list_roles.h"
 
@@ -48,10 +47,11 @@ QVariant PairListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return QVariant();
   const picture_db::PictureRecord& p = pair(index.row());
   if (role == toolkit::ReportListRole::Key) return keyOfPair(p.id);
-  if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return QVariant();
-  // Pairs still without files are told apart by their number; the record keeps "(none)".
-  if (index.column() == kCopyColumn) return shownPairText(keyOfPair(p.id), q(p.copy));
-  return q(p.original);
+  const QString shown = q(index.column() == kCopyColumn ? p.copy : p.original);
+  // Rows of pairs still without files read alike; the tooltip tells them apart.
+  if (role == Qt::ToolTipRole) return QStringLiteral("%1 (coppia n. %2)").arg(shown).arg(p.id);
+  if (role != Qt::DisplayRole) return QVariant();
+  return shown;
 }
 
 QVariant PairListModel::headerData(int section, Qt::Orientation orientation, int role) const {
