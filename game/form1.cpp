@@ -155,9 +155,14 @@ void Form1::Form_Load() {
   const std::string dbPath = picture_db::databasePath(appDir_.toStdString());
   try {
     PictureDb.emplace(picture_db::Database::openExisting(dbPath));
+    PictureDb->leaveLogOnClose();
+    PictureDb->setLockWait(
+        kLockWaitMs, [this](bool) { whileDatabaseLocked(); }, [this] { return ending_; });
     picture_db::resetFoundMarks(*PictureDb);
   } catch (const picture_db::DbError& e) {
     PictureDb.reset();
+    // Closed while it waited: the program ends without a word.
+    if (ending_) return;
     reportFailure(tr("Impossibile aprire il database %1").arg(QString::fromStdString(dbPath)), e);
     return;
   }
@@ -199,6 +204,8 @@ void Form1::guarded(const std::function<void()>& body) {
   try {
     body();
   } catch (const picture_db::DbError& e) {
+    // A statement cut short because the window closed meanwhile is no error to show.
+    if (ending_) return;
     reportFailure(tr("Errore nel database"), e);
   }
 }

@@ -53,6 +53,11 @@ class Form1 : public QWidget {
 
   // Ends the program once the window closes; the program leaves its event loop.
   std::function<void()> endProgram;
+  // True once the window has been closed, even while its start-up was still waiting.
+  bool ending() const { return ending_; }
+
+  // How long a statement waits for another program's lock on images.mdb.
+  static constexpr int kLockWaitMs = 15000;
 
   // The game the window shows.
   Round& round() { return round_; }
@@ -114,6 +119,10 @@ class Form1 : public QWidget {
   void reportFailure(const QString& what, const std::exception& e);
   // Runs one handler's body; a database failure is shown instead of ending the program.
   void guarded(const std::function<void()>& body);
+  // Called by the database while another program holds images.mdb: keeps the window
+  // painted under the busy pointer; clicks wait for the statement to end.
+  void whileDatabaseLocked();
+  void endDatabaseWait();
 
   QString appDir_;
   QString programDir_;
@@ -128,6 +137,8 @@ class Form1 : public QWidget {
   bool ending_ = false;
   bool noPairToPlay_ = false;  // set at start-up only; a later start may find a pair
   bool centred_ = false;
+  bool waitingForDatabase_ = false;  // the busy pointer is ours until the statement ends
+  bool insideDatabaseWait_ = false;  // events are being handled from inside a statement
 };
 
 }  // namespace game

@@ -76,7 +76,9 @@ void Form1::showTimeBar() {
 }
 
 void Form1::Timer1_Timer() {
-  if (ending_) return;
+  // A tick while a statement waits is lost, as a frozen window would lose it: the clock
+  // must not judge anything in the middle of a click.
+  if (ending_ || insideDatabaseWait_) return;
   guarded([&] { deductTime(1); });
 }
 
