@@ -32,7 +32,11 @@ bool Form1::pickAndShowPair() {
   source.picture = [&](const std::string& fileName) {
     return toolkit::loadPicture(QString::fromStdString(picture_db::picturePath(appDir, fileName))).image;
   };
-  auto pair = chooseShowablePair(picture_db::candidatePairIds(*PictureDb), random_, source);
+  CandidateSource candidates;
+  candidates.rowRange = [&] { return picture_db::pairRowRange(*PictureDb); };
+  candidates.candidateAtRow = [&](std::int64_t row) { return picture_db::candidateAtRow(*PictureDb, row); };
+  candidates.all = [&] { return picture_db::candidatePairIds(*PictureDb); };
+  auto pair = drawShowablePair(candidates, random_, source);
   if (!pair) return false;
   CurrentPair = pair->record;
   Image1->setPicture(pair->original);
