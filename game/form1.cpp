@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "artwork/artwork.h"
+#include "game/close_request_filter.h"
 #include "game/frm_top_ten.h"
 #include "game/score_text.h"
 #include "picture_db/app_folders.h"
@@ -57,6 +58,7 @@ Form1::Form1(const QString& appDir, const QString& programDir, std::uint32_t see
       dialogs_(dialogs) {
   setWindowTitle(QStringLiteral("Vobrel"));
   setFixedSize(kClientWidth, kClientHeight);
+  closeRequests_ = std::make_unique<CloseRequestFilter>(*this);
   buildControls();
   placeControls();
   showRound();

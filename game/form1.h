@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "game/click_rules.h"
@@ -30,6 +31,7 @@ class PictureArea;
 
 namespace game {
 
+class CloseRequestFilter;
 class frmTopTen;
 
 class Form1 : public QWidget {
@@ -133,6 +135,7 @@ class Form1 : public QWidget {
   std::optional<picture_db::Database> PictureDb;
   std::optional<picture_db::PictureRecord> CurrentPair;
   QPointer<frmTopTen> topTen_;
+  std::unique_ptr<CloseRequestFilter> closeRequests_;  // the close box works under any box
   bool startedOk_ = false;
   bool ending_ = false;
   bool noPairToPlay_ = false;  // set at start-up only; a later start may find a pair
