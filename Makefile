@@ -49,13 +49,14 @@ deb: deps
 	./tools/make-deb.sh $(BUILD) $(JOBS)
 
 # Benchmarks print ratios measured in one run; the flicker one runs without a display and with one.
+# A figure over its limit is reported and the others still run.
 bench: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_game_startup
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor_startup
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_packages
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pair_check
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_game_flicker 10
-	xvfb-run -a $(BUILD)/bench/bench_game_flicker 10
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_game_startup
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor_startup
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_packages
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pair_check
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_game_flicker 10
+	-xvfb-run -a $(BUILD)/bench/bench_game_flicker 10
 	bench/cold_start.sh $(BUILD)/app
 
 clean:

@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <QImage>
 #include <QPainter>
 #include <stdexcept>
@@ -48,6 +49,10 @@ BenchFolder::BenchFolder(int pairs) {
     }
   });
   for (int i = 0; i < 10; ++i) picture_db::enterHallOfFame(db, "Giocatore", 100 - 10 * i);
+}
+
+bool shortRun(int argc, char** argv) {
+  return (argc > 1 && std::strcmp(argv[1], "--short") == 0) || !qEnvironmentVariableIsEmpty("VOBREL_BENCH_SHORT");
 }
 
 double peakMemoryMiB() {

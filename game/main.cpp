@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
   const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
   if (!folders) return 1;
   game::Form1 form(folders->data, folders->delivered, seed, dialogs);
-  if (!form.startedOk()) return 1;
+  if (!form.startedOk()) return form.ending() ? 0 : 1;
+  // Closed during start-up (while a message was open, or while it waited for the database).
+  if (form.ending()) return 0;
   dialogs.setParent(&form);
   form.show();
   return app.exec();

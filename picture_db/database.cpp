@@ -35,6 +35,7 @@ void rethrowAsDbError() {
 struct Database::LockWait {
   int limitMs = 0;
   std::function<void(bool)> whileWaiting;
+  std::function<bool()> stopWaiting;
   std::chrono::steady_clock::time_point start;
 };
 
@@ -45,18 +46,22 @@ int onBusy(void* arg, int count) {
   if (count == 0) wait->start = now;
   const bool givingUp = now - wait->start >= std::chrono::milliseconds(wait->limitMs);
   if (wait->whileWaiting) wait->whileWaiting(givingUp);
-  if (givingUp) return 0;
+  if (givingUp || (wait->stopWaiting && wait->stopWaiting())) return 0;
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
   return 1;
 }
 }  // namespace
 
-void Database::setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting) {
+void Database::setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting,
+                           std::function<bool()> stopWaiting) {
   lockWait_ = std::make_shared<LockWait>();
   lockWait_->limitMs = limitMs;
   lockWait_->whileWaiting = std::move(whileWaiting);
+  lockWait_->stopWaiting = std::move(stopWaiting);
   sqlite3_busy_handler(db_->getHandle(), onBusy, lockWait_.get());
 }
+
+void Database::leaveLogOnClose() { sqlite3_db_config(db_->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr); }
 
 Database::Database(std::unique_ptr<SQLite::Database> db, std::string path)
     : db_(std::move(db)), path_(std::move(path)) {}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "picture_db/editor_queries.h"
 
+#include <sqlite3.h>
+
 #include <SQLiteCpp/VariadicBind.h>
 
 #include <SQLiteCpp/Statement.h>
@@ -26,20 +28,26 @@ std::vector<PictureRecord> pairsUsingFile(Database& db, const std::string& fileN
 
 void forEachPicture(Database& db,
                     const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row) {
-  try {
-    SQLite::Statement q(db.sqlite(), "Select ID_Foto as ID,Originale,Copia From FOTO");
-    // The columns in the order the statement names them.
-    auto text = [&q](int i) {
-      // Valid until the next step, which is after row() has taken its copy.
-      // getText gives "" for null; each call of the engine takes its lock, so few of them.
-      const SQLite::Column c = q.getColumn(i);
-      const char* t = c.getText();
-      return std::string_view(t, static_cast<size_t>(c.getBytes()));
-    };
-    while (q.executeStep()) row(q.getColumn(0).getInt(), text(1), text(2));
-  } catch (...) {
-    rethrowAsDbError();
+  // The engine's own calls: the editor lists every pair at start-up, and the wrapper's
+  // column objects cost more than the rows themselves on a list of thousands.
+  sqlite3* h = db.sqlite().getHandle();
+  sqlite3_stmt* q = nullptr;
+  if (sqlite3_prepare_v2(h, "Select ID_Foto as ID,Originale,Copia From FOTO", -1, &q, nullptr) != SQLITE_OK) {
+    sqlite3_finalize(q);
+    throw DbError(sqlite3_errmsg(h));
   }
+  struct Finalizer {
+    sqlite3_stmt* q;
+    ~Finalizer() { sqlite3_finalize(q); }
+  } finalizer{q};
+  auto text = [q](int i) {
+    // Valid until the next step, which is after row() has taken its copy; "" for null.
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(q, i));
+    return t ? std::string_view(t, static_cast<size_t>(sqlite3_column_bytes(q, i))) : std::string_view();
+  };
+  int rc;
+  while ((rc = sqlite3_step(q)) == SQLITE_ROW) row(sqlite3_column_int(q, 0), text(1), text(2));
+  if (rc != SQLITE_DONE) throw DbError(sqlite3_errmsg(h));
 }
 
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id) {

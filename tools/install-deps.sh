@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config ccache clang-format
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6 libxcb1-dev
   libsqlitecpp-dev libsqlite3-dev
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
   libopencv-imgproc-dev

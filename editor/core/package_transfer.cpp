@@ -91,13 +91,14 @@ bool anyPresent(const std::string& folder, const std::string& a, const std::stri
 }
 
 // The bytes of one side, refused unless the picture loader reads them as a picture.
-QByteArray checkedPicture(const std::string& name, const std::function<void(const picture_db::ByteSink&)>& read) {
+QByteArray checkedPicture(const std::string& refused, const std::string& name,
+                          const std::function<void(const picture_db::ByteSink&)>& read) {
   QByteArray bytes;
   read([&](const char* data, std::size_t size) { bytes.append(data, static_cast<qsizetype>(size)); });
   const toolkit::LoadedPicture picture = toolkit::decodePicture(bytes);
   if (!picture.ok()) {
-    throw PackageError(kInvalidPackage + "il file " + name + " non è un'immagine leggibile (" +
-                       picture.error.toStdString() + ").");
+    throw PackageError(refused + "il file " + name + " non è un'immagine leggibile (" + picture.error.toStdString() +
+                       ").");
   }
   return bytes;
 }
@@ -163,8 +164,10 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   const auto observe = [&](ImportStep step) {
     if (observer) observer(step);
   };
+  // Every refusal names the package: the user may have several waiting.
+  const std::string refused = kInvalidPackage + (packageFile.empty() ? std::string() : packageFile + ": ");
   if (packageFile.empty() || packageFile == "." || packageFile == ".." || packageFile.find('/') != std::string::npos) {
-    throw PackageError(kInvalidPackage + "non è un file della cartella Import.");
+    throw PackageError(refused + "non è un file della cartella Import.");
   }
   const std::string packagePath = storage::joinPath(storage::importDir(appDir), packageFile);
   std::string original, copy;
@@ -176,18 +179,19 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
     copy = package.copyName();
     // The reader compares ASCII letters only; Qt compares every letter, as the user would.
     if (qs(original).compare(qs(copy), Qt::CaseInsensitive) == 0) {
-      throw PackageError(kInvalidPackage + "l'originale e la copia hanno lo stesso nome.");
+      throw PackageError(refused + "l'originale e la copia hanno lo stesso nome.");
     }
     const std::string images = storage::imagesDir(appDir);
     std::error_code ec;
     if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
     if (anyPresent(images, original, copy)) throw PackageError(kFilesPresent);
     // Both pictures are read and checked before anything is written.
-    originalBytes = checkedPicture(original, [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); });
-    copyBytes = checkedPicture(copy, [&](const picture_db::ByteSink& sink) { package.readCopy(sink); });
+    originalBytes =
+        checkedPicture(refused, original, [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); });
+    copyBytes = checkedPicture(refused, copy, [&](const picture_db::ByteSink& sink) { package.readCopy(sink); });
     rectangles = package.rectangles();
   } catch (const InvalidPackage& e) {
-    throw PackageError(kInvalidPackage + e.what() + ".");
+    throw PackageError(refused + e.what() + ".");
   }
 
   // From here on a record on disk says what is under way, so that a kill at any point is

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "artwork/artwork.h"
+#include "game/close_request_filter.h"
 #include "game/frm_top_ten.h"
 #include "game/score_text.h"
 #include "storage/app_folders.h"
@@ -57,6 +58,7 @@ Form1::Form1(const QString& appDir, const QString& deliveredDir, std::uint32_t s
       dialogs_(dialogs) {
   setWindowTitle(QStringLiteral("Vobrel"));
   setFixedSize(kClientWidth, kClientHeight);
+  closeRequests_ = std::make_unique<CloseRequestFilter>(*this);
   buildControls();
   placeControls();
   connectRound();
@@ -155,9 +157,14 @@ void Form1::Form_Load() {
   const std::string dbPath = storage::databasePath(appDir_.toStdString());
   try {
     PictureDb.emplace(picture_db::Database::openExisting(dbPath));
+    PictureDb->leaveLogOnClose();
+    PictureDb->setLockWait(
+        kLockWaitMs, [this](bool) { whileDatabaseLocked(); }, [this] { return ending_; });
     picture_db::resetFoundMarks(*PictureDb);
   } catch (const picture_db::DbError& e) {
     PictureDb.reset();
+    // Closed while it waited: the program ends without a word.
+    if (ending_) return;
     reportFailure(tr("Impossibile aprire il database %1").arg(QString::fromStdString(dbPath)), e);
     return;
   }
@@ -199,6 +206,8 @@ void Form1::guarded(const std::function<void()>& body) {
   try {
     body();
   } catch (const picture_db::DbError& e) {
+    // A statement cut short because the window closed meanwhile is no error to show.
+    if (ending_) return;
     reportFailure(tr("Errore nel database"), e);
   } catch (const std::exception& e) {
     // A picture too large to hold, or any other failure, costs this action, not the game.

@@ -38,7 +38,11 @@ bool Form1::pickAndShowPair() {
       return QImage();
     }
   };
-  auto pair = chooseShowablePair(picture_db::candidatePairIds(*PictureDb), random_, source);
+  CandidateSource candidates;
+  candidates.rowRange = [&] { return picture_db::pairRowRange(*PictureDb); };
+  candidates.candidateAtRow = [&](std::int64_t row) { return picture_db::candidateAtRow(*PictureDb, row); };
+  candidates.all = [&] { return picture_db::candidatePairIds(*PictureDb); };
+  auto pair = drawShowablePair(candidates, random_, source);
   if (!pair) return false;
   CurrentPair = pair->record;
   Image1->setPicture(pair->original);
@@ -82,7 +86,9 @@ void Form1::showTimeBar() {
 }
 
 void Form1::Timer1_Timer() {
-  if (ending_) return;
+  // A tick while a statement waits is lost, as a frozen window would lose it: the clock
+  // must not judge anything in the middle of a click.
+  if (ending_ || insideDatabaseWait_) return;
   guarded([&] { deductTime(1); });
 }
 

@@ -280,11 +280,12 @@ TEST_F(EditorPackages, AHostilePackageIsRefusedAndWritesNothingAnywhere) {
   auto statements = test_support::soundPackageStatements();
   statements[2] = "INSERT INTO Foto VALUES ('../escaped.jpg', x'00', 'b.jpg', x'00')";
   test_support::makeSqliteFile(made, statements);
-  openReceiver(made);
+  openReceiver(made, "evil.ozt");
   const Snapshot before = snapshot();
-  importSelected();
+  importSelected("evil.ozt");
   ASSERT_EQ(otherBoxes.messages().size(), 1u);
-  EXPECT_TRUE(otherBoxes.messages()[0].text.startsWith("Pacchetto non valido: "));
+  EXPECT_EQ(otherBoxes.messages()[0].text,
+            "Pacchetto non valido: evil.ozt: il nome dell'originale contiene una cartella (/ o \\).");
   EXPECT_EQ(otherBoxes.messages()[0].flags, box::OkOnly | box::Critical);
   EXPECT_EQ(snapshot(), before);
   EXPECT_FALSE(std::filesystem::exists(storage::joinPath(other.dir(), "escaped.jpg")));

@@ -7,6 +7,7 @@
 
 #include "editor/difference_texts.h"
 #include "editor/marking_geometry.h"
+#include "editor/pair_list_model.h"
 #include "editor/pair_numbering.h"
 
 using namespace editor;
@@ -20,6 +21,21 @@ TEST(PairNumbering, OneMoreThanTheLargestWhateverTheOrder) {
   EXPECT_EQ(nextPairNumber({"I-4", "I0"}), 1);
   // What is not a pair key is passed over.
   EXPECT_EQ(nextPairNumber({"I2", "X", "Iabc", ""}), 3);
+}
+
+TEST(PairList, TwoPairsWithOneNumberAreRefusedInAnyOrderAndTheListStaysAsItWas) {
+  PairListModel list;
+  list.setPairs({{1, "a", "a_C"}, {4, "b", "b_C"}});
+  for (const std::vector<picture_db::PictureRecord>& twice :
+       {std::vector<picture_db::PictureRecord>{{1, "x", "y"}, {3, "x", "y"}, {3, "x", "y"}},
+        std::vector<picture_db::PictureRecord>{{5, "x", "y"}, {2, "x", "y"}, {5, "x", "y"}}}) {
+    EXPECT_THROW(list.setPairs(twice), std::invalid_argument);
+    ASSERT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(list.pair(1).id, 4);
+  }
+  list.setPairs({{9, "x", "y"}, {2, "x", "y"}, {5, "x", "y"}});
+  EXPECT_EQ(list.rowCount(), 3);
+  EXPECT_EQ(list.pair(0).id, 9) << "the stored order is kept";
 }
 
 TEST(PairNumbering, NoNumberAfterTheHighestPossible) {

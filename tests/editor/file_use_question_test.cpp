@@ -13,7 +13,7 @@ TEST(FileUseQuestion, NamesEachPairByNumberAndListText) {
   EXPECT_EQ(editor::fileInUseQuestion("casa.jpg", {{3, "casa.jpg", "casa_C.jpg"}}, "Eliminarlo?"),
             "Il file casa.jpg è usato dalla coppia 3 (casa_C.jpg). Eliminarlo?");
   EXPECT_EQ(editor::fileInUseQuestion("x.bmp", {{3, "x.bmp", "(none)"}, {12, "y.bmp", "x.bmp"}}, "Rinominarlo?"),
-            "Il file x.bmp è usato dalle coppie 3 ((nessun file) n. 3), 12 (x.bmp). Rinominarlo?");
+            "Il file x.bmp è usato dalle coppie 3 ((none)), 12 (x.bmp). Rinominarlo?");
   EXPECT_TRUE(editor::fileInUseQuestion("casa.jpg", {}, "Eliminarlo?").isEmpty());
 }
 
@@ -31,17 +31,24 @@ TEST(FileUseQuestion, OnlyPairsNamingExactlyThatFileUseIt) {
 
 class PairsWithoutFiles : public EditorWindowTest {};
 
-TEST_F(PairsWithoutFiles, AreToldApartInTheListWhileTheirStoredNamesStayNone) {
+TEST_F(PairsWithoutFiles, ReadNoneInTheListAndAreToldApartByTheirTooltip) {
   folder.addPairWithoutFiles(3, "a.bmp", "b.bmp", {});
   folder.addPairWithoutFiles(12, "(none)", "(none)", {});
   open();
   click(w->CmdImgAdd);
   click(w->FraFile->CmdCancel());
-  const auto shown = [&](int row) { return w->LstImages->model()->index(row, 0).data(Qt::DisplayRole).toString(); };
+  const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+    return w->LstImages->model()->index(row, column).data(role).toString();
+  };
   ASSERT_EQ(w->LstImages->count(), 3);
-  EXPECT_EQ(shown(0), "b.bmp");
-  EXPECT_EQ(shown(1), "(nessun file) n. 12");
-  EXPECT_EQ(shown(2), "(nessun file) n. 13");
+  EXPECT_EQ(cell(0, 0), "b.bmp");
+  for (int row : {1, 2}) {
+    EXPECT_EQ(cell(row, 0), "(none)") << "row " << row;
+    EXPECT_EQ(cell(row, 1), "(none)") << "row " << row;
+  }
+  EXPECT_EQ(cell(1, 0, Qt::ToolTipRole), "(none) (coppia n. 12)");
+  EXPECT_EQ(cell(2, 0, Qt::ToolTipRole), "(none) (coppia n. 13)");
+  EXPECT_EQ(cell(0, 0, Qt::ToolTipRole), "b.bmp (coppia n. 3)");
   EXPECT_EQ(w->pairList().pair(2).copy, "(none)") << "what the operations read stays the stored name";
   EXPECT_EQ(storedPairs().back().copy, "(none)");
 }

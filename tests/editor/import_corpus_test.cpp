@@ -71,7 +71,8 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
         ADD_FAILURE() << "taken";
       } catch (const editor::PackageError& e) {
         const std::string why = e.what();
-        EXPECT_EQ(why.rfind("Pacchetto non valido: ", 0), 0u) << why;
+        EXPECT_EQ(why.rfind("Pacchetto non valido: " + name + ": ", 0), 0u) << "names the package: " << why;
+        EXPECT_EQ(why.back(), '.') << why;
         EXPECT_EQ(why.find("manca la tabella Foto"), std::string::npos) << "a misleading reason: " << why;
         if (name.find("picture") != std::string::npos || name.find("gif") != std::string::npos) {
           EXPECT_NE(why.find("spiaggia"), std::string::npos) << "names the file: " << why;

@@ -154,3 +154,75 @@ TEST(PairChooser, NothingWhenNoCandidateCanBeShown) {
   EXPECT_FALSE(chooseShowablePair({}, random, fake.source()));
   EXPECT_EQ(fake.asked.size(), 2u);
 }
+
+namespace {
+// Candidates stored at chosen row numbers of a table of 100 rows.
+CandidateSource rowsOf(const std::map<std::int64_t, picture_db::PairId>& candidates, int* listed) {
+  CandidateSource c;
+  c.rowRange = [] { return std::optional<std::pair<std::int64_t, std::int64_t>>({1, 100}); };
+  c.candidateAtRow = [candidates](std::int64_t row) -> std::optional<picture_db::PairId> {
+    auto it = candidates.find(row);
+    if (it == candidates.end()) return std::nullopt;
+    return it->second;
+  };
+  c.all = [candidates, listed] {
+    ++*listed;
+    std::vector<picture_db::PairId> ids;
+    for (const auto& [row, id] : candidates) ids.push_back(id);
+    return ids;
+  };
+  return c;
+}
+}  // namespace
+
+TEST(PairDraw, EveryCandidateHasTheSameChanceWhetherDrawnByRowOrFromTheList) {
+  FakeSource fake;
+  for (picture_db::PairId id : {1, 2, 3}) {
+    fake.rows[id] = {id, "p" + std::to_string(id), "p" + std::to_string(id) + "_C"};
+    fake.readable.insert({"p" + std::to_string(id), "p" + std::to_string(id) + "_C"});
+  }
+  // Three candidates among 100 rows: most draws miss and fall back to the list.
+  int listed = 0;
+  const CandidateSource sparse = rowsOf({{5, 1}, {50, 2}, {97, 3}}, &listed);
+  std::map<picture_db::PairId, int> picked;
+  constexpr int kDraws = 3000;
+  GameRandom random(11);
+  for (int i = 0; i < kDraws; ++i) ++picked[drawShowablePair(sparse, random, fake.source())->record.id];
+  for (picture_db::PairId id : {1, 2, 3}) {
+    EXPECT_NEAR(picked[id], kDraws / 3, kDraws / 20) << "pair " << id;
+  }
+  EXPECT_GT(listed, 0) << "the list is the fallback";
+
+  // Every row a candidate, as at every start: found without listing.
+  std::map<std::int64_t, picture_db::PairId> full;
+  for (std::int64_t row = 1; row <= 100; ++row) full[row] = static_cast<picture_db::PairId>(1 + row % 3);
+  listed = 0;
+  picked.clear();
+  for (int i = 0; i < kDraws; ++i) ++picked[drawShowablePair(rowsOf(full, &listed), random, fake.source())->record.id];
+  EXPECT_EQ(listed, 0);
+  for (picture_db::PairId id : {1, 2, 3}) EXPECT_NEAR(picked[id], kDraws / 3, kDraws / 20) << "pair " << id;
+}
+
+TEST(PairDraw, APairThatCannotBeShownIsLeftOutAndNothingComesWhenNoneCan) {
+  FakeSource fake;
+  fake.rows[1] = {1, "a.bmp", "missing.bmp"};
+  fake.rows[2] = {2, "b.bmp", "b_C.bmp"};
+  fake.readable = {"a.bmp", "b.bmp", "b_C.bmp"};
+  std::map<std::int64_t, picture_db::PairId> rows;
+  for (std::int64_t row = 1; row <= 100; ++row) rows[row] = row <= 90 ? 1 : 2;
+  int listed = 0;
+  for (std::uint32_t seed = 0; seed < 20; ++seed) {
+    GameRandom random(seed);
+    auto chosen = drawShowablePair(rowsOf(rows, &listed), random, fake.source());
+    ASSERT_TRUE(chosen) << "seed " << seed;
+    EXPECT_EQ(chosen->record.id, 2);
+  }
+  fake.readable = {"a.bmp"};
+  GameRandom random(1);
+  EXPECT_FALSE(drawShowablePair(rowsOf(rows, &listed), random, fake.source()));
+  CandidateSource empty;
+  empty.rowRange = [] { return std::optional<std::pair<std::int64_t, std::int64_t>>(); };
+  empty.candidateAtRow = [](std::int64_t) { return std::optional<picture_db::PairId>(); };
+  empty.all = [] { return std::vector<picture_db::PairId>(); };
+  EXPECT_FALSE(drawShowablePair(empty, random, fake.source()));
+}

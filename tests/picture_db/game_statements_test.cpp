@@ -49,6 +49,28 @@ TEST(GameStatements, CandidatesAreThePairsWithAnUnfoundRectangleEachOnce) {
   EXPECT_EQ(unfoundDifferences(db, 99).size(), 1u);  // reset reaches every row
 }
 
+TEST(GameStatements, ACandidateIsFoundByItsRowNumberAsTheListFindsIt) {
+  TempAppFolder app;
+  Database db = app.open();
+  EXPECT_FALSE(pairRowRange(db));
+  addPicture(db, 7, "a.bmp", "a_C.bmp");  // a candidate
+  addPicture(db, 3, "b.bmp", "b_C.bmp");  // all found
+  addPicture(db, 5, "c.bmp", "c_C.bmp");  // no rectangle
+  addDifference(db, 7, 1, 1, 5, 5);
+  markFound(db, addDifference(db, 3, 1, 1, 5, 5));
+  const auto range = pairRowRange(db);
+  ASSERT_TRUE(range);
+  ASSERT_EQ(range->second - range->first, 2);
+  std::vector<PairId> byRow;
+  for (std::int64_t row = range->first - 1; row <= range->second + 1; ++row) {
+    if (const auto id = candidateAtRow(db, row)) byRow.push_back(*id);
+  }
+  EXPECT_EQ(byRow, candidatePairIds(db));
+  EXPECT_EQ(byRow, (std::vector<PairId>{7}));
+  resetFoundMarks(db);
+  EXPECT_EQ(candidateAtRow(db, range->first + 1), 3);
+}
+
 TEST(GameStatements, UnfoundDifferencesComeInRowOrderAndMarkingIsOneRow) {
   TempAppFolder app;
   Database db = app.open();
@@ -115,4 +137,21 @@ TEST(GameStatements, ResetMakesEveryRowUnfoundWhateverItHeld) {
   EXPECT_EQ(unfoundDifferences(db, 1).size(), 4u);
   resetFoundMarks(db);  // nothing left to change
   EXPECT_EQ(unfoundDifferences(db, 1).size(), 4u);
+}
+
+TEST(GameStatements, AnOlderDatabaseGetsTheIndexOfFoundRectanglesAtItsFirstReset) {
+  TempAppFolder app;
+  Database db = app.open();
+  addPicture(db, 1, "a.bmp", "a_C.bmp");
+  markFound(db, addDifference(db, 1, 1, 1, 5, 5));
+  db.sqlite().exec("DROP INDEX COORDINATE_FOUND");
+  const auto indexed = [&] {
+    return db.sqlite().execAndGet("SELECT count(*) FROM sqlite_master WHERE name='COORDINATE_FOUND'").getInt();
+  };
+  ASSERT_EQ(indexed(), 0);
+  resetFoundMarks(db);
+  EXPECT_EQ(indexed(), 1);
+  EXPECT_EQ(unfoundDifferences(db, 1).size(), 1u);
+  resetFoundMarks(db);  // once there, it stays as it is
+  EXPECT_EQ(indexed(), 1);
 }

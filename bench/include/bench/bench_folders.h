@@ -11,6 +11,10 @@
 
 namespace bench {
 
+// A short run ("--short" as the first argument, or VOBREL_BENCH_SHORT set) only proves
+// that the benchmark still runs: few rounds, small data, no verdict on its figures.
+bool shortRun(int argc, char** argv);
+
 class BenchFolder {
  public:
   explicit BenchFolder(int pairs);

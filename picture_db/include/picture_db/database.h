@@ -49,8 +49,16 @@ class Database {
   // Instead of the plain busy timeout: a statement that meets another program's lock
   // waits at most limitMs, calling whileWaiting about every 20 ms meanwhile (with true
   // on the last call, when it gives up). whileWaiting must not throw.
-  void setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting);
+  // stopWaiting, when given, ends the wait at once as soon as it says so (the program
+  // is ending): the statement then fails as one that waited in vain.
+  void setLockWait(int limitMs, std::function<void(bool givingUp)> whileWaiting,
+                   std::function<bool()> stopWaiting = {});
   struct LockWait;
+
+  // Closing leaves the write-ahead log for the next opener to fold in, instead of
+  // copying it into the file and flushing both to disk: a program that writes little
+  // then ends at once. What was committed is on disk either way.
+  void leaveLogOnClose();
 
   // Runs fn inside one transaction: all of it happens or none of it.
   template <typename Fn>

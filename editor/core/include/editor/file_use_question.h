@@ -15,8 +15,4 @@ namespace editor {
 QString fileInUseQuestion(const QString& fileName, const std::vector<picture_db::PictureRecord>& users,
                           const QString& question);
 
-// The picture list's text for a pair: its copy's name, or "(nessun file) n. 12" while
-// the pair has none.
-QString shownPairText(const QString& key, const QString& copy);
-
 }  // namespace editor

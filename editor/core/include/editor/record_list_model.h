@@ -42,6 +42,10 @@ class RecordListModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
   }
+  // A flat list: the view need not ask each row for children when it lays out thousands.
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    return QAbstractTableModel::flags(index) | (index.isValid() ? Qt::ItemNeverHasChildren : Qt::NoItemFlags);
+  }
 
  protected:
   // Changes a record in place and says which columns now show something else.

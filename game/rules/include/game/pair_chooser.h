@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "game/game_random.h"
@@ -30,5 +32,21 @@ struct PairSource {
 // Nothing when no candidate can be shown.
 std::optional<ShowablePair> chooseShowablePair(std::vector<picture_db::PairId> candidates, GameRandom& random,
                                                const PairSource& source);
+
+// Where the candidates come from, for a draw that need not list them all.
+struct CandidateSource {
+  // The lowest and highest row numbers of the pairs' table; nothing when it is empty.
+  std::function<std::optional<std::pair<std::int64_t, std::int64_t>>()> rowRange;
+  // The candidate at a row number, if that row holds one.
+  std::function<std::optional<picture_db::PairId>(std::int64_t row)> candidateAtRow;
+  // Every candidate.
+  std::function<std::vector<picture_db::PairId>()> all;
+};
+
+// The same uniform choice as chooseShowablePair over source.all(), found with a few draws
+// of a row number when the candidates fill their table well (as at every start), so a
+// large database starts as quickly as a small one; otherwise it lists them.
+std::optional<ShowablePair> drawShowablePair(const CandidateSource& candidates, GameRandom& random,
+                                             const PairSource& source);
 
 }  // namespace game

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "game/click_rules.h"
@@ -30,6 +31,7 @@ class PictureArea;
 
 namespace game {
 
+class CloseRequestFilter;
 class frmTopTen;
 
 class Form1 : public QWidget {
@@ -53,6 +55,11 @@ class Form1 : public QWidget {
 
   // Ends the program once the window closes; the program leaves its event loop.
   std::function<void()> endProgram;
+  // True once the window has been closed, even while its start-up was still waiting.
+  bool ending() const { return ending_; }
+
+  // How long a statement waits for another program's lock on images.mdb.
+  static constexpr int kLockWaitMs = 15000;
 
   // The game the window shows.
   Round& round() { return round_; }
@@ -114,6 +121,10 @@ class Form1 : public QWidget {
   void reportFailure(const QString& what, const std::exception& e);
   // Runs one handler's body; a failure is shown instead of ending the program.
   void guarded(const std::function<void()>& body);
+  // Called by the database while another program holds images.mdb: keeps the window
+  // painted under the busy pointer; clicks wait for the statement to end.
+  void whileDatabaseLocked();
+  void endDatabaseWait();
 
   QString appDir_;
   QString deliveredDir_;
@@ -124,10 +135,13 @@ class Form1 : public QWidget {
   std::optional<picture_db::Database> PictureDb;
   std::optional<picture_db::PictureRecord> CurrentPair;
   QPointer<frmTopTen> topTen_;
+  std::unique_ptr<CloseRequestFilter> closeRequests_;  // the close box works under any box
   bool startedOk_ = false;
   bool ending_ = false;
   bool noPairToPlay_ = false;  // set at start-up only; a later start may find a pair
   bool centred_ = false;
+  bool waitingForDatabase_ = false;  // the busy pointer is ours until the statement ends
+  bool insideDatabaseWait_ = false;  // events are being handled from inside a statement
 };
 
 }  // namespace game
