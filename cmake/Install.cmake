@@ -20,6 +20,7 @@ endfunction()
 vobrel_install_program(Vobrel LAUNCHER vobrel)
 vobrel_install_program(Ortavi LAUNCHER ortavi)
 vobrel_install_program(vobrel-check)
+vobrel_install_program(vobrel-make-pair)
 vobrel_install_program(metafile-renderer)
 
 install(CODE "vobrel_install_data()")
