@@ -54,8 +54,9 @@ std::optional<Patch> fillFrom(const Frame& frame, ChangeKind kind, const cv::Rec
 }  // namespace
 
 std::optional<Patch> makeRemoved(const Frame& frame, const Region& region, Random& random) {
-  const cv::Rect roi = grown(region.box, 8) & frameRect(frame);
-  const cv::Mat mask = regionMaskIn(region, roi, 3);
+  // The mask reaches past the object's halo, so that the blend meets true background.
+  const cv::Rect roi = grown(region.box, 10) & frameRect(frame);
+  const cv::Mat mask = regionMaskIn(region, roi, 5);
   std::vector<Offer> offers = nearbyOffers(frame, region, roi, mask);
   std::stable_sort(offers.begin(), offers.end(),
                    [](const Offer& a, const Offer& b) { return a.fitsAround < b.fitsAround; });

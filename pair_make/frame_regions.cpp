@@ -60,21 +60,21 @@ bool toRegion(const Frame& frame, const cv::Mat& fullMask, cv::Rect box, int min
 }
 
 double overlapShare(const Region& a, const Region& b) {
-  const cv::Rect both = a.box & b.box;
-  return double(both.area()) / std::min(a.box.area(), b.box.area());
+  const int both = (a.box & b.box).area();
+  return double(both) / (a.box.area() + b.box.area() - both);
 }
 
 // Segments: pixels of similar colour in the mean-shift filtered picture, grown from a
 // grid of seeds; a filled segment is a barrier to the next.
-void addSegments(const Frame& frame, int minArea, int maxArea, int edge, std::vector<Region>& out) {
-  cv::Mat shifted;
-  cv::pyrMeanShiftFiltering(frame.rgb, shifted, 8, 18, 1);
+void addSegments(const Frame& frame, const cv::Mat& shifted, int tolerance, int minArea, int maxArea, int edge,
+                 std::vector<Region>& out) {
   cv::Mat filled = cv::Mat::zeros(shifted.rows + 2, shifted.cols + 2, CV_8U);
   for (int y = 3; y < shifted.rows; y += 6) {
     for (int x = 3; x < shifted.cols; x += 6) {
       if (filled.at<uchar>(y + 1, x + 1)) continue;
       cv::Rect box;
-      const int area = cv::floodFill(shifted, filled, {x, y}, {}, &box, cv::Scalar::all(5), cv::Scalar::all(5),
+      const int area = cv::floodFill(shifted, filled, {x, y}, {}, &box, cv::Scalar::all(tolerance),
+                                     cv::Scalar::all(tolerance),
                                      4 | cv::FLOODFILL_MASK_ONLY | (1 << 8));
       // This fill alone wrote ones; earlier segments hold 255.
       cv::Mat inBox = filled(cv::Rect(box.x + 1, box.y + 1, box.width, box.height));
@@ -89,10 +89,9 @@ void addSegments(const Frame& frame, int minArea, int maxArea, int edge, std::ve
   }
 }
 
-// Stable blobs of the grey picture: dark or light objects on a plainer ground.
-void addBlobs(const Frame& frame, int minArea, int maxArea, int edge, std::vector<Region>& out) {
-  cv::Mat grey;
-  cv::cvtColor(frame.rgb, grey, cv::COLOR_RGB2GRAY);
+// Stable blobs of one channel: dark or light (or more red, more blue...) objects on a
+// plainer ground.
+void addBlobs(const Frame& frame, const cv::Mat& grey, int minArea, int maxArea, int edge, std::vector<Region>& out) {
   auto mser = cv::MSER::create(5, std::max(30, minArea / 2), maxArea, 0.25, 0.2);
   std::vector<std::vector<cv::Point>> blobs;
   std::vector<cv::Rect> boxes;
@@ -102,6 +101,47 @@ void addBlobs(const Frame& frame, int minArea, int maxArea, int edge, std::vecto
     for (const cv::Point& p : blobs[i]) full.at<uchar>(p) = 255;
     Region r;
     if (toRegion(frame, full, boxes[i], minArea, maxArea, edge, r)) out.push_back(std::move(r));
+  }
+}
+
+// Cells of a watershed grown from a grid of seeds at about the size wanted: in a photo
+// of large surfaces they are the pieces whose borders lie on the picture's own edges.
+void addCells(const Frame& frame, int step, int minArea, int maxArea, int edge, std::vector<Region>& out) {
+  cv::Mat markers = cv::Mat::zeros(frame.rgb.size(), CV_32S);
+  int label = 0;
+  for (int y = step / 2; y < markers.rows; y += step) {
+    // A seed of some size: single-pixel seeds are swamped by their neighbours in texture.
+    for (int x = step / 2; x < markers.cols; x += step) cv::circle(markers, {x, y}, step / 4, ++label, cv::FILLED);
+  }
+  // The frame's edge is a seed of its own: the cells beside it stop short of it instead
+  // of being cut off by it.
+  const int edgeLabel = label + 1;
+  cv::rectangle(markers, cv::Rect(0, 0, markers.cols, markers.rows), edgeLabel, 1);
+  cv::Mat bgr, grey, gx, gy, strength;
+  cv::cvtColor(frame.rgb, bgr, cv::COLOR_RGB2BGR);
+  cv::watershed(bgr, markers);
+  cv::cvtColor(frame.rgb, grey, cv::COLOR_RGB2GRAY);
+  cv::Sobel(grey, gx, CV_32F, 1, 0);
+  cv::Sobel(grey, gy, CV_32F, 0, 1);
+  cv::magnitude(gx, gy, strength);
+  const double typical = cv::mean(strength)[0];
+  const cv::Mat borders = markers == -1;
+  for (int l = 1; l <= label; ++l) {
+    cv::Mat cell = markers == l;
+    const cv::Rect box = cv::boundingRect(cell);
+    if (box.area() == 0) continue;
+    cv::Mat grownCell;
+    cv::dilate(cell, grownCell, cv::Mat());
+    const cv::Mat border = grownCell & borders;
+    const double borderStrength = cv::mean(strength, border)[0] / std::max(1e-6, typical);
+    Region r;
+    if (!toRegion(frame, cell, box, minArea, maxArea, edge, r)) {
+      if (getenv("PMDEBUG")) fprintf(stderr, "cell %d,%d %dx%d refused\n", box.x, box.y, box.width, box.height);
+      continue;
+    }
+    // A cell whose border runs through flat colour is a plain shape: a last resort.
+    if (borderStrength < 1.2) r.score *= 0.4;
+    out.push_back(std::move(r));
   }
 }
 
@@ -168,16 +208,31 @@ Frame makeFrame(const cv::Mat& rgb) {
 
 std::vector<Region> findRegions(const Frame& frame, int minArea, int maxArea, int edge) {
   std::vector<Region> all;
-  addSegments(frame, minArea, maxArea, edge, all);
-  addBlobs(frame, minArea, maxArea, edge, all);
+  cv::Mat shifted;
+  cv::pyrMeanShiftFiltering(frame.rgb, shifted, 8, 18, 1);
+  for (int tolerance : {4, 9, 14}) addSegments(frame, shifted, tolerance, minArea, maxArea, edge, all);
+  cv::Mat grey;
+  cv::cvtColor(frame.rgb, grey, cv::COLOR_RGB2GRAY);
+  addBlobs(frame, grey, minArea, maxArea, edge, all);
+  // Colour blobs: objects that stand out by hue more than by lightness.
+  std::vector<cv::Mat> lab;
+  cv::split(frame.lab, lab);
+  for (int c : {1, 2}) {
+    cv::Mat channel;
+    lab[size_t(c)].convertTo(channel, CV_8U, 2.0, 128);
+    addBlobs(frame, channel, minArea, maxArea, edge, all);
+  }
+  const int step = std::max(8, int(std::sqrt(0.5 * (minArea + maxArea))));
+  if (getenv("PMDEBUG")) fprintf(stderr, "before cells %zu\n", all.size());
+  for (int cellStep : {step * 5 / 4, step, step * 3 / 4}) addCells(frame, cellStep, minArea, maxArea, edge, all);
+  if (getenv("PMDEBUG")) fprintf(stderr, "after cells %zu\n", all.size());
   std::stable_sort(all.begin(), all.end(), [](const Region& a, const Region& b) { return a.score > b.score; });
   // Nested blobs and segments name the same object many times: keep the best of each.
   std::vector<Region> kept;
   for (Region& r : all) {
-    if (r.contrast < 6) continue;
-    const bool seen = std::any_of(kept.begin(), kept.end(), [&](const Region& k) { return overlapShare(k, r) > 0.6; });
+    const bool seen = std::any_of(kept.begin(), kept.end(), [&](const Region& k) { return overlapShare(k, r) > 0.5; });
     if (!seen) kept.push_back(std::move(r));
-    if (kept.size() >= 80) break;
+    if (kept.size() >= 120) break;
   }
   return kept;
 }

@@ -18,7 +18,7 @@ namespace pair_make {
 
 namespace {
 constexpr int kSettleRounds = 8;
-constexpr int kAttemptsPerChange = 70;
+constexpr int kAttemptsPerChange = 90;
 constexpr double kFrameArea = double(kFrameWidth) * kFrameHeight;
 
 QRect toQRect(const cv::Rect& r) { return {r.x, r.y, r.width, r.height}; }
@@ -55,11 +55,27 @@ QPolygon outlineOf(const Patch& p) {
   return outline;
 }
 
-double patchDeltaE(const Frame& frame, const Patch& p) {
+// What a player sees of a change: the pixels it turns by more than a just noticeable
+// step, their number and their mean colour change (ΔE).
+struct Visible {
+  int pixels = 0;
+  double deltaE = 0;
+};
+Visible visibleChange(const Frame& frame, const Patch& p) {
+  constexpr float kNoticeable = 5;
   cv::Mat asFloat, lab;
   p.pixels.convertTo(asFloat, CV_32F, 1.0 / 255);
   cv::cvtColor(asFloat, lab, cv::COLOR_RGB2Lab);
-  return meanDeltaE(lab, frame.lab(p.roi), p.footprint);
+  cv::Mat diff = lab - frame.lab(p.roi);
+  cv::Mat squared;
+  cv::multiply(diff, diff, squared);
+  std::vector<cv::Mat> parts;
+  cv::split(squared, parts);
+  cv::Mat distance;
+  cv::sqrt(parts[0] + parts[1] + parts[2], distance);
+  const cv::Mat changed = (distance > kNoticeable) & p.footprint;
+  const int pixels = cv::countNonZero(changed);
+  return {pixels, pixels ? cv::mean(distance, changed)[0] : 0.0};
 }
 }  // namespace
 
@@ -112,7 +128,7 @@ struct PairMaker::State {
 
   // One fair change that keeps its distances to the others (all but `index`), of a kind
   // the others lack where one fits.
-  std::optional<std::pair<Patch, int>> drawOne(int index) {
+  std::optional<std::pair<Patch, int>> drawOne(int index, bool onlyNewKinds = false) {
     const std::vector<QRect> taken = takenExcept(index);
     std::set<ChangeKind> present;
     for (size_t i = 0; i < patches.size(); ++i) {
@@ -122,6 +138,10 @@ struct PairMaker::State {
                                   ChangeKind::Added,   ChangeKind::Resized,    ChangeKind::Detail};
     for (size_t i = kinds.size(); i > 1; --i) std::swap(kinds[i - 1], kinds[size_t(randomBelow(random, int(i)))]);
     std::stable_partition(kinds.begin(), kinds.end(), [&](ChangeKind k) { return !present.count(k); });
+    if (onlyNewKinds) {
+      kinds.erase(std::remove_if(kinds.begin(), kinds.end(), [&](ChangeKind k) { return present.count(k) > 0; }),
+                  kinds.end());
+    }
 
     std::vector<std::pair<double, int>> order;
     for (size_t r = 0; r < regions.size(); ++r) {
@@ -137,21 +157,33 @@ struct PairMaker::State {
         if (kind != ChangeKind::Added && !placeAllowed(toQRect(region.box).adjusted(-3, -3, 3, 3), taken, size)) {
           continue;
         }
+        // Taking an object away or copying it shows only as much as it stands out.
+        const bool showsByContrast = kind == ChangeKind::Removed || kind == ChangeKind::Added;
+        if (showsByContrast && region.contrast < 0.8 * rules.minDeltaE) continue;
         if (++attempts > kAttemptsPerChange) return std::nullopt;
-        if (++triesOfKind > 12) break;
+        if (++triesOfKind > 15) break;
         std::optional<Patch> p = makeOfKind(kind, region, taken);
         if (!p || !placeAllowed(toQRect(p->box()), taken, size)) continue;
-        const int area = cv::countNonZero(p->footprint);
-        if (area < minArea() || area > maxArea()) continue;
-        if (patchDeltaE(frame, *p) < rules.minDeltaE) continue;
+        const Visible seen = visibleChange(frame, *p);
+        // The object's size sets the level; most of it must visibly change.
+        const int covered = cv::countNonZero(p->footprint);
+        if (covered < minArea() || covered > maxArea() || seen.pixels < minArea() / 2) {
+          if (getenv("PMDEBUG")) fprintf(stderr, "  %s area %d %d\n", kindName(kind), covered, seen.pixels);
+          continue;
+        }
+        if (seen.deltaE < rules.minDeltaE) {
+          if (getenv("PMDEBUG")) fprintf(stderr, "  %s dE %.1f\n", kindName(kind), seen.deltaE);
+          continue;
+        }
         return std::make_pair(std::move(*p), r);
       }
     }
     return std::nullopt;
   }
 
-  void replace(int index) {
-    std::optional<std::pair<Patch, int>> drawn = drawOne(index);
+  void replace(int index, bool onlyNewKinds = false) {
+    std::optional<std::pair<Patch, int>> drawn = drawOne(index, onlyNewKinds);
+    if (!drawn && getenv("PMDEBUG")) fprintf(stderr, "no draw for %d (have %zu)\n", index, patches.size());
     if (!drawn) throw PhotoRefused(kNoFairPlaces);
     spent.insert(drawn->second);
     if (index < int(patches.size())) {
@@ -167,6 +199,21 @@ struct PairMaker::State {
     std::set<ChangeKind> kinds;
     for (const Patch& p : patches) kinds.insert(p.kind);
     return kinds.size() >= 3;
+  }
+
+  // A change whose kind another change shares, redrawn as a kind none has; false when
+  // none of them can be.
+  bool diversify() {
+    for (size_t i = 0; i < patches.size(); ++i) {
+      const auto same = std::count_if(patches.begin(), patches.end(), [&](const Patch& p) { return p.kind == patches[i].kind; });
+      if (same < 2) continue;
+      try {
+        replace(int(i), true);
+        return true;
+      } catch (const PhotoRefused&) {
+      }
+    }
+    return false;
   }
 
   // The copy as saved, checked; changes the check does not see as one difference each
@@ -189,9 +236,12 @@ struct PairMaker::State {
         }
         return;
       }
-      std::vector<int> again = checked.misfits;
-      if (again.empty()) again.push_back(randomBelow(random, int(patches.size())));
-      for (int i : again) replace(i);
+      if (getenv("PMDEBUG")) fprintf(stderr, "round %d misfits %zu\n", round, checked.misfits.size());
+      if (checked.sound()) {
+        if (!diversify()) break;
+        continue;
+      }
+      for (int i : checked.misfits) replace(i);
     }
     throw PhotoRefused(kNoFairPlaces);
   }
@@ -217,6 +267,7 @@ PairMaker::PairMaker(const QImage& frame, Level level, std::uint64_t seed) : sta
   s.originalJpeg = jpegBytes(rgb);
   s.original = decoded(s.originalJpeg);
   s.regions = findRegions(s.frame, int(s.minArea() * 0.6), s.maxArea(), kMinEdge + 2);
+  if (getenv("PMDEBUG")) fprintf(stderr, "regions %zu\n", s.regions.size());
   if (int(s.regions.size()) < kChangesPerPair) throw PhotoRefused(kNoFairPlaces);
   s.drawFive();
 }
