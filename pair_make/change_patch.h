@@ -27,6 +27,7 @@ struct Patch {
   cv::Mat pixels;        // roi-sized RGB
   cv::Mat footprint;     // roi-sized CV_8U: the changed object
   cv::Rect box() const;  // the footprint's box in the frame
+  cv::Rect seen;         // the box of the pixels it visibly changes, in the frame
 };
 
 // Whether a changed object may lie in this box of the frame (spacing, quarters).

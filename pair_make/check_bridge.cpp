@@ -24,7 +24,8 @@ int nearest(const std::vector<QRect>& areas, const QRect& box) {
 }
 }  // namespace
 
-CheckedChanges checkMadeChanges(const QImage& original, const QImage& copy, const std::vector<QRect>& areas) {
+CheckedChanges checkMadeChanges(const QImage& original, const QImage& copy, const std::vector<QRect>& areas,
+                                const std::vector<QRect>& seen) {
   CheckedChanges result;
   result.rects.resize(areas.size());
   const toolkit::LoadedPicture a{original, {}}, b{copy, {}};
@@ -65,6 +66,12 @@ CheckedChanges checkMadeChanges(const QImage& original, const QImage& copy, cons
         }
       }
       if (!problem.rect) misfits.insert(0);
+    }
+    // A click at the middle of what changed must find it.
+    for (size_t c = 0; c < stored.size(); ++c) {
+      const QPointF centre = QRectF(seen[c]).center();
+      const pair_check::Rect& r = stored[c];
+      if (!(r.x1 < centre.x() && centre.x() < r.x2 && r.y1 < centre.y() && centre.y() < r.y2)) misfits.insert(int(c));
     }
     result.rects = stored;
   }

@@ -16,7 +16,9 @@ struct CheckedChanges {
   bool sound() const { return misfits.empty(); }
 };
 
-// Both pictures decoded from the saved bytes; areas are the changes' boxes.
-CheckedChanges checkMadeChanges(const QImage& original, const QImage& copy, const std::vector<QRect>& areas);
+// Both pictures decoded from the saved bytes; areas are the changed objects' boxes, seen
+// the boxes of what visibly changed, whose centre a click must find.
+CheckedChanges checkMadeChanges(const QImage& original, const QImage& copy, const std::vector<QRect>& areas,
+                                const std::vector<QRect>& seen);
 
 }  // namespace pair_make

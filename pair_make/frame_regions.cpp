@@ -48,13 +48,18 @@ bool toRegion(const Frame& frame, const cv::Mat& fullMask, cv::Rect box, int min
   if (std::min(out.box.width, out.box.height) < 8) return false;
   if (out.area < 0.3 * out.box.area()) return false;
   if (std::max(out.box.width, out.box.height) > 4 * std::min(out.box.width, out.box.height)) return false;
-  cv::Mat full = cv::Mat::zeros(frame.rgb.size(), CV_8U);
-  out.mask.copyTo(full(out.box));
-  const cv::Mat ring = ringAround(full, 6);
-  const cv::Scalar inside = cv::mean(frame.lab, full), around = cv::mean(frame.lab, ring);
+  // Measured in a window around the object, not over the whole frame: there are hundreds.
+  constexpr int kRing = 6;
+  const cv::Rect window = cv::Rect(out.box.x - kRing - 1, out.box.y - kRing - 1, out.box.width + 2 * kRing + 2,
+                                   out.box.height + 2 * kRing + 2) &
+                          frameRect;
+  cv::Mat local = cv::Mat::zeros(window.size(), CV_8U);
+  out.mask.copyTo(local(cv::Rect(out.box.tl() - window.tl(), out.box.size())));
+  const cv::Mat ring = ringAround(local, kRing);
+  const cv::Scalar inside = cv::mean(frame.lab(window), local), around = cv::mean(frame.lab(window), ring);
   out.contrast = std::sqrt(std::pow(inside[0] - around[0], 2) + std::pow(inside[1] - around[1], 2) +
                            std::pow(inside[2] - around[2], 2));
-  out.saliency = cv::mean(frame.saliency, full)[0];
+  out.saliency = cv::mean(frame.saliency(window), local)[0];
   out.score = std::min(out.contrast, 40.0) / 40.0 + 0.5 * std::min(out.saliency, 3.0) / 3.0;
   return true;
 }
@@ -74,8 +79,7 @@ void addSegments(const Frame& frame, const cv::Mat& shifted, int tolerance, int 
       if (filled.at<uchar>(y + 1, x + 1)) continue;
       cv::Rect box;
       const int area = cv::floodFill(shifted, filled, {x, y}, {}, &box, cv::Scalar::all(tolerance),
-                                     cv::Scalar::all(tolerance),
-                                     4 | cv::FLOODFILL_MASK_ONLY | (1 << 8));
+                                     cv::Scalar::all(tolerance), 4 | cv::FLOODFILL_MASK_ONLY | (1 << 8));
       // This fill alone wrote ones; earlier segments hold 255.
       cv::Mat inBox = filled(cv::Rect(box.x + 1, box.y + 1, box.width, box.height));
       cv::Mat grown = inBox == 1;
@@ -126,19 +130,26 @@ void addCells(const Frame& frame, int step, int minArea, int maxArea, int edge, 
   cv::magnitude(gx, gy, strength);
   const double typical = cv::mean(strength)[0];
   const cv::Mat borders = markers == -1;
-  for (int l = 1; l <= label; ++l) {
-    cv::Mat cell = markers == l;
-    const cv::Rect box = cv::boundingRect(cell);
-    if (box.area() == 0) continue;
-    cv::Mat grownCell;
-    cv::dilate(cell, grownCell, cv::Mat());
-    const cv::Mat border = grownCell & borders;
-    const double borderStrength = cv::mean(strength, border)[0] / std::max(1e-6, typical);
-    Region r;
-    if (!toRegion(frame, cell, box, minArea, maxArea, edge, r)) {
-      if (getenv("PMDEBUG")) fprintf(stderr, "cell %d,%d %dx%d refused\n", box.x, box.y, box.width, box.height);
-      continue;
+  std::vector<cv::Rect> boxes(size_t(label) + 1);
+  for (int y = 0; y < markers.rows; ++y) {
+    const int* row = markers.ptr<int>(y);
+    for (int x = 0; x < markers.cols; ++x) {
+      if (row[x] >= 1 && row[x] <= label) boxes[size_t(row[x])] |= cv::Rect(x, y, 1, 1);
     }
+  }
+  const cv::Rect frameRect(0, 0, markers.cols, markers.rows);
+  for (int l = 1; l <= label; ++l) {
+    const cv::Rect box = boxes[size_t(l)];
+    if (box.area() == 0) continue;
+    const cv::Rect window = cv::Rect(box.x - 1, box.y - 1, box.width + 2, box.height + 2) & frameRect;
+    cv::Mat cell = cv::Mat::zeros(markers.size(), CV_8U);
+    cell(window).setTo(255, markers(window) == l);
+    cv::Mat grownCell;
+    cv::dilate(cell(window), grownCell, cv::Mat());
+    const cv::Mat border = grownCell & borders(window);
+    const double borderStrength = cv::mean(strength(window), border)[0] / std::max(1e-6, typical);
+    Region r;
+    if (!toRegion(frame, cell, box, minArea, maxArea, edge, r)) continue;
     // A cell whose border runs through flat colour is a plain shape: a last resort.
     if (borderStrength < 1.2) r.score *= 0.4;
     out.push_back(std::move(r));
@@ -209,7 +220,7 @@ Frame makeFrame(const cv::Mat& rgb) {
 std::vector<Region> findRegions(const Frame& frame, int minArea, int maxArea, int edge) {
   std::vector<Region> all;
   cv::Mat shifted;
-  cv::pyrMeanShiftFiltering(frame.rgb, shifted, 8, 18, 1);
+  cv::pyrMeanShiftFiltering(frame.rgb, shifted, 5, 18, 1);
   for (int tolerance : {4, 9, 14}) addSegments(frame, shifted, tolerance, minArea, maxArea, edge, all);
   cv::Mat grey;
   cv::cvtColor(frame.rgb, grey, cv::COLOR_RGB2GRAY);
@@ -223,9 +234,7 @@ std::vector<Region> findRegions(const Frame& frame, int minArea, int maxArea, in
     addBlobs(frame, channel, minArea, maxArea, edge, all);
   }
   const int step = std::max(8, int(std::sqrt(0.5 * (minArea + maxArea))));
-  if (getenv("PMDEBUG")) fprintf(stderr, "before cells %zu\n", all.size());
   for (int cellStep : {step * 5 / 4, step, step * 3 / 4}) addCells(frame, cellStep, minArea, maxArea, edge, all);
-  if (getenv("PMDEBUG")) fprintf(stderr, "after cells %zu\n", all.size());
   std::stable_sort(all.begin(), all.end(), [](const Region& a, const Region& b) { return a.score > b.score; });
   // Nested blobs and segments name the same object many times: keep the best of each.
   std::vector<Region> kept;

@@ -60,6 +60,7 @@ QPolygon outlineOf(const Patch& p) {
 struct Visible {
   int pixels = 0;
   double deltaE = 0;
+  cv::Rect box;  // in the frame
 };
 Visible visibleChange(const Frame& frame, const Patch& p) {
   constexpr float kNoticeable = 5;
@@ -75,7 +76,8 @@ Visible visibleChange(const Frame& frame, const Patch& p) {
   cv::sqrt(parts[0] + parts[1] + parts[2], distance);
   const cv::Mat changed = (distance > kNoticeable) & p.footprint;
   const int pixels = cv::countNonZero(changed);
-  return {pixels, pixels ? cv::mean(distance, changed)[0] : 0.0};
+  const cv::Rect box = cv::boundingRect(changed);
+  return {pixels, pixels ? cv::mean(distance, changed)[0] : 0.0, box + p.roi.tl()};
 }
 }  // namespace
 
@@ -167,14 +169,9 @@ struct PairMaker::State {
         const Visible seen = visibleChange(frame, *p);
         // The object's size sets the level; most of it must visibly change.
         const int covered = cv::countNonZero(p->footprint);
-        if (covered < minArea() || covered > maxArea() || seen.pixels < minArea() / 2) {
-          if (getenv("PMDEBUG")) fprintf(stderr, "  %s area %d %d\n", kindName(kind), covered, seen.pixels);
-          continue;
-        }
-        if (seen.deltaE < rules.minDeltaE) {
-          if (getenv("PMDEBUG")) fprintf(stderr, "  %s dE %.1f\n", kindName(kind), seen.deltaE);
-          continue;
-        }
+        if (covered < minArea() || covered > maxArea() || seen.pixels < minArea() / 2) continue;
+        if (seen.deltaE < rules.minDeltaE) continue;
+        p->seen = seen.box;
         return std::make_pair(std::move(*p), r);
       }
     }
@@ -183,7 +180,6 @@ struct PairMaker::State {
 
   void replace(int index, bool onlyNewKinds = false) {
     std::optional<std::pair<Patch, int>> drawn = drawOne(index, onlyNewKinds);
-    if (!drawn && getenv("PMDEBUG")) fprintf(stderr, "no draw for %d (have %zu)\n", index, patches.size());
     if (!drawn) throw PhotoRefused(kNoFairPlaces);
     spent.insert(drawn->second);
     if (index < int(patches.size())) {
@@ -205,7 +201,8 @@ struct PairMaker::State {
   // none of them can be.
   bool diversify() {
     for (size_t i = 0; i < patches.size(); ++i) {
-      const auto same = std::count_if(patches.begin(), patches.end(), [&](const Patch& p) { return p.kind == patches[i].kind; });
+      const auto same =
+          std::count_if(patches.begin(), patches.end(), [&](const Patch& p) { return p.kind == patches[i].kind; });
       if (same < 2) continue;
       try {
         replace(int(i), true);
@@ -221,22 +218,22 @@ struct PairMaker::State {
   void settle() {
     for (int round = 0; round < kSettleRounds; ++round) {
       cv::Mat copy = frame.rgb.clone();
-      std::vector<QRect> areas;
+      std::vector<QRect> areas, seen;
       for (const Patch& p : patches) {
         p.pixels.copyTo(copy(p.roi), p.footprint);
         areas.push_back(toQRect(p.box()));
+        seen.push_back(toQRect(p.seen));
       }
       const QByteArray copyJpeg = jpegBytes(toQImage(copy));
       const QImage copyDecoded = decoded(copyJpeg);
-      const CheckedChanges checked = checkMadeChanges(original, copyDecoded, areas);
+      const CheckedChanges checked = checkMadeChanges(original, copyDecoded, areas, seen);
       if (checked.sound() && enoughKinds()) {
         made = MadePair{originalJpeg, copyJpeg, original, copyDecoded, {}};
         for (size_t i = 0; i < patches.size(); ++i) {
-          made.changes.push_back({patches[i].kind, areas[i], outlineOf(patches[i]), checked.rects[i]});
+          made.changes.push_back({patches[i].kind, seen[i], outlineOf(patches[i]), checked.rects[i]});
         }
         return;
       }
-      if (getenv("PMDEBUG")) fprintf(stderr, "round %d misfits %zu\n", round, checked.misfits.size());
       if (checked.sound()) {
         if (!diversify()) break;
         continue;
@@ -267,7 +264,6 @@ PairMaker::PairMaker(const QImage& frame, Level level, std::uint64_t seed) : sta
   s.originalJpeg = jpegBytes(rgb);
   s.original = decoded(s.originalJpeg);
   s.regions = findRegions(s.frame, int(s.minArea() * 0.6), s.maxArea(), kMinEdge + 2);
-  if (getenv("PMDEBUG")) fprintf(stderr, "regions %zu\n", s.regions.size());
   if (int(s.regions.size()) < kChangesPerPair) throw PhotoRefused(kNoFairPlaces);
   s.drawFive();
 }
