@@ -141,6 +141,8 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void openFilePanel();
   // "Verifica differenze" for the pair on screen (Ctrl+D, the difference list's menu).
   void checkDifferences();
+  // "Crea coppia da una foto" (Ctrl+N, the picture list's menu).
+  void makePairFromPhoto();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -160,6 +162,7 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void buildFileFrame();
   void connectHandlers();
   void installDifferenceCheck();
+  void installPairMaking();
   void openDatabaseAndLists();
 
   void critical(const QString& text);
