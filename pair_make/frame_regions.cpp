@@ -150,8 +150,12 @@ void addCells(const Frame& frame, int step, int minArea, int maxArea, int edge, 
     const double borderStrength = cv::mean(strength(window), border)[0] / std::max(1e-6, typical);
     Region r;
     if (!toRegion(frame, cell, box, minArea, maxArea, edge, r)) continue;
-    // A cell whose border runs through flat colour is a plain shape: a last resort.
-    if (borderStrength < 1.2) r.score *= 0.4;
+    // A cell whose border runs through flat colour is a plain shape: a last resort, and
+    // only a surface to recolour or retexture.
+    if (borderStrength < 1.2) {
+      r.score *= 0.4;
+      r.surface = true;
+    }
     out.push_back(std::move(r));
   }
 }

@@ -23,6 +23,9 @@ struct Region {
   double contrast = 0;  // mean colour against a ring around it, in ΔE
   double saliency = 0;  // mean saliency inside
   double score = 0;
+  // A piece of a surface (a watershed cell) rather than an object: it can be recoloured
+  // or given another texture, but not moved, turned or taken away.
+  bool surface = false;
 };
 
 // Regions whose area lies within [minArea, maxArea], at least `edge` pixels from the

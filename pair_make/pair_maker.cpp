@@ -162,6 +162,8 @@ struct PairMaker::State {
         // Taking an object away or copying it shows only as much as it stands out.
         const bool showsByContrast = kind == ChangeKind::Removed || kind == ChangeKind::Added;
         if (showsByContrast && region.contrast < 0.8 * rules.minDeltaE) continue;
+        const bool keepsPlace = kind == ChangeKind::Recoloured || kind == ChangeKind::Detail;
+        if (region.surface && !keepsPlace) continue;
         if (++attempts > kAttemptsPerChange) return std::nullopt;
         if (++triesOfKind > 15) break;
         std::optional<Patch> p = makeOfKind(kind, region, taken);
