@@ -82,7 +82,7 @@ std::optional<Patch> makeDetail(const Frame& frame, const Region& region, Random
   std::vector<Offer> offers = nearbyOffers(frame, region, roi, mask);
   // Another texture of the same neighbourhood: unlike the object, not unlike its ground.
   offers.erase(std::remove_if(offers.begin(), offers.end(),
-                              [](const Offer& o) { return o.unlikeObject < 12 || o.fitsAround > 30; }),
+                              [](const Offer& o) { return o.unlikeObject < 12 || o.fitsAround > 15; }),
                offers.end());
   if (offers.empty()) return std::nullopt;
   std::stable_sort(offers.begin(), offers.end(), [](const Offer& a, const Offer& b) {
@@ -126,8 +126,11 @@ std::optional<Patch> makeAdded(const Frame& frame, const Region& region, Random&
       places.push_back({target.tl(), cost});
     }
   }
-  if (places.empty()) return std::nullopt;
   std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.cost < b.cost; });
+  // On a ground of another colour the blend would turn the copy into a ghost of it.
+  constexpr double kMostCost = 30;
+  while (!places.empty() && places.back().cost > kMostCost) places.pop_back();
+  if (places.empty()) return std::nullopt;
   const Place& place = places[size_t(randomBelow(random, int(std::min<size_t>(3, places.size()))))];
   const cv::Rect roi(place.tl, size);
   cv::Mat source = frame.rgb(roi).clone();

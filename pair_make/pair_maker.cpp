@@ -18,6 +18,7 @@ namespace pair_make {
 
 namespace {
 constexpr int kSettleRounds = 8;
+constexpr int kFreshStarts = 3;
 constexpr int kAttemptsPerChange = 90;
 constexpr double kFrameArea = double(kFrameWidth) * kFrameHeight;
 
@@ -267,7 +268,17 @@ PairMaker::PairMaker(const QImage& frame, Level level, std::uint64_t seed) : sta
   s.original = decoded(s.originalJpeg);
   s.regions = findRegions(s.frame, int(s.minArea() * 0.6), s.maxArea(), kMinEdge + 2);
   if (int(s.regions.size()) < kChangesPerPair) throw PhotoRefused(kNoFairPlaces);
-  s.drawFive();
+  // Five places that fit together may depend on which came first: a few fresh starts
+  // before the photo is refused.
+  for (int start = 1;; ++start) {
+    try {
+      s.spent.clear();
+      s.drawFive();
+      return;
+    } catch (const PhotoRefused&) {
+      if (start == kFreshStarts) throw;
+    }
+  }
 }
 
 PairMaker::~PairMaker() = default;
