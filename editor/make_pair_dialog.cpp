@@ -57,8 +57,14 @@ MakePairDialog::MakePairDialog(const QImage& covering, QWidget* parent) : QDialo
   layout->addLayout(controls);
 
   photo->setPhoto(covering_);
-  connect(photo, &CropView::cropMoved, this, [this] { remake(); });
-  connect(level, &QComboBox::currentIndexChanged, this, [this] { remake(); });
+  connect(photo, &CropView::cropMoved, this, [this] {
+    seed_ = kFirstSeed;
+    remake();
+  });
+  connect(level, &QComboBox::currentIndexChanged, this, [this] {
+    seed_ = kFirstSeed;
+    remake();
+  });
   connect(moreChanges, &QPushButton::clicked, this, [this] { redrawAll(); });
   connect(copy, &ChangesView::changeClicked, this, [this](int index) { redrawOne(index); });
   connect(save, &QPushButton::clicked, this, [this] {
@@ -93,12 +99,15 @@ void MakePairDialog::remake() {
   making([this] {
     maker_.reset();
     const QImage frame = pair_make::cropToFrame(covering_, photo->offset());
-    maker_ = std::make_unique<pair_make::PairMaker>(frame, pair_make::Level(level->currentIndex()), kFirstSeed);
+    maker_ = std::make_unique<pair_make::PairMaker>(frame, pair_make::Level(level->currentIndex()), seed_);
   });
 }
 
 void MakePairDialog::redrawAll() {
-  if (!maker_) return remake();
+  if (!maker_) {
+    ++seed_;  // the last seed was refused: another draw
+    return remake();
+  }
   making([this] { maker_->redrawAll(); });
 }
 
@@ -109,8 +118,8 @@ void MakePairDialog::redrawOne(int index) {
 
 void MakePairDialog::showPair() {
   const pair_make::MadePair* made = pair();
+  // "Altre differenze" stays: after a refusal it tries this crop and level afresh.
   save->setEnabled(made != nullptr);
-  moreChanges->setEnabled(made != nullptr);
   if (!made) {
     copy->clear();
     return;

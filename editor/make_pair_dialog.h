@@ -4,6 +4,7 @@
 // with its five changes on the right, the level, new changes, and saving.
 #include <QDialog>
 #include <QImage>
+#include <cstdint>
 #include <memory>
 
 #include "pair_make/made_pair.h"
@@ -49,6 +50,7 @@ class MakePairDialog : public QDialog {
   void showPair();
 
   QImage covering_;
+  std::uint64_t seed_ = 1;
   std::unique_ptr<pair_make::PairMaker> maker_;
 };
 
