@@ -67,7 +67,7 @@ std::optional<Patch> makeRemoved(const Frame& frame, const Region& region, Rando
         offers.size() > 1 && offers[1].fitsAround < offers[0].fitsAround + 2 ? randomBelow(random, 2) : 0;
     return fillFrom(frame, ChangeKind::Removed, roi, mask, offers[pick].shift);
   }
-  if (region.area > 2500) return std::nullopt;
+  if (region.area > 900) return std::nullopt;
   Patch p;
   p.kind = ChangeKind::Removed;
   p.roi = roi;

@@ -67,7 +67,7 @@ std::optional<Patch> makeRecoloured(const Frame& frame, const Region& region, Ra
   cv::split(lab, ch);
   if (chroma > 18) {
     // A turn of the hue keeps lightness, and with it the object's shading.
-    const double turn = randomBetween(random, 100, 160) * (randomBelow(random, 2) ? 1 : -1) * CV_PI / 180;
+    const double turn = randomBetween(random, 60, 110) * (randomBelow(random, 2) ? 1 : -1) * CV_PI / 180;
     const cv::Mat a = ch[1].clone(), b = ch[2].clone();
     ch[1] = a * std::cos(turn) - b * std::sin(turn);
     ch[2] = a * std::sin(turn) + b * std::cos(turn);
