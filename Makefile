@@ -55,6 +55,7 @@ bench: build
 	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_editor_startup
 	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_packages
 	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pair_check
+	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_pair_make
 	-QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_game_flicker 10
 	-xvfb-run -a $(BUILD)/bench/bench_game_flicker 10
 	bench/cold_start.sh $(BUILD)/app

@@ -24,6 +24,7 @@ endfunction()
 vobrel_install_program(Vobrel COMMAND vobrel DESKTOP)
 vobrel_install_program(Ortavi COMMAND ortavi DESKTOP)
 vobrel_install_program(vobrel-check COMMAND vobrel-check)
+vobrel_install_program(vobrel-make-pair COMMAND vobrel-make-pair)
 vobrel_install_program(metafile-renderer)
 
 install(CODE "vobrel_install_data()")

@@ -3,6 +3,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <limits>
+
 #include <SQLiteCpp/VariadicBind.h>
 
 #include <SQLiteCpp/Statement.h>
@@ -114,6 +117,21 @@ void addNewPair(Database& db, PairId id, const std::string& original, const std:
     rethrowAsDbError();
   }
   addPicture(db, id, original, copy);
+}
+
+void addPairWithDifferences(Database& db, PairId id, const std::string& original, const std::string& copy,
+                            const std::vector<Rectangle>& rects) {
+  db.inTransaction([&] {
+    addNewPair(db, id, original, copy);
+    for (const Rectangle& r : rects) addDifference(db, id, r.x1, r.y1, r.x2, r.y2);
+  });
+}
+
+PairId nextPairId(Database& db) {
+  PairId largest = 0;
+  forEachPicture(db, [&](PairId id, std::string_view, std::string_view) { largest = std::max(largest, id); });
+  if (largest == std::numeric_limits<PairId>::max()) throw DbError("non ci sono più numeri liberi per le coppie");
+  return largest + 1;
 }
 
 void deletePicture(Database& db, PairId id) {

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6 libxcb1-dev
   libsqlitecpp-dev libsqlite3-dev
   libemf2svg-dev libwmf-dev libuemf-dev libgif-dev
-  libopencv-imgproc-dev
+  libopencv-imgproc-dev libopencv-photo-dev libopencv-features2d-dev
   libgtest-dev libgmock-dev
   xdg-utils xvfb xauth xdotool locales-all
   dpkg-dev desktop-file-utils appstream librsvg2-bin

@@ -124,6 +124,7 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstImages->showModel(&pairs_);
   LstImages->setColumnWidthPx(PairListModel::kCopyColumn, 155);
   LstImages->setColumnWidthPx(PairListModel::kOriginalColumn, 0);
+  installPairMaking();
 
   CmdImgAdd = button(fr, "CmdImgAdd", QStringLiteral("&Add"), 192, 16, 49, 25);
   CmdImgUpd = button(fr, "CmdImgUpd", QStringLiteral("&Update"), 192, 48, 49, 25);

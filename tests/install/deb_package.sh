@@ -38,11 +38,12 @@ grep -E "^[IO]: " "$work/lintian" | sed "s/^/lintian: /" || true
 dpkg-deb -f "$deb" Static-Built-Using | grep -q '^sqlitecpp (= ' || fail "Static-Built-Using does not name SQLiteCpp"
 
 dpkg-deb -c "$deb" >"$work/contents"
-for f in ./usr/games/vobrel ./usr/games/ortavi ./usr/games/vobrel-check \
-         ./usr/lib/vobrel/Vobrel ./usr/lib/vobrel/Ortavi ./usr/lib/vobrel/vobrel-check \
+for f in ./usr/games/vobrel ./usr/games/ortavi ./usr/games/vobrel-check ./usr/games/vobrel-make-pair \
+         ./usr/lib/vobrel/Vobrel ./usr/lib/vobrel/Ortavi ./usr/lib/vobrel/vobrel-check ./usr/lib/vobrel/vobrel-make-pair \
          ./usr/lib/vobrel/metafile-renderer ./usr/lib/vobrel/per-user-data \
          ./usr/share/games/vobrel/images.mdb ./usr/share/games/vobrel/GameOver.bmp ./usr/share/games/vobrel/Images/ \
          ./usr/share/man/man6/vobrel.6.gz ./usr/share/man/man6/ortavi.6.gz ./usr/share/man/man6/vobrel-check.6.gz \
+         ./usr/share/man/man6/vobrel-make-pair.6.gz \
          ./usr/share/doc/vobrel/copyright ./usr/share/doc/vobrel/changelog.Debian.gz \
          ./usr/share/applications/vobrel.project.vobrel.desktop ./usr/share/applications/vobrel.project.ortavi.desktop \
          ./usr/share/metainfo/vobrel.project.vobrel.metainfo.xml ./usr/share/icons/hicolor/48x48/apps/vobrel.png \
@@ -57,7 +58,7 @@ grep -q ' ./usr/games/vobrel -> ../lib/vobrel/Vobrel$' "$work/contents" || fail 
 # The commands answer without a display and without any file of theirs.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-for command in vobrel ortavi vobrel-check; do
+for command in vobrel ortavi vobrel-check vobrel-make-pair; do
   for option in --help --version; do
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=/nonexistent "$root/usr/games/$command" $option \
       >"$work/said" 2>"$work/err" || fail "$command $option ended with $?: $(cat "$work/err")"

@@ -31,14 +31,14 @@ check_icons_and_pages() {  # <share folder>
         fail "no $size px icon of $icon"
     done
   done
-  for page in vobrel ortavi vobrel-check; do
+  for page in vobrel ortavi vobrel-check vobrel-make-pair; do
     [ -f "$1/man/man6/$page.6" ] || fail "no man page for $page"
   done
 }
 
 check_for_all_users() {  # <root the files landed in> <prefix the entries name> <commands folder>
   local root=$1 prefix=$2 commands=$3 lib=$1$2/lib/vobrel data=$1$2/share/games/vobrel
-  for f in Vobrel Ortavi metafile-renderer vobrel-check per-user-data; do
+  for f in Vobrel Ortavi metafile-renderer vobrel-check vobrel-make-pair per-user-data; do
     [ -f "$lib/$f" ] || fail "$lib/$f missing"
   done
   for f in images.mdb GameOver.bmp; do
@@ -47,7 +47,7 @@ check_for_all_users() {  # <root the files landed in> <prefix the entries name> 
   done
   [ -n "$(ls "$data/Images")" ] || fail "no sample pictures in $data/Images"
   [ ! -e "$lib/Import" ] && [ ! -e "$data/Import" ] || fail "a shared installation has no Import folder of its own"
-  for l in vobrel:Vobrel ortavi:Ortavi vobrel-check:vobrel-check; do
+  for l in vobrel:Vobrel ortavi:Ortavi vobrel-check:vobrel-check vobrel-make-pair:vobrel-make-pair; do
     [ "$(readlink "$root$prefix/$commands/${l%%:*}")" = "../lib/vobrel/${l#*:}" ] || fail "command ${l%%:*}"
     [ -x "$root$prefix/$commands/${l%%:*}" ] || fail "command ${l%%:*} leads nowhere"
   done

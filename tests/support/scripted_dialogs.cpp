@@ -24,8 +24,8 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, c
   return t;
 }
 
-QString ScriptedDialogs::openFile(const QString& filter) {
-  calls.push_back({Call::OpenFile, filter, 0, QString()});
+QString ScriptedDialogs::openFile(const QString& filter, const QString& title) {
+  calls.push_back({Call::OpenFile, filter, 0, title});
   if (whileOpen) whileOpen(calls.back());
   if (chosenFiles.empty()) return QString();
   QString f = chosenFiles.front();

@@ -23,7 +23,7 @@ class ScriptedDialogs : public Dialogs {
 
   int messageBox(const QString& text, int flags, const QString& title = QString()) override;
   QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-  QString openFile(const QString& filter) override;
+  QString openFile(const QString& filter, const QString& title = QString()) override;
 
   std::deque<int> answers;          // message box answers
   int defaultAnswer = box::Yes;     // when answers is empty (OK-only boxes answer Ok)

@@ -88,13 +88,14 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
   return ok ? text : QString();
 }
 
-QString QtDialogs::openFile(const QString& filter) {
+QString QtDialogs::openFile(const QString& filter, const QString& title) {
   // Qt's own dialog speaks Italian with Qt's translation; the desktop's would follow the
   // system's language instead.
   QFileDialog dialog(parent_);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  if (!title.isEmpty()) dialog.setWindowTitle(title);
   dialog.setNameFilters(qtFilter(filter).split(QStringLiteral(";;")));
   ItalianFileTypes types;
   dialog.setIconProvider(&types);

@@ -45,6 +45,13 @@ void addPicture(Database& db, PairId id, const std::string& original, const std:
 // pair starts with none. Call it inside a transaction.
 void addNewPair(Database& db, PairId id, const std::string& original, const std::string& copy);
 
+// A new pair with its files and rectangles in one transaction: all of it or nothing.
+void addPairWithDifferences(Database& db, PairId id, const std::string& original, const std::string& copy,
+                            const std::vector<Rectangle>& rects);
+
+// One more than the largest pair number in FOTO, 1 when there is none.
+PairId nextPairId(Database& db);
+
 // Removes the FOTO row only; the pair's rectangles stay.
 void deletePicture(Database& db, PairId id);
 

@@ -138,6 +138,8 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void openFilePanel();
   // "Verifica differenze" for the pair on screen (Ctrl+D, the difference list's menu).
   void checkDifferences();
+  // "Crea coppia da una foto" (Ctrl+N, the picture list's menu).
+  void makePairFromPhoto();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -157,6 +159,7 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   void buildFileFrame();
   void connectHandlers();
   void installDifferenceCheck();
+  void installPairMaking();
 
   void critical(const QString& text);
   void updateCmdAddEnabled();

@@ -30,7 +30,8 @@ class Dialogs {
   // The typed text; empty text on Cancel.
   virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
   // filter in the form "Description|*.a;*.b"; the chosen existing file, empty on cancel.
-  virtual QString openFile(const QString& filter) = 0;
+  // An empty title leaves the dialog's own.
+  virtual QString openFile(const QString& filter, const QString& title = QString()) = 0;
 };
 
 // The title every box without its own shows.

@@ -15,7 +15,7 @@ class QtDialogs : public Dialogs {
 
   int messageBox(const QString& text, int flags, const QString& title = QString()) override;
   QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-  QString openFile(const QString& filter) override;
+  QString openFile(const QString& filter, const QString& title = QString()) override;
 
  private:
   QWidget* ownerWindow() const;
