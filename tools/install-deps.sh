@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev
   xdg-utils xvfb xauth xdotool locales-all
   dpkg-dev desktop-file-utils appstream librsvg2-bin
-  debhelper lintian man-db fonts-dejavu-core
+  debhelper lintian man-db fonts-dejavu-core file
 )
 missing=()
 for p in "${packages[@]}"; do
