@@ -164,7 +164,7 @@ void FilePanel::File1_Click() {
     // No preview of another file may stay behind: the scissors would write it over this one.
     clearPreview();
     updateCut();
-    critical("Impossibile mostrare l'immagine " + path + ":\n" + toolkit::failureReason(why));
+    critical("Impossibile mostrare l'immagine " + path + ":\n" + why);
     return;
   }
   preview.setVisible(true);

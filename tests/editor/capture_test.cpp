@@ -136,7 +136,7 @@ TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
     host.panel->CmdCut_Click();
   }
   ASSERT_EQ(host.boxes.messages().size(), 2u);
-  const auto& report = host.boxes.messages()[1];
+  const auto report = host.boxes.messages()[1];
   EXPECT_EQ(report.flags, toolkit::box::Critical);
   EXPECT_TRUE(report.text.contains(host.imagePath("big.jpg")));
   EXPECT_TRUE(report.text.contains("il file è troppo grande")) << report.text.toStdString();

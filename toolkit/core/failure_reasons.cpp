@@ -162,34 +162,11 @@ std::optional<QString> statementReason(const QString& message) {
   return std::nullopt;
 }
 
-// The system's own words for an error number, as strerror gives them in this process.
-std::optional<QString> systemReasonAtEnd(const QString& text) {
-  constexpr int kLastErrorNumber = 133;
-  int best = 0;
-  qsizetype bestLength = 0;
-  for (int e = 1; e <= kLastErrorNumber; ++e) {
-    const QString words = QString::fromLocal8Bit(std::generic_category().message(e));
-    if (words.isEmpty() || words.startsWith(QLatin1String("Unknown error"))) continue;
-    const bool whole = text == words;
-    if ((whole || text.endsWith(QStringLiteral(": ") + words)) && words.size() > bestLength) {
-      best = e;
-      bestLength = words.size();
-    }
-  }
-  if (best == 0) return std::nullopt;
-  return text.left(text.size() - bestLength) + systemReason(best);
-}
-
 bool isErrnoCategory(const std::error_code& code) {
   return code.category() == std::generic_category() || code.category() == std::system_category();
 }
 
 }  // namespace
-
-QString failureReason(const QString& text) {
-  if (auto italian = systemReasonAtEnd(text)) return *italian;
-  return text;
-}
 
 QString databaseReason(const picture_db::DbError& e) {
   const QString message = QString::fromUtf8(e.what());
@@ -212,7 +189,7 @@ QString failureReason(const std::exception& e) {
   if (const auto* se = dynamic_cast<const std::system_error*>(&e); se && isErrnoCategory(se->code())) {
     return systemReason(se->code().value());
   }
-  return failureReason(QString::fromUtf8(e.what()));
+  return QString::fromUtf8(e.what());
 }
 
 }  // namespace toolkit

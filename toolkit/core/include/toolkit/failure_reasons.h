@@ -10,10 +10,6 @@ namespace toolkit {
 // A system error number (errno) in plain Italian words.
 QString systemReason(int errorNumber);
 
-// A failure's text: a system reason at its end ("...: Permission denied") becomes
-// Italian; any other text is returned as it is.
-QString failureReason(const QString& text);
-
 // A caught exception, told by its kind and codes: the database's result codes, the
 // system's error numbers, lack of memory; any other keeps its own text.
 QString failureReason(const std::exception& e);
