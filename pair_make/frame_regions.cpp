@@ -168,7 +168,7 @@ cv::Mat ringAround(const cv::Mat& mask, int width) {
   return grown - mask;
 }
 
-double meanDeltaE(const cv::Mat& labA, const cv::Mat& labB, const cv::Mat& mask) {
+cv::Mat deltaE(const cv::Mat& labA, const cv::Mat& labB) {
   cv::Mat diff = labA - labB;
   cv::Mat squared;
   cv::multiply(diff, diff, squared);
@@ -176,7 +176,11 @@ double meanDeltaE(const cv::Mat& labA, const cv::Mat& labB, const cv::Mat& mask)
   cv::split(squared, parts);
   cv::Mat distance;
   cv::sqrt(parts[0] + parts[1] + parts[2], distance);
-  return cv::mean(distance, mask)[0];
+  return distance;
+}
+
+double meanDeltaE(const cv::Mat& labA, const cv::Mat& labB, const cv::Mat& mask) {
+  return cv::mean(deltaE(labA, labB), mask)[0];
 }
 
 cv::Mat spectralResidualSaliency(const cv::Mat& rgb) {

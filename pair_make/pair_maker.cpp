@@ -68,13 +68,7 @@ Visible visibleChange(const Frame& frame, const Patch& p) {
   cv::Mat asFloat, lab;
   p.pixels.convertTo(asFloat, CV_32F, 1.0 / 255);
   cv::cvtColor(asFloat, lab, cv::COLOR_RGB2Lab);
-  cv::Mat diff = lab - frame.lab(p.roi);
-  cv::Mat squared;
-  cv::multiply(diff, diff, squared);
-  std::vector<cv::Mat> parts;
-  cv::split(squared, parts);
-  cv::Mat distance;
-  cv::sqrt(parts[0] + parts[1] + parts[2], distance);
+  const cv::Mat distance = deltaE(lab, frame.lab(p.roi));
   const cv::Mat changed = (distance > kNoticeable) & p.footprint;
   const int pixels = cv::countNonZero(changed);
   const cv::Rect box = cv::boundingRect(changed);

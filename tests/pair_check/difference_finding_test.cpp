@@ -24,14 +24,6 @@ pair_check::PairReport checkSaved(const test_support::TempAppFolder& folder, con
                                pair_check::loadSide(folder.dir(), copy.toStdString()), rects);
 }
 
-std::string describe(const std::vector<Difference>& found) {
-  std::string s;
-  for (const Difference& d : found) {
-    s += " [" + std::to_string(int(d.box.x1)) + "," + std::to_string(int(d.box.y1)) + "-" +
-         std::to_string(int(d.box.x2)) + "," + std::to_string(int(d.box.y2)) + " " + std::to_string(d.pixels) + "px]";
-  }
-  return s;
-}
 }  // namespace
 
 class FiveChangesIn : public ::testing::TestWithParam<const char*> {};
@@ -41,11 +33,12 @@ TEST_P(FiveChangesIn, EachChangeIsFoundOnceAndNothingElse) {
   const DrawnPair pair = fiveChanges();
   const pair_check::PairReport report = checkSaved(folder, pair, GetParam());
   ASSERT_EQ(report.size, QSize(kWidth, kHeight));
-  ASSERT_EQ(report.differences.size(), 5u) << describe(report.differences);
+  ASSERT_EQ(report.differences.size(), 5u) << drawn_pairs::describe(report.differences);
   for (const QRect& change : pair.changes) {
     int meeting = 0;
     for (const Difference& d : report.differences) meeting += meets(d, change) ? 1 : 0;
-    EXPECT_EQ(meeting, 1) << "change at " << change.x() << "," << change.y() << describe(report.differences);
+    EXPECT_EQ(meeting, 1) << "change at " << change.x() << "," << change.y()
+                          << drawn_pairs::describe(report.differences);
   }
   for (const Difference& d : report.differences) {
     // Nothing far from a change: the noise of a lossy format stays within its 16-pixel blocks.
@@ -54,7 +47,7 @@ TEST_P(FiveChangesIn, EachChangeIsFoundOnceAndNothingElse) {
       const QRect box(QPoint(int(d.box.x1), int(d.box.y1)), QPoint(int(d.box.x2), int(d.box.y2)));
       near = near || change.adjusted(-16, -16, 16, 16).contains(box);
     }
-    EXPECT_TRUE(near) << describe({d});
+    EXPECT_TRUE(near) << drawn_pairs::describe({d});
   }
   // Largest first.
   for (size_t i = 1; i < report.differences.size(); ++i) {
@@ -92,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, FiveChangesIn, ::testing::Values("BMP", "JPEG"
 TEST(DifferenceTuning, ARecolouringOf25LevelsOverTwelvePixelsSquareIsFoundInJpeg) {
   test_support::TempAppFolder folder;
   const pair_check::PairReport report = checkSaved(folder, recolouredPatch(QRect(200, 240, 12, 12), 25), "JPEG");
-  ASSERT_EQ(report.differences.size(), 1u) << describe(report.differences);
+  ASSERT_EQ(report.differences.size(), 1u) << drawn_pairs::describe(report.differences);
   EXPECT_TRUE(meets(report.differences[0], QRect(200, 240, 12, 12)));
 }
 
@@ -110,7 +103,7 @@ TEST(DifferenceTuning, JpegNoiseOfTheSamePictureIsNoDifference) {
   folder.writeFile("b.jpg", low);
   const auto report = pair_check::checkPair(pair_check::loadSide(folder.dir(), "a.jpg"),
                                             pair_check::loadSide(folder.dir(), "b.jpg"), {});
-  EXPECT_TRUE(report.differences.empty()) << describe(report.differences);
+  EXPECT_TRUE(report.differences.empty()) << drawn_pairs::describe(report.differences);
 }
 
 TEST(DifferenceTuning, ACopyEditedFromTheDecodedJpegShowsOnlyItsChanges) {
@@ -127,7 +120,7 @@ TEST(DifferenceTuning, ACopyEditedFromTheDecodedJpegShowsOnlyItsChanges) {
   folder.writePicture("foto_modificata.jpg", edited, "JPEG");
   const auto report = pair_check::checkPair(pair_check::loadSide(folder.dir(), original.toStdString()),
                                             pair_check::loadSide(folder.dir(), "foto_modificata.jpg"), {});
-  ASSERT_EQ(report.differences.size(), 5u) << describe(report.differences);
+  ASSERT_EQ(report.differences.size(), 5u) << drawn_pairs::describe(report.differences);
   for (const QRect& change : pair.changes) {
     EXPECT_EQ(std::count_if(report.differences.begin(), report.differences.end(),
                             [&](const Difference& d) { return meets(d, change); }),
@@ -138,7 +131,7 @@ TEST(DifferenceTuning, ACopyEditedFromTheDecodedJpegShowsOnlyItsChanges) {
 TEST(DifferenceTuning, SpecksAreDroppedAndNearbyChangesOfOneObjectJoin) {
   DrawnPair speck = recolouredPatch(QRect(100, 100, 2, 2), 120);
   auto report = pair_check::checkPair({speck.original, {}}, {speck.copy, {}}, {});
-  EXPECT_TRUE(report.differences.empty()) << describe(report.differences);
+  EXPECT_TRUE(report.differences.empty()) << drawn_pairs::describe(report.differences);
 
   // An object with a 3-pixel gap through it is still one object.
   DrawnPair split = recolouredPatch(QRect(100, 100, 20, 20), 80);
@@ -146,14 +139,14 @@ TEST(DifferenceTuning, SpecksAreDroppedAndNearbyChangesOfOneObjectJoin) {
     for (int x = 109; x < 112; ++x) split.copy.setPixel(x, y, split.original.pixel(x, y));
   }
   report = pair_check::checkPair({split.original, {}}, {split.copy, {}}, {});
-  ASSERT_EQ(report.differences.size(), 1u) << describe(report.differences);
+  ASSERT_EQ(report.differences.size(), 1u) << drawn_pairs::describe(report.differences);
   EXPECT_EQ(report.differences[0].box.x1, 100);
   EXPECT_EQ(report.differences[0].box.x2, 119);
   // Two objects well apart stay two.
   DrawnPair two = recolouredPatch(QRect(100, 100, 20, 20), 80);
   QPainter(&two.copy).fillRect(QRect(200, 300, 20, 20), Qt::red);
   report = pair_check::checkPair({two.original, {}}, {two.copy, {}}, {});
-  EXPECT_EQ(report.differences.size(), 2u) << describe(report.differences);
+  EXPECT_EQ(report.differences.size(), 2u) << drawn_pairs::describe(report.differences);
 }
 
 TEST(DifferenceTuning, IdenticalPicturesOfAnyFormatHaveNoDifference) {
@@ -161,5 +154,5 @@ TEST(DifferenceTuning, IdenticalPicturesOfAnyFormatHaveNoDifference) {
   const QImage indexed = pair.original.convertToFormat(QImage::Format_Indexed8);
   const auto report =
       pair_check::checkPair({indexed, {}}, {pair.original.convertToFormat(QImage::Format_RGB888), {}}, {});
-  EXPECT_TRUE(report.differences.empty()) << describe(report.differences);
+  EXPECT_TRUE(report.differences.empty()) << drawn_pairs::describe(report.differences);
 }

@@ -8,6 +8,7 @@
 
 #include "pair_check/pair_checker.h"
 #include "pair_check/proposal.h"
+#include "support/drawn_pairs.h"
 #include "support/photo_edits.h"
 #include "toolkit/picture_loader.h"
 
@@ -21,15 +22,6 @@ struct Variant {
   int quality;
 };
 const Variant kVariants[] = {{"JPEG", 70}, {"JPEG", 80}, {"JPEG", 90}, {"BMP", -1}};
-
-std::string describe(const std::vector<Difference>& found) {
-  std::string s;
-  for (const Difference& d : found) {
-    s += " [" + std::to_string(int(d.box.x1)) + "," + std::to_string(int(d.box.y1)) + "-" +
-         std::to_string(int(d.box.x2)) + "," + std::to_string(int(d.box.y2)) + " " + std::to_string(d.pixels) + "px]";
-  }
-  return s;
-}
 
 bool boxMeets(const Difference& d, const QRect& r) {
   return d.box.x1 <= r.right() && r.left() <= d.box.x2 && d.box.y1 <= r.bottom() && r.top() <= d.box.y2;
@@ -87,14 +79,16 @@ TEST_P(RealPhotos, EveryEditIsOneDifferenceAndNothingElseIs) {
         holdingCentre += holdsPoint(d, e.box.center()) ? 1 : 0;
       }
       EXPECT_EQ(meeting, 1) << name(v) << ": " << photo_edits::editName(e.kind) << " at " << e.box.x() << ","
-                            << e.box.y() << " (strength " << e.strength << ")" << describe(report.differences);
+                            << e.box.y() << " (strength " << e.strength << ")"
+                            << drawn_pairs::describe(report.differences);
       EXPECT_EQ(holdingCentre, 1) << name(v) << ": " << photo_edits::editName(e.kind) << " at " << e.box.x() << ","
-                                  << e.box.y() << " (strength " << e.strength << ")" << describe(report.differences);
+                                  << e.box.y() << " (strength " << e.strength << ")"
+                                  << drawn_pairs::describe(report.differences);
     }
     for (const Difference& d : report.differences) {
       const auto edits = std::count_if(edited.edits.begin(), edited.edits.end(),
                                        [&](const photo_edits::Edit& e) { return boxMeets(d, e.box); });
-      EXPECT_EQ(edits, 1) << name(v) << ": a difference on " << edits << " edits:" << describe({d});
+      EXPECT_EQ(edits, 1) << name(v) << ": a difference on " << edits << " edits:" << drawn_pairs::describe({d});
     }
   }
 }
@@ -106,14 +100,15 @@ TEST_P(RealPhotos, MarkedPairsAreSoundAndAcceptedProposalsMakeThemSound) {
     const pair_check::PictureSide copy = copyAs(v);
     const pair_check::PairReport report = pair_check::checkPair(original, copy, marked);
     EXPECT_TRUE(report.sound()) << name(v) << ": " << report.problems.size() << " problems, first "
-                                << pair_check::kindName(report.problems.front().kind) << describe(report.differences);
+                                << pair_check::kindName(report.problems.front().kind)
+                                << drawn_pairs::describe(report.differences);
 
     const pair_check::PairReport unmarked = pair_check::checkPair(original, copy, {});
     std::vector<Rect> accepted;
     for (const pair_check::Proposal& p : pair_check::proposeRects(unmarked)) accepted.push_back(p.rect);
     const pair_check::PairReport again = pair_check::checkPair(original, copy, accepted);
     EXPECT_TRUE(again.sound()) << name(v) << ": " << again.problems.size() << " problems after accepting "
-                               << accepted.size() << " proposals" << describe(unmarked.differences);
+                               << accepted.size() << " proposals" << drawn_pairs::describe(unmarked.differences);
     EXPECT_TRUE(pair_check::proposeRects(again).empty()) << name(v);
   }
 }
@@ -128,6 +123,6 @@ TEST_P(RealPhotos, ThePhotoSavedAgainWithoutAnEditHasNoDifference) {
     const pair_check::PictureSide resaved =
         toolkit::decodePicture(photo_edits::encoded(original.image, "JPEG", quality));
     const pair_check::PairReport report = pair_check::checkPair(original, resaved, {});
-    EXPECT_TRUE(report.differences.empty()) << "quality " << quality << describe(report.differences);
+    EXPECT_TRUE(report.differences.empty()) << "quality " << quality << drawn_pairs::describe(report.differences);
   }
 }

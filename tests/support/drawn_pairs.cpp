@@ -103,6 +103,15 @@ std::pair<QString, QString> save(const test_support::TempAppFolder& folder, cons
   return {original, copy};
 }
 
+std::string describe(const std::vector<pair_check::Difference>& found) {
+  std::string s;
+  for (const pair_check::Difference& d : found) {
+    s += " [" + std::to_string(int(d.box.x1)) + "," + std::to_string(int(d.box.y1)) + "-" +
+         std::to_string(int(d.box.x2)) + "," + std::to_string(int(d.box.y2)) + " " + std::to_string(d.pixels) + "px]";
+  }
+  return s;
+}
+
 bool meets(const pair_check::Difference& d, const QRect& change) {
   const QRect box(QPoint(int(d.box.x1), int(d.box.y1)), QPoint(int(d.box.x2), int(d.box.y2)));
   return box.intersects(change);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "pair_check/pair_report.h"
@@ -41,5 +42,8 @@ std::pair<QString, QString> save(const test_support::TempAppFolder& folder, cons
 
 // Whether the difference's changed pixels span lies on the change (any pixel in common).
 bool meets(const pair_check::Difference& d, const QRect& change);
+
+// The differences found, one "[x1,y1-x2,y2 Npx]" each, for a failing test's message.
+std::string describe(const std::vector<pair_check::Difference>& found);
 
 }  // namespace drawn_pairs

@@ -35,7 +35,8 @@ std::vector<Region> findRegions(const Frame& frame, int minArea, int maxArea, in
 // Spectral-residual saliency: what the eye goes to first, CV_32F of the picture's size.
 cv::Mat spectralResidualSaliency(const cv::Mat& rgb);
 
-// Mean ΔE (CIE76) between two Lab pictures over a mask.
+// ΔE (CIE76) between two Lab pictures, pixel by pixel, and its mean over a mask.
+cv::Mat deltaE(const cv::Mat& labA, const cv::Mat& labB);
 double meanDeltaE(const cv::Mat& labA, const cv::Mat& labB, const cv::Mat& mask);
 
 // The ring of pixels within `width` of the mask, outside it.
