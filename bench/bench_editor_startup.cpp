@@ -15,8 +15,6 @@
 #include "support/scripted_dialogs.h"
 
 namespace {
-constexpr int kRounds = 21;
-constexpr int kShortRounds = 2;
 
 bench::StartUpTiming startUp(const QString& appDir, int pairs) {
   toolkit::ScriptedDialogs dialogs;
@@ -34,24 +32,6 @@ bench::StartUpTiming startUp(const QString& appDir, int pairs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const bool shortRun = bench::shortRun(argc, argv);
-  const int rounds = shortRun ? kShortRounds : kRounds;
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Vobrel");
-
-  const bench::StartUpSeries t = bench::timeStartUps(
-      rounds, [](const QString& appDir, [[maybe_unused]] int pairs) { return startUp(appDir, pairs); });
-  const double ratio = bench::median(t.largeShown) / bench::median(t.smallShown);
-  std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", rounds);
-  bench::printStartUpRow("window and Form_Load", t.smallLoad, t.largeLoad);
-  bench::printStartUpRow("to the first pair shown", t.smallShown, t.largeShown, " (limit 1.2)");
-  std::printf("peak memory %.1f MiB\n", bench::peakMemoryMiB());
-  if (shortRun) {
-    std::printf("short run: limits not judged\n");
-    return 0;
-  }
-  const bool ok = ratio <= 1.2;
-  std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
-  return ok ? 0 : 1;
+  return bench::runStartUpBenchmark(argc, argv, {"window and Form_Load", 0},
+                                    [](const QString& appDir, int pairs) { return startUp(appDir, pairs); });
 }

@@ -3,6 +3,7 @@
 
 #include <sys/resource.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QWindow>
@@ -97,6 +98,34 @@ StartUpSeries timeStartUps(int rounds, const std::function<StartUpTiming(const Q
     series.largeShown.push_back(l.shownMs);
   }
   return series;
+}
+
+int runStartUpBenchmark(int& argc, char** argv, const StartUpBenchmark& what,
+                        const std::function<StartUpTiming(const QString& appDir, int pairs)>& startUp) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const bool isShort = shortRun(argc, argv);
+  const int rounds = isShort ? 2 : 21;
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vobrel");
+
+  const StartUpSeries t = timeStartUps(rounds, startUp);
+  const double ratio = median(t.largeShown) / median(t.smallShown);
+  const double peak = peakMemoryMiB();
+  std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", rounds);
+  printStartUpRow(what.loadStep, t.smallLoad, t.largeLoad);
+  printStartUpRow("to the first pair shown", t.smallShown, t.largeShown, " (limit 1.2)");
+  if (what.memoryLimitMiB > 0) {
+    std::printf("peak memory %.1f MiB (limit %.0f)\n", peak, what.memoryLimitMiB);
+  } else {
+    std::printf("peak memory %.1f MiB\n", peak);
+  }
+  if (isShort) {
+    std::printf("short run: limits not judged\n");
+    return 0;
+  }
+  const bool ok = ratio <= 1.2 && (what.memoryLimitMiB <= 0 || peak < what.memoryLimitMiB);
+  std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
+  return ok ? 0 : 1;
 }
 
 }  // namespace bench

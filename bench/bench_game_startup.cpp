@@ -14,8 +14,6 @@
 #include "support/scripted_dialogs.h"
 
 namespace {
-constexpr int kRounds = 21;
-constexpr int kShortRounds = 2;
 
 bench::StartUpTiming startUp(const QString& appDir) {
   toolkit::ScriptedDialogs dialogs;
@@ -34,25 +32,6 @@ bench::StartUpTiming startUp(const QString& appDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const bool shortRun = bench::shortRun(argc, argv);
-  const int rounds = shortRun ? kShortRounds : kRounds;
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Vobrel");
-
-  const bench::StartUpSeries t =
-      bench::timeStartUps(rounds, [](const QString& appDir, [[maybe_unused]] int pairs) { return startUp(appDir); });
-  const double ratio = bench::median(t.largeShown) / bench::median(t.smallShown);
-  const double peak = bench::peakMemoryMiB();
-  std::printf("median of %d rounds       10 pairs   10000 pairs   ratio\n", rounds);
-  bench::printStartUpRow("Form_Load", t.smallLoad, t.largeLoad);
-  bench::printStartUpRow("to the first pair shown", t.smallShown, t.largeShown, " (limit 1.2)");
-  std::printf("peak memory %.1f MiB (limit 150)\n", peak);
-  if (shortRun) {
-    std::printf("short run: limits not judged\n");
-    return 0;
-  }
-  const bool ok = ratio <= 1.2 && peak < 150;
-  std::printf("%s\n", ok ? "within limits" : "OVER LIMIT");
-  return ok ? 0 : 1;
+  return bench::runStartUpBenchmark(argc, argv, {"Form_Load", 150},
+                                    [](const QString& appDir, [[maybe_unused]] int pairs) { return startUp(appDir); });
 }

@@ -52,4 +52,14 @@ StartUpSeries timeStartUps(int rounds, const std::function<StartUpTiming(const Q
 void printStartUpRow(const char* what, const std::vector<double>& small, const std::vector<double>& large,
                      const char* limit = "");
 
+// The start-up benchmark of one window, run from its main: start-ups on 10 and on 10,000
+// pairs (two rounds in a short run), their medians and ratio (limit 1.2), and the peak
+// memory, judged when memoryLimitMiB is above 0. Returns the program's exit status.
+struct StartUpBenchmark {
+  const char* loadStep;  // what the first timing covers
+  double memoryLimitMiB = 0;
+};
+int runStartUpBenchmark(int& argc, char** argv, const StartUpBenchmark& what,
+                        const std::function<StartUpTiming(const QString& appDir, int pairs)>& startUp);
+
 }  // namespace bench
