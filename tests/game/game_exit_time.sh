@@ -44,6 +44,15 @@ click_copy() {  # x y within the copy
   sleep 0.15
 }
 
+# After the time ran out, the next click runs the hall-of-fame step: the name is asked.
+reach_the_name_prompt() {
+  for _ in 1 2 3; do
+    click_copy 300 400
+    sleep 0.3
+    xdotool search --onlyvisible --name '^Top Ten Score!$' >/dev/null 2>&1 && break
+  done
+}
+
 focus_window() {  # title
   local w; w=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | tail -1) || true
   [ -n "$w" ] || { echo "FAIL: no window $1"; failed=1; return; }
@@ -87,12 +96,7 @@ exit_and_measure "revealed after the time ran out"
 start play
 click_copy 100 100
 use_the_time_up
-# The next click runs the hall-of-fame step: the name is asked.
-for _ in 1 2 3; do
-  click_copy 300 400
-  sleep 0.3
-  xdotool search --onlyvisible --name '^Top Ten Score!$' >/dev/null 2>&1 && break
-done
+reach_the_name_prompt
 focus_window '^Top Ten Score!$'
 xdotool type --delay 20 Anna
 xdotool key Return
@@ -107,11 +111,7 @@ exit_and_measure "playing, closed by its close box" close
 
 start play
 use_the_time_up
-for _ in 1 2 3; do
-  click_copy 300 400
-  sleep 0.3
-  xdotool search --onlyvisible --name '^Top Ten Score!$' >/dev/null 2>&1 && break
-done
+reach_the_name_prompt
 exit_and_measure "closed while the name is asked" close
 
 start none  # no pair can be shown, and the message says so
