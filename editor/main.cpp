@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<editor::FrmOrtavi> window;
   try {
     window = std::make_unique<editor::FrmOrtavi>(folders->data, dialogs);
-  } catch (const editor::StartupError& e) {
+  } catch (const toolkit::StartupError& e) {
     dialogs.messageBox(QString::fromUtf8(e.what()), toolkit::box::OkOnly | toolkit::box::Critical);
     return 1;
   }

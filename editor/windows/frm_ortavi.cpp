@@ -78,19 +78,19 @@ void FrmOrtavi::Form_Load() {
   // Both are checked before anything is created, so a wrong folder is left untouched.
   const QString images = q(storage::imagesDir(app));
   if (!QFileInfo(images).isDir()) {
-    throw StartupError(
+    throw toolkit::StartupError(
         QStringLiteral("Manca la cartella delle immagini:\n%1\nSenza di essa l'editor non può funzionare.")
             .arg(images)
             .toStdString());
   }
   const QString dbPath = q(storage::databasePath(app));
   if (!QFileInfo::exists(dbPath)) {
-    throw StartupError(toolkit::missingDatabaseMessage(dbPath).toStdString());
+    throw toolkit::StartupError(toolkit::missingDatabaseMessage(dbPath).toStdString());
   }
   try {
     storage::ensureFolders(app, {storage::kImportFolder, storage::kExportFolder});
   } catch (const std::exception& e) {
-    throw StartupError(
+    throw toolkit::StartupError(
         QStringLiteral("Impossibile creare le cartelle Import ed Export:\n%1").arg(failureMessage(e)).toStdString());
   }
   File3->setFolder(q(storage::importDir(app)));
@@ -111,13 +111,14 @@ void FrmOrtavi::Form_Load() {
   } catch (const std::invalid_argument&) {
     PictureDb.reset();
     pairs_.clear();
-    throw StartupError(QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.")
-                           .arg(dbPath)
-                           .toStdString());
+    throw toolkit::StartupError(
+        QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.")
+            .arg(dbPath)
+            .toStdString());
   } catch (const std::exception& e) {
     PictureDb.reset();
     pairs_.clear();
-    throw StartupError(toolkit::unopenableDatabaseMessage(dbPath, failureMessage(e)).toStdString());
+    throw toolkit::StartupError(toolkit::unopenableDatabaseMessage(dbPath, failureMessage(e)).toStdString());
   }
 
   if (LstImages->count() > 0) {

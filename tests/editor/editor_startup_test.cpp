@@ -124,7 +124,7 @@ TEST_F(EditorStartup, AMissingDatabaseIsRefusedAndNeverCreated) {
   try {
     FrmOrtavi window(bare.path(), boxes);
     FAIL() << "the editor started without images.mdb";
-  } catch (const editor::StartupError& e) {
+  } catch (const toolkit::StartupError& e) {
     EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QString::fromStdString(bare.databasePath()))) << e.what();
   }
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(bare.databasePath())));
@@ -136,7 +136,7 @@ TEST_F(EditorStartup, AMissingImagesFolderIsRefusedByName) {
   try {
     FrmOrtavi window(noImages.path(), boxes);
     FAIL() << "the editor started without Images";
-  } catch (const editor::StartupError& e) {
+  } catch (const toolkit::StartupError& e) {
     EXPECT_TRUE(QString::fromUtf8(e.what()).contains(noImages.imagesPath())) << e.what();
   }
 }
@@ -151,7 +151,7 @@ TEST_F(EditorStartup, AFileThatIsNoDatabaseIsRefusedWithTheReason) {
   try {
     FrmOrtavi window(other.path(), boxes);
     FAIL() << "the editor started on a file that is not a database";
-  } catch (const editor::StartupError& e) {
+  } catch (const toolkit::StartupError& e) {
     const QString text = QString::fromUtf8(e.what());
     EXPECT_TRUE(text.contains(QString::fromStdString(other.databasePath())));
     EXPECT_TRUE(text.contains("il file non è un database")) << e.what();
@@ -167,7 +167,7 @@ TEST_F(EditorStartup, AFolderThatCannotBeMadeIsNamedWithItsReason) {
   try {
     FrmOrtavi window(other.path(), boxes);
     FAIL() << "the editor started without its Export folder";
-  } catch (const editor::StartupError& e) {
+  } catch (const toolkit::StartupError& e) {
     EXPECT_EQ(QString::fromUtf8(e.what()), "Impossibile creare le cartelle Import ed Export:\n" + other.path() +
                                                "/Export: esiste già un file con questo nome");
   }

@@ -7,13 +7,13 @@
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <stdexcept>
 
 #include "editor/difference_list_model.h"
 #include "editor/file_panel_host.h"
 #include "editor/pair_list_model.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
+#include "toolkit/startup_error.h"
 
 class QGroupBox;
 class QLabel;
@@ -33,17 +33,10 @@ namespace editor {
 
 class FilePanel;
 
-// The editor cannot start: images.mdb or the Images folder is missing or unusable.
-// what() is the Italian message for the user, naming the file and the reason.
-class StartupError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 class FrmOrtavi : public QWidget, public FilePanelHost {
   Q_OBJECT
  public:
-  // Builds the window on an application folder and runs Form_Load; throws StartupError.
+  // Builds the window on an application folder and runs Form_Load; throws toolkit::StartupError.
   FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
   ~FrmOrtavi() override;
 
