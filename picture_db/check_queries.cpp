@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "picture_db/editor_queries.h"
+#include "picture_db/game_queries.h"
 #include "picture_db/row_reading.h"
 
 namespace picture_db {
@@ -33,14 +34,9 @@ std::vector<PairWithDifferences> allPairsWithDifferences(Database& db) {
 }
 
 std::optional<PairWithDifferences> pairWithDifferences(Database& db, PairId id) {
-  try {
-    SQLite::Statement q(db.sqlite(), "Select ID_Foto as ID,Originale,Copia From FOTO Where ID_Foto=?");
-    q.bind(1, id);
-    if (!q.executeStep()) return std::nullopt;
-    return PairWithDifferences{readPictureRecord(q, "ID"), pairDifferences(db, id)};
-  } catch (...) {
-    rethrowAsDbError();
-  }
+  auto record = pictureRecord(db, id);
+  if (!record) return std::nullopt;
+  return PairWithDifferences{std::move(*record), pairDifferences(db, id)};
 }
 
 std::vector<std::int64_t> storeProposedRects(Database& db, PairId id, const std::vector<ProposedRect>& rects) {

@@ -13,16 +13,14 @@
 #include "toolkit/file_list.h"
 #include "toolkit/picture_area.h"
 #include "toolkit/picture_loader.h"
+#include "support/file_bytes.h"
 
 using file_panel_fixture::FakeHost;
 using file_panel_fixture::patterned;
 
-namespace {
+using test_support::fileBytes;
 
-QByteArray contentOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 // Counts pixels of `shot` that differ from `expected`.
 int differences(const QImage& shot, const QImage& expected) {
@@ -99,14 +97,14 @@ class Cut : public ::testing::Test {
 };
 
 TEST_F(Cut, CancelInTheQuestionLeavesTheFile) {
-  const QByteArray before = contentOf(host.imagePath("big.jpg"));
+  const QByteArray before = fileBytes(host.imagePath("big.jpg"));
   host.boxes.answers = {toolkit::box::Cancel};
   host.panel->CmdCut_Click();
   ASSERT_EQ(host.boxes.messages().size(), 1u);
   EXPECT_EQ(host.boxes.messages()[0].text,
             "Ridimensionare il file \n" + host.imagePath("big.jpg") + "\nall'area visibile?");
   EXPECT_EQ(host.boxes.messages()[0].flags, toolkit::box::OkCancel | toolkit::box::Question);
-  EXPECT_EQ(contentOf(host.imagePath("big.jpg")), before);
+  EXPECT_EQ(fileBytes(host.imagePath("big.jpg")), before);
 }
 
 TEST_F(Cut, TheFileBecomesTheVisibleCornerAsABitmapUnderItsName) {
@@ -116,7 +114,7 @@ TEST_F(Cut, TheFileBecomesTheVisibleCornerAsABitmapUnderItsName) {
   host.panel->CmdCut_Click();
   EXPECT_EQ(host.boxes.messages().size(), 1u);  // the question only
 
-  EXPECT_TRUE(contentOf(host.imagePath("big.jpg")).startsWith("BM"));
+  EXPECT_TRUE(fileBytes(host.imagePath("big.jpg")).startsWith("BM"));
   const toolkit::LoadedPicture cut = toolkit::loadPicture(host.imagePath("big.jpg"));
   ASSERT_TRUE(cut.ok());
   EXPECT_EQ(differences(cut.image, patterned(600, 700).copy(218, 262, 382, 438)), 0);
@@ -128,7 +126,7 @@ TEST_F(Cut, TheFileBecomesTheVisibleCornerAsABitmapUnderItsName) {
 }
 
 TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
-  const QByteArray before = contentOf(host.imagePath("big.jpg"));
+  const QByteArray before = fileBytes(host.imagePath("big.jpg"));
   host.picture2->move(-10, -10);
   host.boxes.answers = {toolkit::box::Ok};
   {
@@ -140,7 +138,7 @@ TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
   EXPECT_EQ(report.flags, toolkit::box::Critical);
   EXPECT_TRUE(report.text.contains(host.imagePath("big.jpg")));
   EXPECT_TRUE(report.text.contains("il file è troppo grande")) << report.text.toStdString();
-  EXPECT_EQ(contentOf(host.imagePath("big.jpg")), before);
+  EXPECT_EQ(fileBytes(host.imagePath("big.jpg")), before);
   EXPECT_EQ(host.picture2->pos(), QPoint(-10, -10));  // the panel as it was
   EXPECT_TRUE(host.panel->isCutEnabled());
   EXPECT_EQ(QDir(host.images()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.jpg"});
@@ -152,7 +150,7 @@ TEST_F(Cut, AFailedSaveNamesTheFileAndKeepsIt) {
   host.panel->CmdCut_Click();
   ASSERT_EQ(host.boxes.messages().size(), 4u);
   EXPECT_TRUE(host.boxes.messages()[3].text.contains("accesso negato"));
-  EXPECT_EQ(contentOf(host.imagePath("big.jpg")), before);
+  EXPECT_EQ(fileBytes(host.imagePath("big.jpg")), before);
 }
 
 TEST_F(Cut, NoSelectionNoCut) {

@@ -11,21 +11,13 @@
 #include "editor/file_operations.h"
 #include "editor/file_size_limit.h"
 #include "toolkit/picture_loader.h"
+#include "support/file_bytes.h"
 
+using test_support::fileBytes;
+using test_support::writeFileBytes;
 using namespace editor;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 struct stat statOf(const QString& path) {
   struct stat st {};
@@ -41,28 +33,28 @@ class FileOperations : public ::testing::Test {
 };
 
 TEST_F(FileOperations, AReplacementIsPutInPlaceWholeKeepingThePermissions) {
-  write(at("a.bmp"), "old");
+  writeFileBytes(at("a.bmp"), "old");
   ::chmod(QFile::encodeName(at("a.bmp")).constData(), 0604);
   const ino_t before = statOf(at("a.bmp")).st_ino;
   ASSERT_TRUE(writeFileAtomically(at("a.bmp"), "new content").ok);
-  EXPECT_EQ(contentOf(at("a.bmp")), "new content");
+  EXPECT_EQ(fileBytes(at("a.bmp")), "new content");
   EXPECT_NE(statOf(at("a.bmp")).st_ino, before);  // a new file took the name; the old one was never rewritten
   EXPECT_EQ(statOf(at("a.bmp")).st_mode & 07777, 0604u);
   EXPECT_EQ(files(), QStringList{"a.bmp"});
 }
 
 TEST_F(FileOperations, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
-  write(at("a.bmp"), "old picture");
+  writeFileBytes(at("a.bmp"), "old picture");
   {
     FileSizeLimit limit(64);
     const FileOpResult r = writeFileAtomically(at("a.bmp"), QByteArray(10000, 'x'));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason, "il file è troppo grande");
   }
-  EXPECT_EQ(contentOf(at("a.bmp")), "old picture");
+  EXPECT_EQ(fileBytes(at("a.bmp")), "old picture");
   EXPECT_EQ(files(), QStringList{"a.bmp"});
 
-  write(at("plain"), "x");
+  writeFileBytes(at("plain"), "x");
   const FileOpResult r = writeFileAtomically(at("plain/a.bmp"), "x");
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.reason, "una parte del percorso non è una cartella");
@@ -72,7 +64,7 @@ TEST_F(FileOperations, ABmpIsSavedUnderAnyExtensionAndLoadsByContent) {
   QImage img(7, 5, QImage::Format_RGB32);
   img.fill(QColor(200, 10, 30));
   ASSERT_TRUE(saveBmpAtomically(img, at("cut.jpg")).ok);
-  EXPECT_TRUE(contentOf(at("cut.jpg")).startsWith("BM"));
+  EXPECT_TRUE(fileBytes(at("cut.jpg")).startsWith("BM"));
   const toolkit::LoadedPicture back = toolkit::loadPicture(at("cut.jpg"));
   ASSERT_TRUE(back.ok()) << back.error.toStdString();
   EXPECT_EQ(back.image.size(), QSize(7, 5));
@@ -82,14 +74,14 @@ TEST_F(FileOperations, ABmpIsSavedUnderAnyExtensionAndLoadsByContent) {
 }
 
 TEST_F(FileOperations, CopyReplacesButNeverOntoItself) {
-  write(at("a.jpg"), "A");
-  write(at("b.jpg"), "B");
+  writeFileBytes(at("a.jpg"), "A");
+  writeFileBytes(at("b.jpg"), "B");
   EXPECT_TRUE(copyPictureFile(at("a.jpg"), at("b.jpg")).ok);
-  EXPECT_EQ(contentOf(at("b.jpg")), "A");
+  EXPECT_EQ(fileBytes(at("b.jpg")), "A");
   const FileOpResult self = copyPictureFile(at("a.jpg"), dir.path() + "/./a.jpg");
   EXPECT_FALSE(self.ok);
   EXPECT_EQ(self.reason, "origine e destinazione sono lo stesso file");
-  EXPECT_EQ(contentOf(at("a.jpg")), "A");
+  EXPECT_EQ(fileBytes(at("a.jpg")), "A");
   const FileOpResult missing = copyPictureFile(at("gone.jpg"), at("c.jpg"));
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.reason, "il file o la cartella non esiste");
@@ -97,24 +89,24 @@ TEST_F(FileOperations, CopyReplacesButNeverOntoItself) {
 }
 
 TEST_F(FileOperations, RenameReplacesOnlyWhenAllowed) {
-  write(at("a.jpg"), "A");
-  write(at("b.jpg"), "B");
+  writeFileBytes(at("a.jpg"), "A");
+  writeFileBytes(at("b.jpg"), "B");
   const FileOpResult refused = renamePictureFile(at("a.jpg"), at("b.jpg"), false);
   EXPECT_FALSE(refused.ok);
   EXPECT_EQ(refused.reason, "esiste già un file con questo nome");
-  EXPECT_EQ(contentOf(at("a.jpg")), "A");
-  EXPECT_EQ(contentOf(at("b.jpg")), "B");
+  EXPECT_EQ(fileBytes(at("a.jpg")), "A");
+  EXPECT_EQ(fileBytes(at("b.jpg")), "B");
 
   EXPECT_TRUE(renamePictureFile(at("a.jpg"), at("c.jpg"), false).ok);
   EXPECT_TRUE(renamePictureFile(at("c.jpg"), at("b.jpg"), true).ok);
   EXPECT_EQ(files(), QStringList{"b.jpg"});
-  EXPECT_EQ(contentOf(at("b.jpg")), "A");
+  EXPECT_EQ(fileBytes(at("b.jpg")), "A");
   EXPECT_FALSE(renamePictureFile(at("b.jpg"), at("b.jpg"), true).ok);
   EXPECT_TRUE(QFile::exists(at("b.jpg")));
 }
 
 TEST_F(FileOperations, DeleteReportsWhatIsMissing) {
-  write(at("a.jpg"), "A");
+  writeFileBytes(at("a.jpg"), "A");
   EXPECT_TRUE(deletePictureFile(at("a.jpg")).ok);
   EXPECT_FALSE(QFile::exists(at("a.jpg")));
   const FileOpResult again = deletePictureFile(at("a.jpg"));

@@ -14,18 +14,16 @@
 #include "editor/file_panel_fixture.h"
 #include "toolkit/file_list.h"
 #include "toolkit/picture_loader.h"
+#include "support/file_bytes.h"
 
 using file_panel_fixture::FakeHost;
 using file_panel_fixture::patterned;
 using toolkit::box::Critical;
 using toolkit::box::Exclamation;
 
-namespace {
+using test_support::fileBytes;
 
-QByteArray contentOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 int clickEntry(toolkit::FileList* list, const QString& name) {
   const int index = list->names().indexOf(name);
@@ -146,14 +144,14 @@ TEST_F(FilePanelTest, CopyAndRenameUseTheTypedName) {
   panel.open();
   panel.TxtCopyAs()->setText("pair2.jpg");
   panel.CmdCopyAs_Click();
-  EXPECT_EQ(contentOf(host.imagePath("pair2.jpg")), contentOf(host.imagePath("pair1.jpg")));
+  EXPECT_EQ(fileBytes(host.imagePath("pair2.jpg")), fileBytes(host.imagePath("pair1.jpg")));
   EXPECT_TRUE(panel.File2()->names().contains("pair2.jpg"));
 
   panel.TxtCopyAs()->setText("renamed.JPG");
-  const QByteArray before = contentOf(host.imagePath("pair1.jpg"));
+  const QByteArray before = fileBytes(host.imagePath("pair1.jpg"));
   panel.CmdRename_Click();
   EXPECT_FALSE(QFile::exists(host.imagePath("pair1.jpg")));
-  EXPECT_EQ(contentOf(host.imagePath("renamed.JPG")), before);
+  EXPECT_EQ(fileBytes(host.imagePath("renamed.JPG")), before);
   EXPECT_TRUE(panel.File1()->names().contains("renamed.JPG"));
   // The renamed file is chosen and shown; pair 1 used it, so the rename was asked first.
   EXPECT_EQ(panel.File1()->selectedName(), "renamed.JPG");
@@ -193,32 +191,32 @@ TEST_F(FilePanelTest, UnusableNamesAreRefusedWithAMessage) {
 
 TEST_F(FilePanelTest, CopyOntoItselfIsRefusedAndTheFileKept) {
   panel.open();
-  const QByteArray before = contentOf(host.imagePath("pair1.jpg"));
+  const QByteArray before = fileBytes(host.imagePath("pair1.jpg"));
   panel.TxtCopyAs()->setText("pair1.jpg");
   panel.CmdCopyAs_Click();
   ASSERT_EQ(host.boxes.messages().size(), 1u);
   EXPECT_TRUE(host.boxes.messages()[0].text.contains("stesso file"));
-  EXPECT_EQ(contentOf(host.imagePath("pair1.jpg")), before);
+  EXPECT_EQ(fileBytes(host.imagePath("pair1.jpg")), before);
   EXPECT_EQ(panel.File1()->selectedName(), "pair1.jpg");
 }
 
 TEST_F(FilePanelTest, RenameOntoAnExistingPictureAsksFirst) {
   panel.open();
-  const QByteArray original = contentOf(host.imagePath("pair1.jpg"));
-  const QByteArray copy = contentOf(host.imagePath("pair1_C.jpg"));
+  const QByteArray original = fileBytes(host.imagePath("pair1.jpg"));
+  const QByteArray copy = fileBytes(host.imagePath("pair1_C.jpg"));
   panel.TxtCopyAs()->setText("pair1_C.jpg");
   host.boxes.answers = {toolkit::box::No};
   panel.CmdRename_Click();
   ASSERT_EQ(host.boxes.messages().size(), 1u);
   EXPECT_EQ(host.boxes.messages()[0].flags, toolkit::box::YesNo | Exclamation);
   EXPECT_TRUE(host.boxes.messages()[0].text.contains("esiste già"));
-  EXPECT_EQ(contentOf(host.imagePath("pair1_C.jpg")), copy);
-  EXPECT_EQ(contentOf(host.imagePath("pair1.jpg")), original);
+  EXPECT_EQ(fileBytes(host.imagePath("pair1_C.jpg")), copy);
+  EXPECT_EQ(fileBytes(host.imagePath("pair1.jpg")), original);
 
   host.boxes.answers = {toolkit::box::Yes};
   panel.CmdRename_Click();
   EXPECT_FALSE(QFile::exists(host.imagePath("pair1.jpg")));
-  EXPECT_EQ(contentOf(host.imagePath("pair1_C.jpg")), original);
+  EXPECT_EQ(fileBytes(host.imagePath("pair1_C.jpg")), original);
 }
 
 TEST_F(FilePanelTest, DeleteAsksAndNoKeepsEverything) {
@@ -252,7 +250,7 @@ TEST_F(FilePanelTest, BringingInAFileReplacesOneOfTheSameName) {
   ASSERT_EQ(host.boxes.calls.size(), 1u);
   EXPECT_EQ(host.boxes.calls[0].kind, toolkit::ScriptedDialogs::Call::OpenFile);
   EXPECT_EQ(host.boxes.calls[0].text, "File Immagine|*.wmf;*.emf;*.bmp;*.jpg;*.gif");
-  EXPECT_EQ(contentOf(host.imagePath("small.bmp")), contentOf(source));
+  EXPECT_EQ(fileBytes(host.imagePath("small.bmp")), fileBytes(source));
 
   // Cancelling the dialog changes nothing.
   host.boxes.chosenFiles = {QString()};
@@ -270,11 +268,11 @@ TEST_F(FilePanelTest, BringingInAFileReplacesOneOfTheSameName) {
   panel.CmdFileFromPath_Click();
   ASSERT_EQ(host.boxes.messages().size(), 1u);
   EXPECT_EQ(host.boxes.messages()[0].text, "Il file pair1.jpg è usato dalla coppia 1 (pair1_C.jpg). Sostituirlo?");
-  EXPECT_NE(contentOf(host.imagePath("pair1.jpg")), contentOf(elsewhere.path() + "/pair1.jpg"));
+  EXPECT_NE(fileBytes(host.imagePath("pair1.jpg")), fileBytes(elsewhere.path() + "/pair1.jpg"));
   host.boxes.chosenFiles = {elsewhere.path() + "/pair1.jpg"};
   host.boxes.answers = {toolkit::box::Yes};
   panel.CmdFileFromPath_Click();
-  EXPECT_EQ(contentOf(host.imagePath("pair1.jpg")), contentOf(elsewhere.path() + "/pair1.jpg"));
+  EXPECT_EQ(fileBytes(host.imagePath("pair1.jpg")), fileBytes(elsewhere.path() + "/pair1.jpg"));
   EXPECT_EQ(panel.File1()->selectedName(), "pair1.jpg");
   EXPECT_EQ(host.picture2->size(), QSize(600, 700));
 }

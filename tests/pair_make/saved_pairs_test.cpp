@@ -16,16 +16,13 @@
 #include "picture_db/editor_queries.h"
 #include "picture_db/package_file.h"
 #include "support/temp_app_folder.h"
+#include "support/file_bytes.h"
 
+using test_support::fileBytes;
 using namespace pair_make;
 
 namespace {
 const QString kFace = QStringLiteral(VOBREL_TEST_DATA "/photos/face.jpg");
-
-QByteArray fileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const MadePair& facePair() {
   static const MadePair pair = makePairFromPhoto(kFace, Level::Normale, 1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Opening images.mdb: never a new empty file, clear errors, the settings both programs
 // rely on.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -13,6 +14,7 @@
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
 #include "support/temp_app_folder.h"
+#include "support/thrown_text.h"
 
 using namespace picture_db;
 using namespace storage;
@@ -32,12 +34,9 @@ TEST(DatabaseOpen, NonDatabaseFileReportsSqlitesReason) {
   QTemporaryDir dir;
   const std::string path = tempPath(dir, "images.mdb");
   std::ofstream(path) << "this is not a database, just some text long enough to matter....";
-  try {
-    Database::openExisting(path);
-    FAIL() << "a text file opened as a database";
-  } catch (const DbError& e) {
-    EXPECT_NE(std::string(e.what()).find("not a database"), std::string::npos) << e.what();
-  }
+  EXPECT_THAT(
+      test_support::thrownText<DbError>([&] { Database::openExisting(path); }, "a text file opened as a database"),
+      ::testing::HasSubstr("not a database"));
 }
 
 TEST(DatabaseOpen, DoubleQuotedTextIsAnIdentifierNotALiteral) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The hall of fame: ranking, ties, a table not yet full, names with quotes, and the
 // insert with its delete happening together or not at all.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "picture_db/hall_of_fame.h"
 #include "support/temp_app_folder.h"
+#include "support/thrown_text.h"
 
 using namespace picture_db;
 using test_support::TempAppFolder;
@@ -108,12 +110,9 @@ TEST(HallOfFame, InsertAndDeleteHappenTogetherOrNotAtAll) {
   db.sqlite().exec(
       "CREATE TRIGGER refuse_delete BEFORE DELETE ON HALL_OF_FAME "
       "BEGIN SELECT RAISE(ABORT, 'delete refused'); END");
-  try {
-    enterHallOfFame(db, "Mezzo", 55);
-    FAIL() << "the refused delete was not reported";
-  } catch (const DbError& e) {
-    EXPECT_NE(std::string(e.what()).find("delete refused"), std::string::npos) << e.what();
-  }
+  EXPECT_THAT(test_support::thrownText<DbError>([&] { enterHallOfFame(db, "Mezzo", 55); },
+                                                "the refused delete was not reported"),
+              ::testing::HasSubstr("delete refused"));
   auto ranked = hallOfFame(db);
   ASSERT_EQ(ranked.size(), 10u);
   for (const auto& r : ranked) EXPECT_NE(r.name, "Mezzo");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Packages made by anybody: each unsound one is refused with its reason, and reading
 // it writes nothing, neither into the file nor beside it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include "storage/app_folders.h"
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
+#include "support/thrown_text.h"
 
 using namespace picture_db;
 using namespace storage;
@@ -124,12 +126,10 @@ TEST_P(HostilePackage, IsRefusedWithItsReasonAndNothingWritten) {
   const std::string path = joinPath(folder, "p.ozt");
   GetParam().make(path);
   const std::string before = readBytes(path);
-  try {
-    test_support::readPackage(path);
-    FAIL() << GetParam().label << ": accepted";
-  } catch (const InvalidPackage& e) {
-    EXPECT_NE(std::string(e.what()).find(GetParam().reason), std::string::npos) << GetParam().label << ": " << e.what();
-  }
+  EXPECT_THAT(test_support::thrownText<InvalidPackage>([&] { test_support::readPackage(path); },
+                                                       std::string(GetParam().label) + ": accepted"),
+              ::testing::HasSubstr(GetParam().reason))
+      << GetParam().label;
   EXPECT_EQ(folderTree(folder), std::vector<std::string>{"p.ozt"}) << GetParam().label;
   EXPECT_EQ(readBytes(path), before) << GetParam().label;
 }
@@ -149,12 +149,9 @@ TEST(PackageLimits, ValueOverTheLimitIsRefusedBeforeItIsLoaded) {
   auto s = soundPackageStatements();
   s[2] = "INSERT INTO Foto VALUES ('a.jpg', zeroblob(67108865), 'b.jpg', x'00')";
   makeSqliteFile(path, s);
-  try {
-    test_support::readPackage(path);
-    FAIL() << "a 64 MiB + 1 picture was accepted";
-  } catch (const InvalidPackage& e) {
-    EXPECT_NE(std::string(e.what()).find("supera i 64 MiB"), std::string::npos) << e.what();
-  }
+  EXPECT_THAT(test_support::thrownText<InvalidPackage>([&] { test_support::readPackage(path); },
+                                                       "a 64 MiB + 1 picture was accepted"),
+              ::testing::HasSubstr("supera i 64 MiB"));
 }
 
 TEST(PackageLimits, FileAndRectangleCountBounds) {
@@ -193,12 +190,10 @@ TEST(PackageLimits, FileAndRectangleCountBounds) {
   padded.push_back("CREATE TABLE Padding (b)");
   padded.push_back("INSERT INTO Padding VALUES (zeroblob(17 * 1024 * 1024))");
   makeSqliteFile(joinPath(folder, "padded.ozt"), padded);
-  try {
-    test_support::readPackage(joinPath(folder, "padded.ozt"), small);
-    FAIL() << "an oversized file was read";
-  } catch (const InvalidPackage& e) {
-    EXPECT_NE(std::string(e.what()).find("il file supera"), std::string::npos) << e.what();
-  }
+  EXPECT_THAT(
+      test_support::thrownText<InvalidPackage>(
+          [&] { test_support::readPackage(joinPath(folder, "padded.ozt"), small); }, "an oversized file was read"),
+      ::testing::HasSubstr("il file supera"));
 }
 
 TEST(PackageLimits, EndlessWorkIsCutShort) {
@@ -211,12 +206,9 @@ TEST(PackageLimits, EndlessWorkIsCutShort) {
   makeSqliteFile(path, s);
   PackageLimits tight;
   tight.maxSteps = 50'000;
-  try {
-    test_support::readPackage(path, tight);
-    FAIL() << "the step budget was not applied";
-  } catch (const InvalidPackage& e) {
-    EXPECT_NE(std::string(e.what()).find("troppo lavoro"), std::string::npos) << e.what();
-  }
+  EXPECT_THAT(test_support::thrownText<InvalidPackage>([&] { test_support::readPackage(path, tight); },
+                                                       "the step budget was not applied"),
+              ::testing::HasSubstr("troppo lavoro"));
   EXPECT_EQ(test_support::readPackage(path).rectangles.size(), 20001u);
 }
 

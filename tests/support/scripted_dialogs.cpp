@@ -3,34 +3,36 @@
 
 namespace toolkit {
 
-int ScriptedDialogs::messageBox(const QString& text, int flags, const QString& title) {
-  calls.push_back({Call::Message, text, flags, title.isEmpty() ? applicationTitle() : title});
+namespace {
+// The next scripted answer, or the fallback once the script has run out.
+template <class T>
+T takeNext(std::deque<T>& script, T fallback) {
+  if (script.empty()) return fallback;
+  T next = std::move(script.front());
+  script.pop_front();
+  return next;
+}
+}  // namespace
+
+void ScriptedDialogs::record(Call::Kind kind, const QString& text, int flags, const QString& title) {
+  calls.push_back({kind, text, flags, title});
   if (whileOpen) whileOpen(calls.back());
+}
+
+int ScriptedDialogs::messageBox(const QString& text, int flags, const QString& title) {
+  record(Call::Message, text, flags, title.isEmpty() ? applicationTitle() : title);
   const bool yesNo = (flags & 0x7) == box::YesNo;
-  if (!answers.empty()) {
-    const int a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  return yesNo ? defaultAnswer : box::Ok;
+  return takeNext(answers, yesNo ? defaultAnswer : int(box::Ok));
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString&) {
-  calls.push_back({Call::Input, prompt, 0, title});
-  if (whileOpen) whileOpen(calls.back());
-  if (inputs.empty()) return QString();
-  QString t = inputs.front();
-  inputs.pop_front();
-  return t;
+  record(Call::Input, prompt, 0, title);
+  return takeNext(inputs, QString());
 }
 
 QString ScriptedDialogs::openFile(const QString& filter, const QString& title) {
-  calls.push_back({Call::OpenFile, filter, 0, title});
-  if (whileOpen) whileOpen(calls.back());
-  if (chosenFiles.empty()) return QString();
-  QString f = chosenFiles.front();
-  chosenFiles.pop_front();
-  return f;
+  record(Call::OpenFile, filter, 0, title);
+  return takeNext(chosenFiles, QString());
 }
 
 std::vector<ScriptedDialogs::Call> ScriptedDialogs::messages() const {

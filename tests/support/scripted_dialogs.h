@@ -35,6 +35,9 @@ class ScriptedDialogs : public Dialogs {
   std::vector<Call> calls;
   std::vector<Call> messages() const;  // the message box calls only
   void clear() { calls.clear(); }
+
+ private:
+  void record(Call::Kind kind, const QString& text, int flags, const QString& title);
 };
 
 }  // namespace toolkit

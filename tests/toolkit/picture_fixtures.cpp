@@ -31,24 +31,34 @@ QByteArray encoded(const QImage& image, const char* format) {
 
 U_COLORREF colourRef(const QColor& c) { return U_RGB(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())); }
 
-// WMF records come from libuemf as malloc'd blocks that start with their size in words.
-struct WmfWriter {
+// libuemf hands out each record as a malloc'd block; bytesOf reads its size from it.
+template <class Handles, int (*create)(uint32_t, uint32_t, Handles**), int (*release)(Handles**),
+          qsizetype (*bytesOf)(const char*)>
+struct RecordWriter {
   QByteArray records;
-  quint32 largest = 3;
-  WMFHANDLES* handles = nullptr;
-  WmfWriter() { wmf_htable_create(32, 32, &handles); }
-  ~WmfWriter() { wmf_htable_free(&handles); }
+  quint32 count = 0;
+  qsizetype largest = 6;  // bytes; the header's own end record at least
+  Handles* handles = nullptr;
+  RecordWriter() { create(32, 32, &handles); }
+  ~RecordWriter() { release(&handles); }
   void add(char* record) {
     if (!record) {
       ADD_FAILURE() << "libuemf made no record";
       return;
     }
-    const quint32 words = qFromLittleEndian<quint32>(record);
-    records.append(record, qsizetype(words) * 2);
-    largest = qMax(largest, words);
+    const qsizetype bytes = bytesOf(record);
+    records.append(record, bytes);
+    largest = qMax(largest, bytes);
+    ++count;
     std::free(record);
   }
 };
+
+// WMF records start with their size in words, EMF records with their type and their size in bytes.
+qsizetype wmfRecordBytes(const char* record) { return qsizetype(qFromLittleEndian<quint32>(record)) * 2; }
+qsizetype emfRecordBytes(const char* record) { return qsizetype(qFromLittleEndian<quint32>(record + 4)); }
+using WmfWriter = RecordWriter<WMFHANDLES, wmf_htable_create, wmf_htable_free, wmfRecordBytes>;
+using EmfWriter = RecordWriter<EMFHANDLES, emf_htable_create, emf_htable_free, emfRecordBytes>;
 
 QByteArray wmfFile(WmfHeader header, QSize frame, WmfWriter& w) {
   w.add(U_WMREOF_set());
@@ -69,7 +79,7 @@ QByteArray wmfFile(WmfHeader header, QSize frame, WmfWriter& w) {
   const qsizetype at = head.size() - 18;
   put32(head, at + 6, quint32((18 + w.records.size()) / 2));
   put16(head, at + 10, quint16(w.handles->peak + 1));
-  put32(head, at + 12, w.largest);
+  put32(head, at + 12, quint32(w.largest / 2));
   return head + w.records;
 }
 
@@ -92,24 +102,6 @@ void wmfWindow(WmfWriter& w, QSize size, int unit) {
   w.add(U_WMRSETWINDOWORG_set(U_POINT16{0, 0}));
   w.add(U_WMRSETWINDOWEXT_set(U_POINT16{int16_t(size.width() * unit), int16_t(size.height() * unit)}));
 }
-
-// EMF records start with their type and their size in bytes.
-struct EmfWriter {
-  QByteArray records;
-  quint32 count = 0;
-  EMFHANDLES* handles = nullptr;
-  EmfWriter() { emf_htable_create(32, 32, &handles); }
-  ~EmfWriter() { emf_htable_free(&handles); }
-  void add(char* record) {
-    if (!record) {
-      ADD_FAILURE() << "libuemf made no record";
-      return;
-    }
-    records.append(record, qsizetype(qFromLittleEndian<quint32>(record + 4)));
-    ++count;
-    std::free(record);
-  }
-};
 
 QByteArray emfFile(const Scene& scene, EmfWriter& w) {
   // The end record by hand: libuemf's wants its file writer. No palette; its size again last.

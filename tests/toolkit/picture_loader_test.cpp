@@ -8,12 +8,15 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <clocale>
+#include <functional>
 #include <random>
 #include <string>
 
 #include "toolkit/picture_fixtures.h"
 #include "toolkit/picture_loader.h"
+#include "support/file_bytes.h"
 
+using test_support::writeFileBytes;
 using namespace toolkit;
 using namespace picture_fixtures;
 
@@ -49,10 +52,7 @@ void expectScene(const LoadedPicture& p, const Scene& scene, const std::string& 
 }
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  const QString path = dir.filePath(name);
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write " << text(path);
-  return path;
+  return writeFileBytes(dir.filePath(name), bytes);
 }
 
 void put16(QByteArray& b, qsizetype at, quint16 v) { qToLittleEndian(v, b.data() + at); }
@@ -289,19 +289,22 @@ TEST(DamagedPictures, MetafileRecordsThatOverstateTheirPointsAreRefused) {
   const Scene s = sampleScene();
   const std::vector<QPoint> triangle{{5, 70}, {20, 70}, {12, 60}};
 
-  QByteArray wmf = wmfWithPolygon(s, triangle);
-  ASSERT_TRUE(decodePicture(wmf).ok()) << text(decodePicture(wmf).error);
-  const qsizetype polygon = wmfRecordAt(wmf, 0x0324);
-  ASSERT_GT(polygon, 0);
-  put16(wmf, polygon + 6, 20000);
-  expectRefused(decodePicture(wmf), "wmf polygon claiming 20000 points");
-
-  QByteArray emf = emfWithPolygon(s, triangle);
-  ASSERT_TRUE(decodePicture(emf).ok()) << text(decodePicture(emf).error);
-  const qsizetype emfPolygon = emfRecordAt(emf, 3);
-  ASSERT_GT(emfPolygon, 0);
-  put32(emf, emfPolygon + 24, 100000);
-  expectRefused(decodePicture(emf), "emf polygon claiming 100000 points");
+  // A sound polygon first, then the same file with its point count overstated.
+  const auto overstate = [](QByteArray file, qsizetype record, const std::function<void(QByteArray&, qsizetype)>& lie,
+                            const char* label) {
+    ASSERT_TRUE(decodePicture(file).ok()) << label << ": " << text(decodePicture(file).error);
+    ASSERT_GT(record, 0) << label;
+    lie(file, record);
+    expectRefused(decodePicture(file), label);
+  };
+  const QByteArray wmf = wmfWithPolygon(s, triangle);
+  overstate(
+      wmf, wmfRecordAt(wmf, 0x0324), [](QByteArray& b, qsizetype at) { put16(b, at + 6, 20000); },
+      "wmf polygon claiming 20000 points");
+  const QByteArray emf = emfWithPolygon(s, triangle);
+  overstate(
+      emf, emfRecordAt(emf, 3), [](QByteArray& b, qsizetype at) { put32(b, at + 24, 100000); },
+      "emf polygon claiming 100000 points");
 
   QByteArray emfTooLong = emfOf(s);
   const qsizetype rect = emfRecordAt(emfTooLong, 43);

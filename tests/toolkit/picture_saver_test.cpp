@@ -10,20 +10,13 @@
 
 #include "toolkit/picture_loader.h"
 #include "toolkit/picture_saver.h"
+#include "support/file_bytes.h"
 
+using test_support::fileBytes;
+using test_support::writeFileBytes;
 using namespace toolkit;
 
 namespace {
-QByteArray contentOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString writeFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write";
-  return path;
-}
 
 QImage twoColours() {
   QImage image(13, 7, QImage::Format_RGB32);
@@ -36,11 +29,11 @@ constexpr const char* kPrefix = ".vobrel-part-";
 
 TEST(PictureSaver, ReplacesAFileUnderItsOldNameWithABitmap) {
   QTemporaryDir dir;
-  const QString path = writeFile(dir.filePath("trim.jpg"), "old content, not a picture");
+  const QString path = writeFileBytes(dir.filePath("trim.jpg"), "old content, not a picture");
   const QString error = saveBmpReplacing(twoColours(), path, kPrefix);
   ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 
-  const QByteArray saved = contentOf(path);
+  const QByteArray saved = fileBytes(path);
   EXPECT_TRUE(saved.startsWith("BM"));
   EXPECT_EQ(sniffPictureKind(saved), PictureKind::Bmp);
   const LoadedPicture back = loadPicture(path);  // a bitmap under a .jpg name
@@ -62,9 +55,9 @@ TEST(PictureSaver, FailsCleanlyAndLeavesTheOldFileAsItWas) {
   EXPECT_FALSE(QFile::exists(intoMissingFolder));
   EXPECT_FALSE(QDir(dir.filePath("gone")).exists());
 
-  const QString kept = writeFile(dir.filePath("kept.bmp"), "the old bytes");
+  const QString kept = writeFileBytes(dir.filePath("kept.bmp"), "the old bytes");
   EXPECT_FALSE(saveBmpReplacing(QImage(), kept, kPrefix).isEmpty());
-  EXPECT_EQ(contentOf(kept), QByteArray("the old bytes"));
+  EXPECT_EQ(fileBytes(kept), QByteArray("the old bytes"));
 
   // A folder where the file should be: refused, folder untouched.
   ASSERT_TRUE(QDir(dir.path()).mkdir("taken.bmp"));
