@@ -20,6 +20,11 @@ std::vector<std::string> names(const std::vector<HallOfFameEntry>& rows) {
   for (const auto& r : rows) out.push_back(r.name.value_or("<null>"));
   return out;
 }
+// A trigger that makes every `statement` (INSERT or DELETE) on the table fail.
+void refuse(Database& db, const std::string& statement) {
+  db.sqlite().exec("CREATE TRIGGER refuse BEFORE " + statement + " ON HALL_OF_FAME BEGIN SELECT RAISE(ABORT, '" +
+                   statement + " refused'); END");
+}
 }  // namespace
 
 TEST(HallOfFame, RankedByScoreThenNameWithoutRegardToCase) {
@@ -106,19 +111,17 @@ TEST(HallOfFame, InsertAndDeleteHappenTogetherOrNotAtAll) {
   TempAppFolder app;
   Database db = app.open();
   fillTen(db);
-  // A trigger that refuses the delete makes the second half of the step fail.
-  db.sqlite().exec(
-      "CREATE TRIGGER refuse_delete BEFORE DELETE ON HALL_OF_FAME "
-      "BEGIN SELECT RAISE(ABORT, 'delete refused'); END");
+  // Refusing the delete makes the second half of the step fail.
+  refuse(db, "DELETE");
   EXPECT_THAT(test_support::thrownText<DbError>([&] { enterHallOfFame(db, "Mezzo", 55); },
                                                 "the refused delete was not reported"),
-              ::testing::HasSubstr("delete refused"));
+              ::testing::HasSubstr("DELETE refused"));
   auto ranked = hallOfFame(db);
   ASSERT_EQ(ranked.size(), 10u);
   for (const auto& r : ranked) EXPECT_NE(r.name, "Mezzo");
   EXPECT_EQ(ranked.back().score, 10);
 
-  db.sqlite().exec("DROP TRIGGER refuse_delete");
+  db.sqlite().exec("DROP TRIGGER refuse");
   enterHallOfFame(db, "Mezzo", 55);
   EXPECT_EQ(hallOfFame(db).size(), 10u);
 }
@@ -127,9 +130,7 @@ TEST(HallOfFame, AFailingInsertLeavesTheTableAsItWas) {
   TempAppFolder app;
   Database db = app.open();
   fillTen(db);
-  db.sqlite().exec(
-      "CREATE TRIGGER refuse_insert BEFORE INSERT ON HALL_OF_FAME "
-      "BEGIN SELECT RAISE(ABORT, 'insert refused'); END");
+  refuse(db, "INSERT");
   EXPECT_THROW(enterHallOfFame(db, "Nessuno", 99), DbError);
   const auto ranked = hallOfFame(db);
   ASSERT_EQ(ranked.size(), 10u);
