@@ -83,19 +83,49 @@ QByteArray wmfFile(WmfHeader header, QSize frame, WmfWriter& w) {
   return head + w.records;
 }
 
-void wmfFills(WmfWriter& w, const Scene& scene, int unit) {
+// The two formats' object records, so that one routine draws the fills in either.
+struct WmfObjects {
+  static char* nullPen(uint32_t* pen, WMFHANDLES* h) {
+    return wcreatepenindirect_set(pen, h, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0)));
+  }
+  static char* solidBrush(uint32_t* brush, WMFHANDLES* h, const QColor& c) {
+    return wcreatebrushindirect_set(brush, h, U_WLOGBRUSH_set(U_BS_SOLID, colourRef(c), 0));
+  }
+  static char* select(uint32_t object, WMFHANDLES* h) { return wselectobject_set(object, h); }
+  static char* release(uint32_t* object, WMFHANDLES* h) { return wdeleteobject_set(object, h); }
+};
+
+struct EmfObjects {
+  static char* nullPen(uint32_t* pen, EMFHANDLES* h) {
+    return createpen_set(pen, h, logpen_set(U_PS_NULL, point32_set(0, 0), U_RGB(0, 0, 0)));
+  }
+  static char* solidBrush(uint32_t* brush, EMFHANDLES* h, const QColor& c) {
+    return createbrushindirect_set(brush, h, logbrush_set(U_BS_SOLID, colourRef(c), 0));
+  }
+  static char* select(uint32_t object, EMFHANDLES* h) { return selectobject_set(object, h); }
+  static char* release(uint32_t* object, EMFHANDLES* h) { return deleteobject_set(object, h); }
+};
+
+// Each fill as a solid rectangle without an outline; `rectangle` makes the record.
+template <class Objects, class Writer, class Rectangle>
+void drawFills(Writer& w, const Scene& scene, Rectangle rectangle) {
   uint32_t pen = 0;
-  w.add(wcreatepenindirect_set(&pen, w.handles, U_PEN_set(U_PS_NULL, 0, U_RGB(0, 0, 0))));
-  w.add(wselectobject_set(pen, w.handles));
+  w.add(Objects::nullPen(&pen, w.handles));
+  w.add(Objects::select(pen, w.handles));
   for (const Fill& f : scene.fills) {
     uint32_t brush = 0;
-    w.add(wcreatebrushindirect_set(&brush, w.handles, U_WLOGBRUSH_set(U_BS_SOLID, colourRef(f.colour), 0)));
-    w.add(wselectobject_set(brush, w.handles));
-    const QRect r = f.rect;
-    w.add(U_WMRRECTANGLE_set(U_RECT16{int16_t(r.left() * unit), int16_t(r.top() * unit),
-                                      int16_t((r.right() + 1) * unit), int16_t((r.bottom() + 1) * unit)}));
-    w.add(wdeleteobject_set(&brush, w.handles));
+    w.add(Objects::solidBrush(&brush, w.handles, f.colour));
+    w.add(Objects::select(brush, w.handles));
+    w.add(rectangle(f.rect));
+    w.add(Objects::release(&brush, w.handles));
   }
+}
+
+void wmfFills(WmfWriter& w, const Scene& scene, int unit) {
+  drawFills<WmfObjects>(w, scene, [unit](const QRect& r) {
+    return U_WMRRECTANGLE_set(U_RECT16{int16_t(r.left() * unit), int16_t(r.top() * unit),
+                                       int16_t((r.right() + 1) * unit), int16_t((r.bottom() + 1) * unit)});
+  });
 }
 
 void wmfWindow(WmfWriter& w, QSize size, int unit) {
@@ -127,17 +157,9 @@ QByteArray emfFile(const Scene& scene, EmfWriter& w) {
 }
 
 void emfFills(EmfWriter& w, const Scene& scene) {
-  uint32_t pen = 0;
-  w.add(createpen_set(&pen, w.handles, logpen_set(U_PS_NULL, point32_set(0, 0), U_RGB(0, 0, 0))));
-  w.add(selectobject_set(pen, w.handles));
-  for (const Fill& f : scene.fills) {
-    uint32_t brush = 0;
-    w.add(createbrushindirect_set(&brush, w.handles, logbrush_set(U_BS_SOLID, colourRef(f.colour), 0)));
-    w.add(selectobject_set(brush, w.handles));
-    const QRect r = f.rect;
-    w.add(U_EMRRECTANGLE_set(U_RECTL{r.left(), r.top(), r.right() + 1, r.bottom() + 1}));
-    w.add(deleteobject_set(&brush, w.handles));
-  }
+  drawFills<EmfObjects>(w, scene, [](const QRect& r) {
+    return U_EMRRECTANGLE_set(U_RECTL{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+  });
 }
 
 int gifWrite(GifFileType* gif, const GifByteType* data, int length) {
