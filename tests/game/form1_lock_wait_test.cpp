@@ -110,7 +110,7 @@ TEST_F(GameLockWait, StartUpShowsTheWindowUnderTheBusyPointerAtOnce) {
   start();
   EXPECT_TRUE(windowShown) << "the window stands while the start-up waits";
   EXPECT_TRUE(busy);
-  EXPECT_TRUE(form->startedOk());
+  EXPECT_FALSE(form->ending());
   EXPECT_EQ(form->gameState(), "Game");
   EXPECT_EQ(form->currentPairId(), 1);
   EXPECT_TRUE(dialogs.calls.empty());

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "game/database_pair_store.h"
+
+#include <QString>
+#include <new>
+
+#include "picture_db/game_queries.h"
+#include "picture_db/hall_of_fame.h"
+#include "storage/app_folders.h"
+#include "toolkit/picture_loader.h"
+
+namespace game {
+
+void DatabasePairStore::open(const std::string& path) { db_.emplace(picture_db::Database::openExisting(path)); }
+
+void DatabasePairStore::resetFoundMarks() { picture_db::resetFoundMarks(*db_); }
+
+std::vector<picture_db::PairId> DatabasePairStore::candidatePairIds() { return picture_db::candidatePairIds(*db_); }
+
+std::optional<std::pair<std::int64_t, std::int64_t>> DatabasePairStore::pairRowRange() {
+  return picture_db::pairRowRange(*db_);
+}
+
+std::optional<picture_db::PairId> DatabasePairStore::candidateAtRow(std::int64_t row) {
+  return picture_db::candidateAtRow(*db_, row);
+}
+
+std::optional<picture_db::PictureRecord> DatabasePairStore::pictureRecord(picture_db::PairId id) {
+  return picture_db::pictureRecord(*db_, id);
+}
+
+std::vector<picture_db::DifferenceRect> DatabasePairStore::unfoundDifferences(picture_db::PairId id) {
+  return picture_db::unfoundDifferences(*db_, id);
+}
+
+void DatabasePairStore::markFound(std::int64_t rowid) { picture_db::markFound(*db_, rowid); }
+
+std::vector<picture_db::HallOfFameEntry> DatabasePairStore::hallOfFame() { return picture_db::hallOfFame(*db_); }
+
+void DatabasePairStore::enterHallOfFame(const std::string& name, std::int64_t score) {
+  picture_db::enterHallOfFame(*db_, name, score);
+}
+
+QImage readPairPicture(const std::string& appDir, const std::string& fileName) {
+  try {
+    return toolkit::loadPicture(QString::fromStdString(storage::picturePath(appDir, fileName))).image;
+  } catch (const std::bad_alloc&) {
+    return QImage();
+  }
+}
+
+}  // namespace game
