@@ -131,3 +131,23 @@ TEST_F(GameLockWait, ClosingTheWindowEndsTheWaitAtOnceWithoutAMessage) {
   letGo();
   EXPECT_EQ(unfound(1), 5) << "nothing was judged after the close";
 }
+
+TEST_F(GameLockWait, ClosingTheWindowWhileStartUpWaitsEndsItQuietly) {
+  app.addPair(1, kRects);
+  holdDatabase();
+  QTimer::singleShot(150, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (qobject_cast<game::Form1*>(w) && w->isVisible()) w->close();
+    }
+  });
+  QElapsedTimer waited;
+  waited.start();
+  start();  // no start-up failure to throw: the player left
+  EXPECT_TRUE(form->ending());
+  EXPECT_LT(waited.elapsed(), 5000) << "the close cut the wait short";
+  EXPECT_TRUE(dialogs.calls.empty());
+  letGo();
+  EXPECT_EQ(unfound(1), 5);
+  form->Image2_MouseUp(1, 0, 60, 60);
+  EXPECT_EQ(unfound(1), 5) << "nothing is judged after the close";
+}
