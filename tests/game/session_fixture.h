@@ -77,6 +77,14 @@ class SessionTest : public ::testing::Test {
     tickUntilOver();
     ASSERT_EQ(state(), "GameOver");
   }
+  // The one pair played to its time-out before a full hall of fame, with the given score.
+  void timedOutWith(int points) {
+    store.addPair(1, kRects);
+    store.addHallOfFame(tenEntries());
+    start();
+    timeOutAfterFinding({});
+    round().setScore(points);
+  }
   static QRectF boxOf(const Edges& e) { return QRectF(e.x1, e.y1, e.x2 - e.x1, e.y2 - e.y1); }
 
  private:

@@ -63,11 +63,7 @@ TEST_F(SessionTest, APairWithFewerThanFiveRectanglesRevealsOnlyWhatItHas) {
 }
 
 TEST_F(SessionTest, EqualScoreDoesNotEnterAndTheStepGoesOn) {
-  store.addPair(1, kRects);
-  store.addHallOfFame(tenEntries());
-  start();
-  timeOutAfterFinding({});
-  round().setScore(10);
+  timedOutWith(10);
   click(1, 1);
   EXPECT_EQ(told, std::vector<std::string>({"gameOverPicture"}));  // neither the prompt nor the window
   EXPECT_EQ(store.hallOfFame().size(), 10u);
@@ -79,11 +75,7 @@ TEST_F(SessionTest, EqualScoreDoesNotEnterAndTheStepGoesOn) {
 }
 
 TEST_F(SessionTest, BetterScoreAsksTheNameReplacesTheLastAndShowsTheTopTen) {
-  store.addPair(1, kRects);
-  store.addHallOfFame(tenEntries());
-  start();
-  timeOutAfterFinding({});
-  round().setScore(25);
+  timedOutWith(25);
   nameToGive = "Anna";
   bool flickeringBehind = false;
   whileOpen = [&](const std::string& box) {
@@ -101,11 +93,7 @@ TEST_F(SessionTest, BetterScoreAsksTheNameReplacesTheLastAndShowsTheTopTen) {
 }
 
 TEST_F(SessionTest, ClosingWhileTheNameIsAskedStoresNothing) {
-  store.addPair(1, kRects);
-  store.addHallOfFame(tenEntries());
-  start();
-  timeOutAfterFinding({});
-  round().setScore(70);
+  timedOutWith(70);
   nameToGive = "Half";
   whileOpen = [&](const std::string& box) {
     if (box == "name") session->end();
@@ -118,11 +106,7 @@ TEST_F(SessionTest, ClosingWhileTheNameIsAskedStoresNothing) {
 }
 
 TEST_F(SessionTest, AnEntryThatCannotBeStoredIsToldAndTheGameGoesOn) {
-  store.addPair(1, kRects);
-  store.addHallOfFame(tenEntries());
-  start();
-  timeOutAfterFinding({});
-  round().setScore(50);
+  timedOutWith(50);
   nameToGive = "Nessuno";
   store.failWrites = "disco pieno";
   click(1, 1);
