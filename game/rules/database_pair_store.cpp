@@ -11,34 +11,36 @@
 
 namespace game {
 
-void DatabasePairStore::open(const std::string& path) { db_.emplace(picture_db::Database::openExisting(path)); }
+void DatabasePairStore::open(const std::string& path) { PictureDb.emplace(picture_db::Database::openExisting(path)); }
 
-void DatabasePairStore::resetFoundMarks() { picture_db::resetFoundMarks(*db_); }
+void DatabasePairStore::resetFoundMarks() { picture_db::resetFoundMarks(*PictureDb); }
 
-std::vector<picture_db::PairId> DatabasePairStore::candidatePairIds() { return picture_db::candidatePairIds(*db_); }
+std::vector<picture_db::PairId> DatabasePairStore::candidatePairIds() {
+  return picture_db::candidatePairIds(*PictureDb);
+}
 
 std::optional<std::pair<std::int64_t, std::int64_t>> DatabasePairStore::pairRowRange() {
-  return picture_db::pairRowRange(*db_);
+  return picture_db::pairRowRange(*PictureDb);
 }
 
 std::optional<picture_db::PairId> DatabasePairStore::candidateAtRow(std::int64_t row) {
-  return picture_db::candidateAtRow(*db_, row);
+  return picture_db::candidateAtRow(*PictureDb, row);
 }
 
 std::optional<picture_db::PictureRecord> DatabasePairStore::pictureRecord(picture_db::PairId id) {
-  return picture_db::pictureRecord(*db_, id);
+  return picture_db::pictureRecord(*PictureDb, id);
 }
 
 std::vector<picture_db::DifferenceRect> DatabasePairStore::unfoundDifferences(picture_db::PairId id) {
-  return picture_db::unfoundDifferences(*db_, id);
+  return picture_db::unfoundDifferences(*PictureDb, id);
 }
 
-void DatabasePairStore::markFound(std::int64_t rowid) { picture_db::markFound(*db_, rowid); }
+void DatabasePairStore::markFound(std::int64_t rowid) { picture_db::markFound(*PictureDb, rowid); }
 
-std::vector<picture_db::HallOfFameEntry> DatabasePairStore::hallOfFame() { return picture_db::hallOfFame(*db_); }
+std::vector<picture_db::HallOfFameEntry> DatabasePairStore::hallOfFame() { return picture_db::hallOfFame(*PictureDb); }
 
 void DatabasePairStore::enterHallOfFame(const std::string& name, std::int64_t score) {
-  picture_db::enterHallOfFame(*db_, name, score);
+  picture_db::enterHallOfFame(*PictureDb, name, score);
 }
 
 QImage readPairPicture(const std::string& appDir, const std::string& fileName) {

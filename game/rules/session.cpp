@@ -11,8 +11,8 @@ Session::Session(PairStore& store, PictureReader pictures, QObject* parent)
     : QObject(parent), store_(store), pictures_(std::move(pictures)) {}
 
 std::optional<picture_db::PairId> Session::currentPairId() const {
-  if (!currentPair_) return std::nullopt;
-  return currentPair_->id;
+  if (!CurrentPair) return std::nullopt;
+  return CurrentPair->id;
 }
 
 void Session::prepare(std::uint32_t seed, int fullBarTwips) {
@@ -49,7 +49,7 @@ bool Session::pickAndShowPair() {
   candidates.all = [this] { return store_.candidatePairIds(); };
   auto pair = drawShowablePair(candidates, random_, source);
   if (!pair) return false;
-  currentPair_ = pair->record;
+  CurrentPair = pair->record;
   emit pairShown(pair->original, pair->copy);
   return true;
 }
@@ -95,8 +95,8 @@ void Session::click(double x, double y) {
 }
 
 void Session::judgeClick(double x, double y) {
-  if (!currentPair_) return;
-  const auto rows = store_.unfoundDifferences(currentPair_->id);
+  if (!CurrentPair) return;
+  const auto rows = store_.unfoundDifferences(CurrentPair->id);
   for (const auto& row : rows) {
     if (!clickHits(row, x, y)) {
       if (deductTime(2) == Round::Clock::TimeUp) return;

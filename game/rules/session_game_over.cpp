@@ -11,7 +11,7 @@ namespace game {
 
 void Session::gameOver() {
   std::vector<picture_db::DifferenceRect> missed;
-  if (currentPair_) missed = store_.unfoundDifferences(currentPair_->id);
+  if (CurrentPair) missed = store_.unfoundDifferences(CurrentPair->id);
   const std::vector<int> revealedSlots = round_.endGame(static_cast<int>(missed.size()));
   for (std::size_t k = 0; k < revealedSlots.size(); ++k) emit circleShown(revealedSlots[k], markerBox(missed[k]));
   emit flickerRunning(true);

@@ -14,10 +14,10 @@ class DatabasePairStore : public PairStore {
  public:
   // Opens an existing database; throws picture_db::DbError.
   void open(const std::string& path);
-  bool isOpen() const { return db_.has_value(); }
-  void close() { db_.reset(); }
+  bool isOpen() const { return PictureDb.has_value(); }
+  void close() { PictureDb.reset(); }
   // The open database, for how it waits on other programs.
-  picture_db::Database& database() { return *db_; }
+  picture_db::Database& database() { return *PictureDb; }
 
   void resetFoundMarks() override;
   std::vector<picture_db::PairId> candidatePairIds() override;
@@ -30,7 +30,7 @@ class DatabasePairStore : public PairStore {
   void enterHallOfFame(const std::string& name, std::int64_t score) override;
 
  private:
-  std::optional<picture_db::Database> db_;
+  std::optional<picture_db::Database> PictureDb;  // open until the game ends
 };
 
 // A picture of the Images folder of appDir; a null image when it cannot be read or is too

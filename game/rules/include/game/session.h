@@ -92,8 +92,8 @@ class Session : public QObject {
   PictureReader pictures_;
   GameRandom random_;
   Round round_;
-  std::optional<picture_db::PictureRecord> currentPair_;
-  bool noPairToPlay_ = false;  // set at start only; a later start may find a pair
+  std::optional<picture_db::PictureRecord> CurrentPair;  // the pair on screen
+  bool noPairToPlay_ = false;                            // set at start only; a later start may find a pair
   bool ending_ = false;
 };
 
