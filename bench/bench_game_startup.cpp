@@ -7,23 +7,32 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "bench/bench_folders.h"
 #include "game/form1.h"
 #include "support/scripted_dialogs.h"
+#include "toolkit/startup_error.h"
 
 namespace {
 
 bench::StartUpTiming startUp(const QString& appDir) {
   toolkit::ScriptedDialogs dialogs;
   const auto t0 = std::chrono::steady_clock::now();
-  game::Form1 form(appDir, 12345, dialogs);
+  std::unique_ptr<game::Form1> started;
+  try {
+    started = std::make_unique<game::Form1>(appDir, 12345, dialogs);
+  } catch (const toolkit::StartupError& e) {
+    std::fprintf(stderr, "start-up failed in %s: %s\n", qPrintable(appDir), e.what());
+    std::exit(2);
+  }
+  game::Form1& form = *started;
   const auto t1 = std::chrono::steady_clock::now();
   form.endProgram = [] {};
   bench::showPainted(form);
   const auto t2 = std::chrono::steady_clock::now();
-  if (!form.startedOk() || !form.currentPairId() || !dialogs.calls.empty()) {
+  if (!form.currentPairId() || !dialogs.calls.empty()) {
     std::fprintf(stderr, "start-up did not show a pair in %s\n", qPrintable(appDir));
     std::exit(2);
   }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTime>
 #include <iostream>
+#include <memory>
 
 #include "artwork/artwork.h"
 #include "game/form1.h"
@@ -10,6 +11,7 @@
 #include "toolkit/command_line.h"
 #include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
+#include "toolkit/startup_error.h"
 
 namespace {
 const toolkit::CommandLineProgram kCommand{
@@ -43,11 +45,16 @@ int main(int argc, char** argv) {
   toolkit::QtDialogs dialogs;
   const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
   if (!folders) return 1;
-  game::Form1 form(folders->data, folders->delivered, seed, dialogs);
-  if (!form.startedOk()) return form.ending() ? 0 : 1;
+  std::unique_ptr<game::Form1> form;
+  try {
+    form = std::make_unique<game::Form1>(folders->data, folders->delivered, seed, dialogs);
+  } catch (const toolkit::StartupError& e) {
+    dialogs.messageBox(QString::fromUtf8(e.what()), toolkit::box::Critical);
+    return 1;
+  }
   // Closed during start-up (while a message was open, or while it waited for the database).
-  if (form.ending()) return 0;
-  dialogs.setParent(&form);
-  form.show();
+  if (form->ending()) return 0;
+  dialogs.setParent(form.get());
+  form->show();
   return app.exec();
 }

@@ -15,12 +15,12 @@
 #include "game/frm_top_ten.h"
 #include "game/score_text.h"
 #include "storage/app_folders.h"
-#include "picture_db/game_queries.h"
 #include "toolkit/colour.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/overlay_shape.h"
 #include "toolkit/picture_area.h"
+#include "toolkit/startup_error.h"
 
 namespace game {
 
@@ -55,13 +55,15 @@ Form1::Form1(const QString& appDir, const QString& deliveredDir, std::uint32_t s
       appDir_(appDir),
       deliveredDir_(deliveredDir),
       seed_(seed),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      session_(store_,
+               [app = appDir.toStdString()](const std::string& fileName) { return readPairPicture(app, fileName); }) {
   setWindowTitle(QStringLiteral("Vobrel"));
   setFixedSize(kClientWidth, kClientHeight);
   closeRequests_ = std::make_unique<CloseRequestFilter>(*this);
   buildControls();
   placeControls();
-  connectRound();
+  connectSession();
   Form_Load();
 }
 
@@ -147,59 +149,30 @@ void Form1::Form_Load() {
     storage::ensureFolders(appDir_.toStdString(),
                            {storage::kImagesFolder, storage::kImportFolder, storage::kExportFolder});
   } catch (const std::exception& e) {
-    reportFailure(tr("Impossibile preparare le cartelle del gioco"), e);
-    return;
+    throw toolkit::StartupError(failureText(tr("Impossibile preparare le cartelle del gioco"), e).toStdString());
   }
-  random_.seed(seed_);
-  resetMarkersAndCircles();
-  round_.resetTimeBar(static_cast<int>(std::lround(lblTime->width() * TimeBar::kTwipsPerPixel)));
-  round_.setScore(0);
+  session_.prepare(seed_, static_cast<int>(std::lround(lblTime->width() * TimeBar::kTwipsPerPixel)));
   const std::string dbPath = storage::databasePath(appDir_.toStdString());
   try {
-    PictureDb.emplace(picture_db::Database::openExisting(dbPath));
-    PictureDb->leaveLogOnClose();
-    PictureDb->setLockWait(
+    store_.open(dbPath);
+    store_.database().leaveLogOnClose();
+    store_.database().setLockWait(
         kLockWaitMs, [this](bool) { whileDatabaseLocked(); }, [this] { return ending_; });
-    picture_db::resetFoundMarks(*PictureDb);
+    session_.clearFoundMarks();
   } catch (const picture_db::DbError& e) {
-    PictureDb.reset();
+    store_.close();
     // Closed while it waited: the program ends without a word.
     if (ending_) return;
-    reportFailure(tr("Impossibile aprire il database %1").arg(QString::fromStdString(dbPath)), e);
-    return;
+    // The window goes with the failure, so the pointer cannot wait for it.
+    if (waitingForDatabase_) endDatabaseWait();
+    throw toolkit::StartupError(
+        failureText(tr("Impossibile aprire il database %1").arg(QString::fromStdString(dbPath)), e).toStdString());
   }
-  startedOk_ = true;
-  guarded([&] {
-    // Without a pair the clock has nothing to count down.
-    if (!pickAndShowPair()) {
-      showNoPairAtStart();
-      return;
-    }
-    Timer1->start();
-    round_.setState(Round::State::Game);
-  });
+  guarded([&] { session_.firstPair(); });
 }
 
-std::optional<picture_db::PairId> Form1::currentPairId() const {
-  if (!CurrentPair) return std::nullopt;
-  return CurrentPair->id;
-}
-
-void Form1::resetMarkersAndCircles() {
-  round_.resetMarkers();
-  for (auto* circle : Diff) circle->hide();
-}
-
-void Form1::connectRound() {
-  connect(&round_, &Round::scoreChanged, lblPunti, [this](qint64 score) { lblPunti->setText(scoreText(score)); });
-  connect(&round_, &Round::timeBarChanged, this, &Form1::showTimeBar);
-  connect(&round_, &Round::markerFoundChanged, this, [this](int slot, bool found) {
-    PicMatches[slot]->setPicture(found ? IconRight->picture() : IconWrong->picture());
-  });
-}
-
-void Form1::reportFailure(const QString& what, const std::exception& e) {
-  dialogs_.messageBox(what + QStringLiteral(":\n") + toolkit::failureReason(e), toolkit::box::Critical);
+QString Form1::failureText(const QString& what, const std::exception& e) const {
+  return what + QStringLiteral(":\n") + toolkit::failureReason(e);
 }
 
 void Form1::guarded(const std::function<void()>& body) {
@@ -208,10 +181,10 @@ void Form1::guarded(const std::function<void()>& body) {
   } catch (const picture_db::DbError& e) {
     // A statement cut short because the window closed meanwhile is no error to show.
     if (ending_) return;
-    reportFailure(tr("Errore nel database"), e);
+    dialogs_.messageBox(failureText(tr("Errore nel database"), e), toolkit::box::Critical);
   } catch (const std::exception& e) {
     // A picture too large to hold, or any other failure, costs this action, not the game.
-    reportFailure(tr("Errore"), e);
+    dialogs_.messageBox(failureText(tr("Errore"), e), toolkit::box::Critical);
   }
 }
 
@@ -219,6 +192,7 @@ void Form1::cmdExit_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   ending_ = true;
+  session_.end();
   Timer1->stop();
   TmrColors->stop();
   TmrFlag->stop();

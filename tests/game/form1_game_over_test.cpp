@@ -15,27 +15,6 @@ using namespace game_test;
 using namespace game_over_test;
 using test_support::fiveRectangles;
 
-TEST_F(GameOverTest, RevealsTheMissedDifferencesInTheFreeSlots) {
-  start();
-  timeOutAfterFinding({3, 1});
-  EXPECT_EQ(form->timeBar().width(), 0.0);
-  EXPECT_FALSE(form->Timer1->isActive());
-  EXPECT_TRUE(form->TmrColors->isActive());
-  EXPECT_FALSE(form->revealed(0));
-  EXPECT_FALSE(form->revealed(1));
-  const int missedInOrder[] = {0, 2, 4};
-  for (int slot = 2; slot < 5; ++slot) {
-    EXPECT_TRUE(form->revealed(slot));
-    EXPECT_FALSE(form->Diff[slot]->isHidden());
-    const Edges& e = kRects[missedInOrder[slot - 2]];
-    EXPECT_EQ(form->Diff[slot]->box(), QRectF(e.x1, e.y1, e.x2 - e.x1, e.y2 - e.y1)) << slot;
-  }
-  // Markers and the score are left as they were.
-  EXPECT_TRUE(showsFoundIcon(1));
-  EXPECT_TRUE(showsNotFoundIcon(2));
-  EXPECT_EQ(score(), "0");
-}
-
 TEST_F(GameOverTest, FoundCirclesStayOrangeWhileRevealedOnesFlicker) {
   start();
   timeOutAfterFinding({0, 1});
@@ -52,24 +31,6 @@ TEST_F(GameOverTest, FoundCirclesStayOrangeWhileRevealedOnesFlicker) {
   const QColor before = form->Diff[2]->borderColor();
   QTest::qWait(150);
   EXPECT_NE(form->Diff[2]->borderColor(), before);
-}
-
-TEST_F(GameOverTest, APairWithFewerThanFiveRectanglesRevealsOnlyWhatItHas) {
-  app.addPair(2, {kRects[0], kRects[1]});
-  for (std::uint32_t seed = 0; (!form || form->currentPairId() != 2) && seed < 50; ++seed) start(seed);
-  ASSERT_EQ(form->currentPairId(), 2);
-  clickInside(kRects[1]);
-  tickUntilOver();
-  ASSERT_EQ(form->gameState(), "GameOver");
-  EXPECT_FALSE(form->revealed(0));
-  EXPECT_TRUE(form->revealed(1));
-  EXPECT_EQ(form->Diff[1]->box(), QRectF(10, 10, 30, 20));
-  for (int slot = 2; slot < 5; ++slot) {
-    EXPECT_TRUE(form->Diff[slot]->isHidden()) << slot;
-    EXPECT_FALSE(form->revealed(slot)) << slot;
-  }
-  form->TmrColors_Timer();
-  EXPECT_EQ(form->Diff[0]->borderColor(), QColor(255, 128, 0));
 }
 
 TEST_F(GameOverTest, MissingGameOverPictureClearsTheLeftArea) {
@@ -144,40 +105,6 @@ TEST_F(GameOverTest, RestartAfterATimeOutStartsAtZeroWithEveryMarkReset) {
   EXPECT_EQ(form->Image1->picture().size(), QSize(200, 150));  // the pair replaces GameOver.bmp
   clickInside(kRects[0]);
   EXPECT_EQ(unfound(1), 4);
-}
-
-TEST_F(GameOverTest, RestartAfterThePicturesRanOutStartsWithNinety) {
-  app.addHallOfFame(tenEntries());
-  start();
-  for (const auto& r : kRects) clickInside(r);
-  ASSERT_EQ(form->gameState(), "GameOver");
-  ASSERT_EQ(score(), "90");
-  EXPECT_FALSE(form->TmrColors->isActive());  // nothing revealed
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(form->revealed(i));
-  dialogs.inputs = {"Sara"};
-  TopTenWatcher watcher(nullptr);
-  click(1, 1);  // 90 beats 10
-  EXPECT_EQ(watcher.shown, 1);
-  EXPECT_EQ(hallOfFame()[2].name, "Sara");  // after "Giocatore 1" with the same 90
-  ASSERT_EQ(form->gameState(), "Restart");
-  click(1, 1);
-  EXPECT_EQ(form->gameState(), "Game");
-  EXPECT_EQ(score(), "90");  // the refilled bar's bonus
-  EXPECT_EQ(unfound(1), 5);
-  EXPECT_TRUE(form->Timer1->isActive());
-}
-
-TEST_F(GameOverTest, WithoutAnyPairClicksNeitherCycleNorCrash) {
-  test_support::TempAppFolder empty;
-  empty.addHallOfFame(tenEntries());
-  form = std::make_unique<game::Form1>(empty.path(), 3, dialogs);
-  form->endProgram = [] {};
-  ASSERT_EQ(form->gameState(), "GameOver");
-  click(1, 1);
-  click(1, 1);
-  EXPECT_EQ(form->gameState(), "GameOver");
-  EXPECT_EQ(dialogs.messages().size(), 1u);
-  EXPECT_FALSE(form->Timer1->isActive());
 }
 
 TEST_F(GameOverTest, ExitEndsTheProgramAtOnceWithoutWriting) {

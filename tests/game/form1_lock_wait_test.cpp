@@ -110,7 +110,7 @@ TEST_F(GameLockWait, StartUpShowsTheWindowUnderTheBusyPointerAtOnce) {
   start();
   EXPECT_TRUE(windowShown) << "the window stands while the start-up waits";
   EXPECT_TRUE(busy);
-  EXPECT_TRUE(form->startedOk());
+  EXPECT_FALSE(form->ending());
   EXPECT_EQ(form->gameState(), "Game");
   EXPECT_EQ(form->currentPairId(), 1);
   EXPECT_TRUE(dialogs.calls.empty());
@@ -130,4 +130,24 @@ TEST_F(GameLockWait, ClosingTheWindowEndsTheWaitAtOnceWithoutAMessage) {
   EXPECT_TRUE(dialogs.calls.empty()) << "an ending game shows no database failure";
   letGo();
   EXPECT_EQ(unfound(1), 5) << "nothing was judged after the close";
+}
+
+TEST_F(GameLockWait, ClosingTheWindowWhileStartUpWaitsEndsItQuietly) {
+  app.addPair(1, kRects);
+  holdDatabase();
+  QTimer::singleShot(150, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (qobject_cast<game::Form1*>(w) && w->isVisible()) w->close();
+    }
+  });
+  QElapsedTimer waited;
+  waited.start();
+  start();  // no start-up failure to throw: the player left
+  EXPECT_TRUE(form->ending());
+  EXPECT_LT(waited.elapsed(), 5000) << "the close cut the wait short";
+  EXPECT_TRUE(dialogs.calls.empty());
+  letGo();
+  EXPECT_EQ(unfound(1), 5);
+  form->Image2_MouseUp(1, 0, 60, 60);
+  EXPECT_EQ(unfound(1), 5) << "nothing is judged after the close";
 }

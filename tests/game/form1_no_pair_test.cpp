@@ -22,7 +22,6 @@ TEST_F(GameTest, WithNoPairTheBoardSaysWhyOverTheShownWindowAndClicksChangeNothi
     }
   };
   start();
-  ASSERT_TRUE(form->startedOk());
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].text, "Mi Dispiace ma ho finito le immagini!...");
   EXPECT_TRUE(shownWhenAsked) << "the message stands over the game's window, not before it";

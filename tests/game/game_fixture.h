@@ -17,6 +17,7 @@
 #include "support/temp_app_folder.h"
 #include "toolkit/picture_area.h"
 #include "support/scripted_dialogs.h"
+#include "toolkit/startup_error.h"
 
 namespace game_test {
 
@@ -32,6 +33,15 @@ class GameTest : public ::testing::Test {
   void start(std::uint32_t seed = 7) {
     form = std::make_unique<game::Form1>(app.path(), seed, dialogs);
     form->endProgram = [this] { ++programEnded; };
+  }
+  // The message of a start-up that cannot go on; empty when the window started.
+  QString startupFailure(const QString& appDir) {
+    try {
+      game::Form1 failing(appDir, 1, dialogs);
+    } catch (const toolkit::StartupError& e) {
+      return QString::fromUtf8(e.what());
+    }
+    return QString();
   }
   void startShown(std::uint32_t seed = 7) {
     start(seed);

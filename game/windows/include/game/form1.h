@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The game window: the unaltered picture on the left, the copy on the right, the
-// found-markers, the time bar and the score. A click on the copy does what the game's
-// state says: judge it, run the hall-of-fame step, or start a new game.
+// found-markers, the time bar and the score. It shows the game its Session plays, and
+// forwards the clicks on the copy and the ticks of its clocks to it.
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -13,11 +13,10 @@
 #include <optional>
 
 #include "game/click_rules.h"
-#include "game/game_random.h"
+#include "game/database_pair_store.h"
 #include "game/round.h"
+#include "game/session.h"
 #include "game/time_bar.h"
-#include "picture_db/database.h"
-#include "picture_db/records.h"
 
 class QLabel;
 class QPushButton;
@@ -41,17 +40,14 @@ class Form1 : public QWidget {
   static constexpr int kClientHeight = 573;
 
   // Builds the window and runs Form_Load on the application folder appDir; the window is
-  // not shown yet.
+  // not shown yet. Throws toolkit::StartupError when the folders or the database cannot
+  // be prepared; closed while it waited for the database, it returns with ending() true.
   Form1(const QString& appDir, std::uint32_t seed, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
   // The same, with "GameOver.bmp" read from deliveredDir: an installation shared by several
   // users keeps the delivered pictures there and each user's data elsewhere.
   Form1(const QString& appDir, const QString& deliveredDir, std::uint32_t seed, toolkit::Dialogs& dialogs,
         QWidget* parent = nullptr);
   ~Form1() override;
-
-  // False when start-up could not open the database or prepare the folders; the reason
-  // has been shown and the program should end with a failure status.
-  bool startedOk() const { return startedOk_; }
 
   // Ends the program once the window closes; the program leaves its event loop.
   std::function<void()> endProgram;
@@ -62,13 +58,14 @@ class Form1 : public QWidget {
   static constexpr int kLockWaitMs = 15000;
 
   // The game the window shows.
-  Round& round() { return round_; }
-  const Round& round() const { return round_; }
-  QString gameState() const { return Round::stateText(round_.GameState()); }
-  std::optional<picture_db::PairId> currentPairId() const;
-  const TimeBar& timeBar() const { return round_.timeBar(); }
-  bool revealed(int slot) const { return round_.revealed(slot); }
-  bool markerFound(int slot) const { return round_.markerFound(slot); }
+  Session& session() { return session_; }
+  Round& round() { return session_.round(); }
+  const Round& round() const { return session_.round(); }
+  QString gameState() const { return Round::stateText(round().GameState()); }
+  std::optional<picture_db::PairId> currentPairId() const { return session_.currentPairId(); }
+  const TimeBar& timeBar() const { return round().timeBar(); }
+  bool revealed(int slot) const { return round().revealed(slot); }
+  bool markerFound(int slot) const { return round().markerFound(slot); }
 
   // Controls, by their design names.
   std::array<QLabel*, 3> LblLabel{};
@@ -103,22 +100,14 @@ class Form1 : public QWidget {
  private:
   void buildControls();
   void placeControls();
-  // Picks a showable pair among the candidates and shows it; false when there is none.
-  bool pickAndShowPair();
-  void showNoPicturesLeft();
+  // Shows what the session and its round tell from now on.
+  void connectSession();
+  void showTimeBar();
   // No pair can be played from the start: the board says so and clicks change nothing.
   void showNoPairAtStart();
-  // Takes k steps of time; on TimeUp the game is over.
-  Round::Clock deductTime(int steps);
-  void showTimeBar();
-  void judgeClick(double x, double y);
-  void hallOfFameStep();
-  void showTopTen();
-  void restartGame();
-  void resetMarkersAndCircles();
-  // Shows the round's changes from now on.
-  void connectRound();
-  void reportFailure(const QString& what, const std::exception& e);
+  void showGameOverPicture();
+  void showTopTen(const std::vector<picture_db::HallOfFameEntry>& ranked);
+  QString failureText(const QString& what, const std::exception& e) const;
   // Runs one handler's body; a failure is shown instead of ending the program.
   void guarded(const std::function<void()>& body);
   // Called by the database while another program holds images.mdb: keeps the window
@@ -130,15 +119,11 @@ class Form1 : public QWidget {
   QString deliveredDir_;
   std::uint32_t seed_;
   toolkit::Dialogs& dialogs_;
-  GameRandom random_;
-  Round round_;
-  std::optional<picture_db::Database> PictureDb;
-  std::optional<picture_db::PictureRecord> CurrentPair;
+  DatabasePairStore store_;
+  Session session_;
   QPointer<frmTopTen> topTen_;
   std::unique_ptr<CloseRequestFilter> closeRequests_;  // the close box works under any box
-  bool startedOk_ = false;
   bool ending_ = false;
-  bool noPairToPlay_ = false;  // set at start-up only; a later start may find a pair
   bool centred_ = false;
   bool waitingForDatabase_ = false;  // the busy pointer is ours until the statement ends
   bool insideDatabaseWait_ = false;  // events are being handled from inside a statement
