@@ -23,7 +23,7 @@ bench::StartUpTiming startUp(const QString& appDir, int pairs) {
   const auto t1 = std::chrono::steady_clock::now();
   bench::showPainted(window);
   const auto t2 = std::chrono::steady_clock::now();
-  if (window.LstImages->count() != pairs || !window.Picture1->hasPicture() || !dialogs.calls.empty()) {
+  if (window.pairList().rowCount() != pairs || !window.viewport().hasPicture() || !dialogs.calls.empty()) {
     std::fprintf(stderr, "start-up did not show the first pair in %s\n", qPrintable(appDir));
     std::exit(2);
   }

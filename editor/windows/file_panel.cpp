@@ -347,12 +347,10 @@ void FilePanel::CmdOk_Click() {
   }
   try {
     if (!original.isEmpty()) {
-      picture_db::setOriginalFile(host_.pictureDb(), pair->id, original.toStdString());
-      host_.setSelectedOriginal(original);
+      host_.storeSelectedOriginal(original);
     }
     if (!copy.isEmpty()) {
-      picture_db::setCopyFile(host_.pictureDb(), pair->id, copy.toStdString());
-      host_.setSelectedCopy(copy);
+      host_.storeSelectedCopy(copy);
     }
   } catch (const std::exception& e) {
     critical(failureMessage(e));

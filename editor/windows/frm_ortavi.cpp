@@ -15,11 +15,8 @@
 #include "editor/difference_texts.h"
 #include "editor/editor_messages.h"
 #include "editor/file_panel.h"
-#include "editor/import_recovery.h"
 #include "editor/lock_wait.h"
-#include "editor/pair_numbering.h"
 #include "storage/app_folders.h"
-#include "picture_db/editor_queries.h"
 #include "toolkit/database_messages.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
@@ -31,14 +28,12 @@
 
 namespace editor {
 
-using picture_db::Database;
-
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 FrmOrtavi::FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {
+    : QWidget(parent), appDir_(appDir), dialogs_(dialogs), editor_(appDir.toStdString()) {
   buildWindow();
   connectHandlers();
   installDifferenceCheck();
@@ -96,28 +91,19 @@ void FrmOrtavi::Form_Load() {
   File3->setFolder(q(storage::importDir(app)));
 
   try {
-    PictureDb = Database::openExisting(dbPath.toStdString());
-    waitForOtherProgramsVisibly(*PictureDb);
-    // Before the list is read: an import a kill cut short is part of it or of nothing.
-    removeKilledEditorLeftovers(app);
-    finishInterruptedImport(*PictureDb, app);
+    editor_.open(dbPath.toStdString());
     File3->refresh();
-    std::vector<picture_db::PictureRecord> pairs;
-    picture_db::forEachPicture(*PictureDb,
-                               [&pairs](picture_db::PairId id, std::string_view original, std::string_view copy) {
-                                 pairs.push_back({id, std::string(original), std::string(copy)});
-                               });
-    pairs_.setPairs(std::move(pairs));
+    editor_.loadPairs();
   } catch (const std::invalid_argument&) {
-    PictureDb.reset();
-    pairs_.clear();
+    editor_.close();
+    editor_.pairs().clear();
     throw toolkit::StartupError(
         QStringLiteral("Il database delle immagini %1\ncontiene due coppie con lo stesso numero.")
             .arg(dbPath)
             .toStdString());
   } catch (const std::exception& e) {
-    PictureDb.reset();
-    pairs_.clear();
+    editor_.close();
+    editor_.pairs().clear();
     throw toolkit::StartupError(toolkit::unopenableDatabaseMessage(dbPath, failureMessage(e)).toStdString());
   }
 
@@ -128,10 +114,11 @@ void FrmOrtavi::Form_Load() {
 }
 
 void FrmOrtavi::LstImages_ItemClick(int row) {
-  if (row < 0 || row >= pairs_.rowCount()) return;
+  const PairListModel& pairs = editor_.pairs();
+  if (row < 0 || row >= pairs.rowCount()) return;
   shBorder->hide();
 
-  const picture_db::PictureRecord& clicked = pairs_.pair(row);
+  const picture_db::PictureRecord& clicked = pairs.pair(row);
   const QString path = q(storage::picturePath(appDir_.toStdString(), clicked.copy));
   // A missing or unreadable copy is no error: the area is simply left blank.
   if (!clicked.copy.empty() && QFileInfo(path).isFile()) {
@@ -141,20 +128,16 @@ void FrmOrtavi::LstImages_ItemClick(int row) {
   }
 
   const int chosen = LstImages->selectedRow() >= 0 ? LstImages->selectedRow() : row;
-  const picture_db::PairId id = pairs_.pair(chosen).id;
-  differences_.clear();
-  if (PictureDb) {
-    try {
-      differences_.setDifferences(picture_db::pairDifferences(*PictureDb, id));
-    } catch (const std::exception& e) {
-      critical(failureMessage(e));
-    }
+  try {
+    editor_.showDifferencesOf(pairs.pair(chosen).id);
+  } catch (const std::exception& e) {
+    critical(failureMessage(e));
   }
   updateCmdAddEnabled();
   TxtExport->setText(exportNameOf(q(clicked.original)));
 }
 
-void FrmOrtavi::Form_Unload() { PictureDb.reset(); }
+void FrmOrtavi::Form_Unload() { editor_.close(); }
 
 void FrmOrtavi::closeEvent(QCloseEvent* e) {
   Form_Unload();
@@ -175,35 +158,34 @@ void FrmOrtavi::critical(const QString& text) {
   dialogs_.messageBox(text, toolkit::box::OkOnly | toolkit::box::Critical);
 }
 
-void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(differences_.rowCount() < kMaxDifferences); }
+void FrmOrtavi::updateCmdAddEnabled() { CmdAdd->setEnabled(editor_.canAddDifference()); }
 
 std::optional<picture_db::PairId> FrmOrtavi::selectedPairId() const {
   const int row = LstImages->selectedRow();
   if (row < 0) return std::nullopt;
-  return pairs_.pair(row).id;
+  return editor_.pairs().pair(row).id;
 }
 
-picture_db::Database& FrmOrtavi::pictureDb() {
-  if (!PictureDb) throw picture_db::DbError(msg::kDatabaseClosed);
-  return *PictureDb;
-}
+picture_db::Database& FrmOrtavi::pictureDb() { return editor_.database(); }
 
 void FrmOrtavi::hideRubberBand() { shBorder->hide(); }
 
 std::optional<picture_db::PictureRecord> FrmOrtavi::selectedPair() const {
   const int row = LstImages->selectedRow();
   if (row < 0) return std::nullopt;
-  return pairs_.pair(row);
+  return editor_.pairs().pair(row);
 }
 
-void FrmOrtavi::setSelectedOriginal(const QString& name) {
+void FrmOrtavi::storeSelectedOriginal(const QString& name) {
   const int row = LstImages->selectedRow();
-  if (row >= 0) pairs_.setOriginal(row, name.toStdString());
+  if (row < 0) throw EditRefused(msg::kNoPairChosen);
+  editor_.setOriginal(row, name.toStdString());
 }
 
-void FrmOrtavi::setSelectedCopy(const QString& name) {
+void FrmOrtavi::storeSelectedCopy(const QString& name) {
   const int row = LstImages->selectedRow();
-  if (row >= 0) pairs_.setCopy(row, name.toStdString());
+  if (row < 0) throw EditRefused(msg::kNoPairChosen);
+  editor_.setCopy(row, name.toStdString());
 }
 
 void FrmOrtavi::showCoordinatesPanel(bool visible) { FraCoord->setVisible(visible); }

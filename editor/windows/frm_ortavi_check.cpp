@@ -8,7 +8,6 @@
 #include "editor/editor_messages.h"
 #include "editor/frm_ortavi.h"
 #include "editor/lock_wait.h"
-#include "picture_db/check_queries.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/report_list.h"
 
@@ -30,10 +29,10 @@ void FrmOrtavi::checkDifferences() {
     return;
   }
   // The rows the difference list shows are the pair's rows: checked as listed.
-  DifferenceCheckDialog dialog(appDir_, *pair, differences_.records(), this);
+  DifferenceCheckDialog dialog(appDir_, *pair, editor_.differences().records(), this);
   if (dialog.exec() != QDialog::Accepted || dialog.proposedRects().empty()) return;
   try {
-    picture_db::storeProposedRects(pictureDb(), pair->id, dialog.proposedRects());
+    editor_.storeProposedDifferences(pair->id, dialog.proposedRects());
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The difference list: showing a row's rectangle, adding an empty one, storing the
-// marked edges into a row and deleting a row. The table changes first, the list only
-// when the statement succeeded. Each row carries the rowid of its table row, so that
-// two rows with the same edges are changed one at a time.
+// marked edges into a row and deleting a row. The window asks; the pair editor writes.
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,7 +8,6 @@
 #include "editor/editor_messages.h"
 #include "editor/frm_ortavi.h"
 #include "editor/lock_wait.h"
-#include "picture_db/editor_queries.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/overlay_shape.h"
@@ -27,8 +24,9 @@ EdgeTexts textsOf(const Edges& edges) {
 }  // namespace
 
 void FrmOrtavi::LstCoord_ItemClick(int row) {
-  if (row < 0 || row >= differences_.rowCount()) return;
-  const Edges e = differences_.edges(row);
+  const DifferenceListModel& differences = editor_.differences();
+  if (row < 0 || row >= differences.rowCount()) return;
+  const Edges e = differences.edges(row);
   double v[4];
   for (int i = 0; i < 4; ++i) {
     if (!e[static_cast<std::size_t>(i)]) {  // an edge left empty by another program: nothing to show
@@ -45,24 +43,20 @@ void FrmOrtavi::LstCoord_ItemClick(int row) {
 }
 
 void FrmOrtavi::CmdAdd_Click() {
-  if (differences_.rowCount() >= kMaxDifferences) return;
+  if (!editor_.canAddDifference()) return;
   const std::optional<picture_db::PairId> id = selectedPairId();
   if (!id) {
     critical(QString::fromUtf8(msg::kNoPairChosen));
     return;
   }
-  std::int64_t rowid = 0;
+  int row = 0;
   try {
-    rowid = picture_db::addEmptyDifference(pictureDb(), *id);
+    row = editor_.addDifference(*id);
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;
   }
-  picture_db::DifferenceRect added;
-  added.rowid = rowid;
-  added.x1 = added.y1 = added.x2 = added.y2 = 0.0;
-  added.found = "N";
-  LstCoord->selectRow(differences_.append(added));
+  LstCoord->selectRow(row);
   updateCmdAddEnabled();
 }
 
@@ -96,22 +90,15 @@ void FrmOrtavi::CmdUpd_Click() {
       return;
     }
   }
-  const EdgeTexts oldTexts = textsOf(differences_.edges(row));
+  const EdgeTexts oldTexts = textsOf(editor_.differences().edges(row));
   const int answer =
       dialogs_.messageBox(updateQuestion(oldTexts, newTexts), toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
   try {
-    const int changed = picture_db::moveDifference(pictureDb(), *id, differences_.difference(row).rowid, *edge[0],
-                                                   *edge[1], *edge[2], *edge[3]);
-    if (changed == 0) {
-      critical(QString::fromUtf8(msg::kDifferenceGone));
-      return;
-    }
+    editor_.moveDifference(*id, row, {*edge[0], *edge[1], *edge[2], *edge[3]});
   } catch (const std::exception& e) {
     critical(failureMessage(e));
-    return;
   }
-  differences_.setEdges(row, {double(*edge[0]), double(*edge[1]), double(*edge[2]), double(*edge[3])});
 }
 
 void FrmOrtavi::CmdDel_Click() {
@@ -119,18 +106,16 @@ void FrmOrtavi::CmdDel_Click() {
   if (!chosen) return;
   const int row = chosen->row;
   const std::optional<picture_db::PairId> id = chosen->pair;
-  const int answer = dialogs_.messageBox(deleteQuestion(textsOf(differences_.edges(row))),
+  const int answer = dialogs_.messageBox(deleteQuestion(textsOf(editor_.differences().edges(row))),
                                          toolkit::box::YesNo | toolkit::box::Question);
   if (answer != toolkit::box::Yes) return;
+  const bool wasChosen = LstCoord->selectedRow() == row;
   try {
-    // A row already gone from the table leaves the list too: either way it no longer exists.
-    picture_db::deleteDifference(pictureDb(), *id, differences_.difference(row).rowid);
+    editor_.deleteDifference(*id, row);
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;
   }
-  const bool wasChosen = LstCoord->selectedRow() == row;
-  differences_.remove(row);
   if (wasChosen) LstCoord->selectRow(-1);
   updateCmdAddEnabled();
 }

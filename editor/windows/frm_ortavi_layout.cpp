@@ -121,7 +121,7 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstImages = new toolkit::ReportList(fr);
   LstImages->setObjectName(QStringLiteral("LstImages"));
   LstImages->setGeometry(8, 16, 177, 89);
-  LstImages->showModel(&pairs_);
+  LstImages->showModel(&editor_.pairs());
   LstImages->setColumnWidthPx(PairListModel::kCopyColumn, 155);
   LstImages->setColumnWidthPx(PairListModel::kOriginalColumn, 0);
   installPairMaking();
@@ -133,7 +133,7 @@ void FrmOrtavi::buildCoordinatesFrame() {
   LstCoord = new toolkit::ReportList(fr);
   LstCoord->setObjectName(QStringLiteral("LstCoord"));
   LstCoord->setGeometry(8, 112, 177, 97);
-  LstCoord->showModel(&differences_);
+  LstCoord->showModel(&editor_.differences());
   for (int edge = 0; edge < 4; ++edge) LstCoord->setColumnWidthPx(edge, 39);
 
   CmdAdd = button(fr, "CmdAdd", QStringLiteral("&Add"), 192, 120, 49, 25);

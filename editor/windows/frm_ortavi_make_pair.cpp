@@ -44,14 +44,16 @@ void FrmOrtavi::makePairFromPhoto() {
   }
   MakePairDialog dialog(covering, this);
   if (dialog.exec() != QDialog::Accepted || !dialog.pair()) return;
-  pair_make::SavedPair saved;
+  int row = 0;
   try {
-    saved = pair_make::savePair(pictureDb(), appDir_.toStdString(), photoPath, *dialog.pair(), NewImageID());
+    row = editor_.addPairWith([&](picture_db::Database& db, picture_db::PairId id) {
+      const pair_make::SavedPair saved = pair_make::savePair(db, appDir_.toStdString(), photoPath, *dialog.pair(), id);
+      return picture_db::PictureRecord{saved.id, saved.original, saved.copy};
+    });
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;
   }
-  const int row = pairs_.append({saved.id, saved.original, saved.copy});
   LstImages->selectRow(row);
   LstImages_ItemClick(row);
 }

@@ -28,11 +28,7 @@ void FrmOrtavi::CmdExport_Click() {
   toolkit::setMousePointer(toolkit::pointer::Hourglass);
   QString problem;
   try {
-    const int row = LstImages->selectedRow();
-    if (row < 0) throw PackageError(std::string("Esportazione annullata: ") + msg::kNoPairChosen);
-    const picture_db::PictureRecord& pair = pairs_.pair(row);
-    exportPackage(appDir_.toStdString(), TxtExport->text().toStdString(), pair.original, pair.copy,
-                  differences_.records());
+    editor_.exportPair(LstImages->selectedRow(), TxtExport->text().toStdString());
   } catch (const std::exception& e) {
     problem = failureMessage(e);
   }
@@ -45,14 +41,14 @@ void FrmOrtavi::CmdImport_Click() {
   const int index = File3->selectedIndex();
   if (index < 0) return;
   const QString packageName = File3->name(index);
-  ImportedPair imported;
+  PairEditor::Imported imported{};
   try {
-    imported = importPackage(pictureDb(), appDir_.toStdString(), packageName.toStdString(), NewImageID());
+    imported = editor_.importPackage(packageName.toStdString());
   } catch (const std::exception& e) {
     critical(failureMessage(e));
     return;
   }
-  const int row = pairs_.append(imported.pair);
+  const int row = imported.row;
   LstImages->selectRow(row);
   LstImages_ItemClick(row);
   File3->refresh();

@@ -61,7 +61,7 @@ class EditorDifferenceCheck : public EditorWindowTest {
 
 TEST_F(EditorDifferenceCheck, CtrlDThenReturnStoresFiveRectanglesEachHoldingItsChange) {
   open();
-  ASSERT_EQ(w->LstCoord->count(), 0);
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 0);
   answerWith(Qt::Key_Return);
   pressCtrlD();
   ASSERT_TRUE(opened);
@@ -82,9 +82,10 @@ TEST_F(EditorDifferenceCheck, CtrlDThenReturnStoresFiveRectanglesEachHoldingItsC
     EXPECT_EQ(holding, 1) << "change at " << change.x() << "," << change.y();
   }
   // The list shows the table again, as a picture-list click does.
-  ASSERT_EQ(w->LstCoord->count(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(rowOf(*w->LstCoord, i), edgesOf(rows[size_t(i)]));
-  EXPECT_FALSE(w->CmdAdd->isEnabled());
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 5);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), i), edgesOf(rows[size_t(i)]));
+  EXPECT_FALSE(control<QPushButton>(*w, "CmdAdd")->isEnabled());
 
   // Checked again, the pair has nothing left to propose.
   answerWith(Qt::Key_Escape);
@@ -102,15 +103,15 @@ TEST_F(EditorDifferenceCheck, EscapeClosesWithoutAChangeAndTheListMenuOffersTheC
   pressCtrlD();
   ASSERT_TRUE(opened);
   EXPECT_TRUE(stored(8).empty());
-  EXPECT_EQ(w->LstCoord->count(), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 0);
 
-  const QList<QAction*> menu = w->LstCoord->actions();
+  const QList<QAction*> menu = control<toolkit::ReportList>(*w, "LstCoord")->actions();
   ASSERT_EQ(menu.size(), 1);
   EXPECT_EQ(menu[0]->text(), "Verifica differenze...");
-  EXPECT_EQ(w->LstCoord->contextMenuPolicy(), Qt::ActionsContextMenu);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->contextMenuPolicy(), Qt::ActionsContextMenu);
 
   // A pair without pictures: its problems are listed and nothing is offered.
-  clickRow(*w->LstImages, 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 1);
   answerWith(Qt::Key_Return);
   menu[0]->trigger();
   answerer.stop();
@@ -136,7 +137,7 @@ TEST_F(EditorDifferenceCheck, AMisplacedRectangleIsReplacedAndTheRightOnesKept) 
     picture_db::addDifference(db, 10, 5, 400, 30, 430);
   }
   open();
-  clickRow(*w->LstImages, 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 1);
   const auto before = stored(10);
   answerWith(Qt::Key_Return);
   pressCtrlD();
@@ -193,7 +194,7 @@ TEST_F(EditorDifferenceCheck, SpaceSwitchesBetweenCopyAndOriginalAndTheLinesFitT
 
   // A pair whose original cannot be read: nothing to switch to, and the window is as
   // wide as its longest line.
-  clickRow(*w->LstImages, 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 1);
   opened = false;
   answerer.disconnect();
   QObject::connect(&answerer, &QTimer::timeout, [&] {

@@ -23,11 +23,12 @@ class EditorDifferences : public EditorWindowTest {
 
 TEST_F(EditorDifferences, FiveAddsGiveFiveEmptyRowsThenAddIsDisabledUntilADelete) {
   open();
-  for (int i = 0; i < 5; ++i) click(w->CmdAdd);
-  ASSERT_EQ(w->LstCoord->count(), 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(rowOf(*w->LstCoord, i), (QStringList{"0", "0", "0", "0"}));
-  EXPECT_EQ(w->LstCoord->selectedRow(), 4);  // the new row, chosen
-  EXPECT_FALSE(w->CmdAdd->isEnabled());
+  for (int i = 0; i < 5; ++i) click(control<QPushButton>(*w, "CmdAdd"));
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 5);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), i), (QStringList{"0", "0", "0", "0"}));
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->selectedRow(), 4);  // the new row, chosen
+  EXPECT_FALSE(control<QPushButton>(*w, "CmdAdd")->isEnabled());
   const auto rows = stored(4);
   ASSERT_EQ(rows.size(), 5u);
   for (const auto& r : rows) EXPECT_EQ(edgesOf(r), (QStringList{"0", "0", "0", "0"}));
@@ -36,45 +37,45 @@ TEST_F(EditorDifferences, FiveAddsGiveFiveEmptyRowsThenAddIsDisabledUntilADelete
   EXPECT_EQ(stored(4).size(), 5u);
 
   // The five identical rows are told apart: one delete removes one.
-  clickRow(*w->LstCoord, 2);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 2);
   boxes.answers = {box::Yes};
-  click(w->CmdDel);
-  EXPECT_EQ(w->LstCoord->count(), 4);
+  click(control<QPushButton>(*w, "CmdDel"));
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 4);
   EXPECT_EQ(stored(4).size(), 4u);
-  EXPECT_TRUE(w->CmdAdd->isEnabled());
+  EXPECT_TRUE(control<QPushButton>(*w, "CmdAdd")->isEnabled());
 }
 
 TEST_F(EditorDifferences, AddThenUpdateStoresTheMarkedEdgesAfterTheQuestion) {
   open();
-  click(w->CmdAdd);
+  click(control<QPushButton>(*w, "CmdAdd"));
   drag({20, 40}, {50, 100});
   boxes.answers = {box::Yes};
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdUpd"));
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_EQ(lastMessage(), "Aggiornare la coordinata ?\r\nX1: 0 -> 20\r\nY1: 0 -> 40\r\nX2: 0 -> 50\r\nY2: 0 -> 100");
   EXPECT_EQ(lastFlags(), box::YesNo | box::Question);
   EXPECT_EQ(boxes.messages().back().title, "Vobrel");
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"20", "40", "50", "100"}));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"20", "40", "50", "100"}));
   ASSERT_EQ(stored(4).size(), 1u);
   EXPECT_EQ(edgesOf(stored(4)[0]), (QStringList{"20", "40", "50", "100"}));
   // The selection and the mark stay.
-  EXPECT_EQ(w->LstCoord->selectedRow(), 0);
-  EXPECT_FALSE(w->shBorder->isHidden());
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->selectedRow(), 0);
+  EXPECT_FALSE(control<toolkit::OverlayShape>(*w, "shBorder")->isHidden());
 }
 
 TEST_F(EditorDifferences, AnsweringNoChangesNothing) {
   folder.addPairWithoutFiles(5, "a.bmp", "b.bmp", {{1, 2, 3, 4}});
   open();
-  clickRow(*w->LstImages, 1);
-  clickRow(*w->LstCoord, 0);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 0);
   drag({100, 100}, {150, 160});
   boxes.answers = {box::No, box::No};
-  click(w->CmdUpd);
-  click(w->CmdDel);
+  click(control<QPushButton>(*w, "CmdUpd"));
+  click(control<QPushButton>(*w, "CmdDel"));
   EXPECT_EQ(lastMessage(), "Eliminare la coordinata ?\r\nX1 = 1\r\nY1 = 2\r\nX2 = 3\r\nY2 = 4");
   EXPECT_EQ(lastFlags(), box::YesNo | box::Question);
-  EXPECT_EQ(w->LstCoord->count(), 1);
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"1", "2", "3", "4"}));
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 1);
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"1", "2", "3", "4"}));
   ASSERT_EQ(stored(5).size(), 1u);
   EXPECT_EQ(edgesOf(stored(5)[0]), (QStringList{"1", "2", "3", "4"}));
 }
@@ -82,58 +83,58 @@ TEST_F(EditorDifferences, AnsweringNoChangesNothing) {
 TEST_F(EditorDifferences, ARowClickShowsItsRectangleAndTheLegend) {
   folder.addPairWithoutFiles(5, "a.bmp", "b.bmp", {{10, 20, 30, 60}, {0, 0, 0, 0}, {90, 80, 70, 60}});
   open();
-  clickRow(*w->LstImages, 1);
-  clickRow(*w->LstCoord, 0);
-  EXPECT_FALSE(w->shBorder->isHidden());
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 0);
+  EXPECT_FALSE(control<toolkit::OverlayShape>(*w, "shBorder")->isHidden());
   EXPECT_EQ(band(), QRectF(10, 20, 20, 40));
   EXPECT_EQ(legend(), (QStringList{"10", "20", "30", "60"}));
   // Update without a new drag writes the same values back.
   boxes.answers = {box::Yes};
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdUpd"));
   EXPECT_EQ(lastMessage(),
             "Aggiornare la coordinata ?\r\nX1: 10 -> 10\r\nY1: 20 -> 20\r\nX2: 30 -> 30\r\nY2: 60 -> 60");
   EXPECT_EQ(edgesOf(stored(5)[0]), (QStringList{"10", "20", "30", "60"}));
 
   // A fresh rectangle: empty, at the top-left corner.
-  clickRow(*w->LstCoord, 1);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 1);
   EXPECT_EQ(band(), QRectF(0, 0, 0, 0));
-  EXPECT_FALSE(w->shBorder->isHidden());
+  EXPECT_FALSE(control<toolkit::OverlayShape>(*w, "shBorder")->isHidden());
   // Edges stored the wrong way round show the rectangle they span.
-  clickRow(*w->LstCoord, 2);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 2);
   EXPECT_EQ(band(), QRectF(70, 60, 20, 20));
 }
 
 TEST_F(EditorDifferences, RowsWithTheSameEdgesAreUpdatedOneAtATime) {
   open();
-  click(w->CmdAdd);
-  click(w->CmdAdd);
-  click(w->CmdAdd);
-  clickRow(*w->LstCoord, 1);
+  click(control<QPushButton>(*w, "CmdAdd"));
+  click(control<QPushButton>(*w, "CmdAdd"));
+  click(control<QPushButton>(*w, "CmdAdd"));
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 1);
   drag({5, 6}, {25, 36});
   boxes.answers = {box::Yes};
-  click(w->CmdUpd);
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"0", "0", "0", "0"}));
-  EXPECT_EQ(rowOf(*w->LstCoord, 1), (QStringList{"5", "6", "25", "36"}));
-  EXPECT_EQ(rowOf(*w->LstCoord, 2), (QStringList{"0", "0", "0", "0"}));
+  click(control<QPushButton>(*w, "CmdUpd"));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 1), (QStringList{"5", "6", "25", "36"}));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 2), (QStringList{"0", "0", "0", "0"}));
   // The table holds exactly what the list shows, also after reading it again.
   const auto rows = stored(4);
   ASSERT_EQ(rows.size(), 3u);
   int moved = 0;
   for (const auto& r : rows) moved += edgesOf(r) == QStringList{"5", "6", "25", "36"};
   EXPECT_EQ(moved, 1);
-  clickRow(*w->LstImages, 0);
-  EXPECT_EQ(w->LstCoord->count(), 3);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 3);
 }
 
 TEST_F(EditorDifferences, UpdateWithNothingMarkedIsRefusedBeforeAnyQuestion) {
   open();
-  click(w->CmdAdd);
-  hover(w->Picture1, {30, 40});  // X1, Y1 follow the pointer, X2, Y2 empty
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdAdd"));
+  hover(control<toolkit::PictureArea>(*w, "Picture1"), {30, 40});  // X1, Y1 follow the pointer, X2, Y2 empty
+  click(control<QPushButton>(*w, "CmdUpd"));
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_EQ(lastMessage(), "Segnare prima un rettangolo sull'immagine.");
   EXPECT_EQ(lastFlags(), box::OkOnly | box::Critical);
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"0", "0", "0", "0"}));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
   EXPECT_EQ(edgesOf(stored(4)[0]), (QStringList{"0", "0", "0", "0"}));
 }
 
@@ -141,10 +142,10 @@ TEST_F(EditorDifferences, WithoutAChosenRowOrPairTheButtonsExplainAndChangeNothi
   folder.addPairWithoutFiles(5, "a.bmp", "b.bmp", {{1, 2, 3, 4}});
   open();
   drag({10, 10}, {20, 20});
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdUpd"));
   EXPECT_EQ(lastMessage(), "Selezionare prima una coordinata nell'elenco.");
   EXPECT_EQ(lastFlags(), box::OkOnly | box::Critical);
-  click(w->CmdDel);
+  click(control<QPushButton>(*w, "CmdDel"));
   EXPECT_EQ(lastMessage(), "Selezionare prima una coordinata nell'elenco.");
   EXPECT_EQ(boxes.messages().size(), 2u);
 
@@ -153,36 +154,36 @@ TEST_F(EditorDifferences, WithoutAChosenRowOrPairTheButtonsExplainAndChangeNothi
   QDir().mkpath(empty.imagesPath());
   ScriptedDialogs emptyBoxes;
   editor::FrmOrtavi bare(empty.path(), emptyBoxes);
-  ASSERT_TRUE(bare.CmdAdd->isEnabled());
+  ASSERT_TRUE(control<QPushButton>(bare, "CmdAdd")->isEnabled());
   bare.CmdAdd_Click();
   ASSERT_EQ(emptyBoxes.messages().size(), 1u);
   EXPECT_EQ(emptyBoxes.messages()[0].text, "Scegliere prima una coppia di immagini nell'elenco.");
   EXPECT_EQ(emptyBoxes.messages()[0].flags, box::OkOnly | box::Critical);
-  EXPECT_EQ(bare.LstCoord->count(), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(bare, "LstCoord")->count(), 0);
 }
 
 TEST_F(EditorDifferences, ADatabaseFailureShowsTheEnginesReasonAndLeavesTheList) {
   open();
-  click(w->CmdAdd);
+  click(control<QPushButton>(*w, "CmdAdd"));
   drag({1, 2}, {30, 40});
-  w->PictureDb->sqlite().setBusyTimeout(0);
+  w->pictureDb().sqlite().setBusyTimeout(0);
   picture_db::Database other = folder.open();
   // Another program holds the write lock while the buttons are pressed.
   other.inTransaction([&] {
-    click(w->CmdAdd);
+    click(control<QPushButton>(*w, "CmdAdd"));
     EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
     EXPECT_EQ(lastFlags(), box::OkOnly | box::Critical);
-    EXPECT_EQ(w->LstCoord->count(), 1);  // no row for a failed insert
+    EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 1);  // no row for a failed insert
 
     boxes.answers = {box::Yes};
-    click(w->CmdUpd);
+    click(control<QPushButton>(*w, "CmdUpd"));
     EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
-    EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
 
     boxes.answers = {box::Yes};
-    click(w->CmdDel);
+    click(control<QPushButton>(*w, "CmdDel"));
     EXPECT_EQ(lastMessage(), "il database è bloccato da un altro programma");
-    EXPECT_EQ(w->LstCoord->count(), 1);
+    EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 1);
   });
   EXPECT_EQ(stored(4).size(), 1u);
   EXPECT_EQ(edgesOf(stored(4)[0]), (QStringList{"0", "0", "0", "0"}));
@@ -190,25 +191,25 @@ TEST_F(EditorDifferences, ADatabaseFailureShowsTheEnginesReasonAndLeavesTheList)
 
 TEST_F(EditorDifferences, ARowRemovedByAnotherProgramIsNotUpdatedBlindly) {
   open();
-  click(w->CmdAdd);
+  click(control<QPushButton>(*w, "CmdAdd"));
   {
     picture_db::Database other = folder.open();
     picture_db::deleteDifference(other, 4, w->differenceList().difference(0).rowid);
   }
   drag({1, 2}, {30, 40});
   boxes.answers = {box::Yes};
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdUpd"));
   EXPECT_EQ(boxes.messages().back().flags, box::OkOnly | box::Critical);
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), (QStringList{"0", "0", "0", "0"}));
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
   EXPECT_TRUE(stored(4).empty());
 }
 
 TEST_F(EditorDifferences, RectanglesMadeHereAreOfferedToTheGameUnfound) {
   open();
-  click(w->CmdAdd);
+  click(control<QPushButton>(*w, "CmdAdd"));
   drag({10, 10}, {60, 50});
   boxes.answers = {box::Yes};
-  click(w->CmdUpd);
+  click(control<QPushButton>(*w, "CmdUpd"));
   picture_db::Database db = folder.open();
   EXPECT_EQ(picture_db::candidatePairIds(db), std::vector<picture_db::PairId>{4});
   const auto rows = picture_db::unfoundDifferences(db, 4);

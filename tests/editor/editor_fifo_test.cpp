@@ -27,8 +27,8 @@ TEST_F(EditorFifo, APairWhoseCopyIsAFifoIsListedWithABlankPicture) {
   w->LstImages_ItemClick(0);
   EXPECT_FALSE(fifo.released()) << "the FIFO was opened and waited on";
   EXPECT_LT(t.elapsed(), 3000);
-  EXPECT_EQ(w->LstImages->count(), 1);
-  EXPECT_FALSE(w->Picture1->hasPicture());
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 1);
+  EXPECT_FALSE(control<toolkit::PictureArea>(*w, "Picture1")->hasPicture());
 }
 
 TEST_F(EditorFifo, AFifoChosenInTheFilePanelIsRefusedAtOnce) {
@@ -36,12 +36,13 @@ TEST_F(EditorFifo, AFifoChosenInTheFilePanelIsRefusedAtOnce) {
   test_support::FifoGuard fifo(storage::picturePath(folder.dir(), "fifo.bmp"), 3s);
   ASSERT_TRUE(fifo.made());
   open();
-  click(w->CmdImgUpd);
-  ASSERT_TRUE(w->FraFile->File1()->selectName("fifo.bmp")) << "the list offers it by its name";
+  click(control<QPushButton>(*w, "CmdImgUpd"));
+  ASSERT_TRUE(control<editor::FilePanel>(*w, "FraFile")->File1()->selectName("fifo.bmp"))
+      << "the list offers it by its name";
   QElapsedTimer t;
   t.start();
-  w->FraFile->File1_Click();
+  control<editor::FilePanel>(*w, "FraFile")->File1_Click();
   EXPECT_FALSE(fifo.released()) << "the FIFO was opened and waited on";
   EXPECT_LT(t.elapsed(), 3000);
-  EXPECT_FALSE(w->Picture2->isVisible()) << "nothing to preview";
+  EXPECT_FALSE(control<toolkit::PictureArea>(*w, "Picture2")->isVisible()) << "nothing to preview";
 }

@@ -32,7 +32,7 @@ TEST_F(EditorLockWait, ALockedDatabaseShowsTheBusyPointerKeepsTheWindowAliveAndG
   picture_db::Database other = folder.open();
   other.inTransaction([&] {
     boxes.answers = {box::Yes};
-    click(w->CmdImgDel);  // the question is answered; the statement then meets the lock
+    click(control<QPushButton>(*w, "CmdImgDel"));  // the question is answered; the statement then meets the lock
   });
   probe.stop();
   EXPECT_TRUE(busyPointerSeen) << "the busy pointer while waiting";
@@ -43,7 +43,7 @@ TEST_F(EditorLockWait, ALockedDatabaseShowsTheBusyPointerKeepsTheWindowAliveAndG
   EXPECT_TRUE(message[0].isUpper());
   // Nothing lost: the list shows what the database holds, the pointer is back.
   EXPECT_EQ(storedPairs().size(), 1u);
-  EXPECT_EQ(w->LstImages->count(), 1);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 1);
   QCoreApplication::processEvents();
   QTest::qWait(100);
   const QCursor* c = QGuiApplication::overrideCursor();
@@ -51,9 +51,9 @@ TEST_F(EditorLockWait, ALockedDatabaseShowsTheBusyPointerKeepsTheWindowAliveAndG
 
   // Once the other program lets go, the same click works at once.
   boxes.answers = {box::Yes};
-  click(w->CmdImgDel);
+  click(control<QPushButton>(*w, "CmdImgDel"));
   EXPECT_TRUE(storedPairs().empty());
-  EXPECT_EQ(w->LstImages->count(), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 0);
   EXPECT_EQ(boxes.messages().size(), 3u) << "only the question";
 }
 

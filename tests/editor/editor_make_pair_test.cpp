@@ -78,13 +78,13 @@ TEST_F(EditorMakePair, CtrlNAPhotoAndReturnStoreThePairAndShowIt) {
   const auto rects = stored(4);
   ASSERT_EQ(rects.size(), 5u);
   // Shown as a picture-list click shows a pair: selected, its copy and its five rows.
-  EXPECT_EQ(w->LstImages->selectedRow(), 1);
-  EXPECT_EQ(w->LstImages->text(1), "face_C.jpg");
-  ASSERT_EQ(w->LstCoord->count(), 5);
-  EXPECT_EQ(rowOf(*w->LstCoord, 0), edgesOf(rects[0]));
-  EXPECT_FALSE(w->CmdAdd->isEnabled());
-  EXPECT_EQ(w->Picture1->picture().size(), QSize(380, 436));
-  EXPECT_EQ(w->Picture1->picture().convertToFormat(QImage::Format_RGB32),
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->selectedRow(), 1);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->text(1), "face_C.jpg");
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 5);
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), edgesOf(rects[0]));
+  EXPECT_FALSE(control<QPushButton>(*w, "CmdAdd")->isEnabled());
+  EXPECT_EQ(control<toolkit::PictureArea>(*w, "Picture1")->picture().size(), QSize(380, 436));
+  EXPECT_EQ(control<toolkit::PictureArea>(*w, "Picture1")->picture().convertToFormat(QImage::Format_RGB32),
             QImage(folder.imagesPath() + "/face_C.jpg").convertToFormat(QImage::Format_RGB32));
 }
 
@@ -96,17 +96,17 @@ TEST_F(EditorMakePair, EscWritesNothing) {
   ASSERT_TRUE(opened);
   EXPECT_TRUE(storedPairs().empty());
   EXPECT_TRUE(QDir(folder.imagesPath()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-  EXPECT_EQ(w->LstImages->count(), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 0);
 }
 
 TEST_F(EditorMakePair, TheListsMenuHasTheEntryAndNoPhotoChosenDoesNothing) {
   open();
-  const QList<QAction*> actions = w->LstImages->actions();
+  const QList<QAction*> actions = control<toolkit::ReportList>(*w, "LstImages")->actions();
   const auto entry = std::find_if(actions.begin(), actions.end(),
                                   [](QAction* a) { return a->text() == "Crea coppia da una foto..."; });
   ASSERT_NE(entry, actions.end());
   EXPECT_EQ((*entry)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-  EXPECT_EQ(w->LstImages->contextMenuPolicy(), Qt::ActionsContextMenu);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->contextMenuPolicy(), Qt::ActionsContextMenu);
   (*entry)->trigger();  // the dialog is cancelled: no photo
   EXPECT_EQ(boxes.calls.size(), 1u);
   EXPECT_TRUE(storedPairs().empty());

@@ -68,8 +68,8 @@ class EditorPackages : public EditorWindowTest {
   }
 
   void importSelected(const QString& name = "viaggio.ozt") {
-    ASSERT_TRUE(receiver->File3->selectName(name));
-    click(receiver->CmdImport);
+    ASSERT_TRUE(control<toolkit::FileList>(*receiver, "File3")->selectName(name));
+    click(control<QPushButton>(*receiver, "CmdImport"));
   }
 
   std::vector<picture_db::PictureRecord> receivedPairs() const {
@@ -95,8 +95,9 @@ class EditorPackages : public EditorWindowTest {
       s.pairs.push_back(std::to_string(p.id) + " " + p.original + " " + p.copy + " " +
                         std::to_string(picture_db::pairDifferences(db, p.id).size()));
     }
-    for (int i = 0; i < receiver->LstImages->count(); ++i) s.listed << receiver->LstImages->key(i);
-    s.packages = receiver->File3->names();
+    for (int i = 0; i < control<toolkit::ReportList>(*receiver, "LstImages")->count(); ++i)
+      s.listed << control<toolkit::ReportList>(*receiver, "LstImages")->key(i);
+    s.packages = control<toolkit::FileList>(*receiver, "File3")->names();
     return s;
   }
 };
@@ -105,19 +106,19 @@ class EditorPackages : public EditorWindowTest {
 
 TEST_F(EditorPackages, APairTravelsByteForByteUnderANewNumber) {
   openWithPair();
-  EXPECT_EQ(w->TxtExport->text(), "casa");
-  click(w->CmdAdd);  // a rectangle just added to the list travels too, last
-  ASSERT_EQ(w->LstCoord->count(), 4);
-  w->TxtExport->setText("viaggio");
+  EXPECT_EQ(control<QLineEdit>(*w, "TxtExport")->text(), "casa");
+  click(control<QPushButton>(*w, "CmdAdd"));  // a rectangle just added to the list travels too, last
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 4);
+  control<QLineEdit>(*w, "TxtExport")->setText("viaggio");
   setMousePointer(pointer::Cross);
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   EXPECT_TRUE(boxes.messages().empty());
   EXPECT_EQ(mousePointer(), pointer::Default);
   EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), std::vector<std::string>{"viaggio.ozt"});
 
   other.addPairWithoutFiles(4, "(none)", "(none)", {});
   openReceiver(exported("viaggio.ozt"));
-  ASSERT_EQ(receiver->File3->names(), QStringList{"viaggio.ozt"});
+  ASSERT_EQ(control<toolkit::FileList>(*receiver, "File3")->names(), QStringList{"viaggio.ozt"});
   importSelected();
   EXPECT_TRUE(otherBoxes.messages().empty());
 
@@ -139,22 +140,22 @@ TEST_F(EditorPackages, APairTravelsByteForByteUnderANewNumber) {
     EXPECT_EQ(picture_db::unfoundDifferences(db, 5).size(), 4u);  // every one "N"
   }
   // The new pair is the list's last row, chosen and shown.
-  const int last = receiver->LstImages->lastRow();
+  const int last = control<toolkit::ReportList>(*receiver, "LstImages")->lastRow();
   ASSERT_EQ(last, 1);
-  EXPECT_EQ(receiver->LstImages->key(last), "I5");
-  EXPECT_EQ(receiver->LstImages->text(last), "casa_C.jpg");
-  EXPECT_EQ(receiver->LstImages->subItem(last, 1), "casa.jpg");
-  EXPECT_EQ(receiver->LstImages->selectedRow(), last);
-  EXPECT_EQ(receiver->LstCoord->count(), 4);
-  EXPECT_EQ(rowOf(*receiver->LstCoord, 1), (QStringList{"1", "2", "3", "4"}));
-  EXPECT_EQ(receiver->TxtExport->text(), "casa");
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstImages")->key(last), "I5");
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstImages")->text(last), "casa_C.jpg");
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstImages")->subItem(last, 1), "casa.jpg");
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstImages")->selectedRow(), last);
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstCoord")->count(), 4);
+  EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*receiver, "LstCoord"), 1), (QStringList{"1", "2", "3", "4"}));
+  EXPECT_EQ(control<QLineEdit>(*receiver, "TxtExport")->text(), "casa");
   // The package has left the Import folder and its list.
   EXPECT_FALSE(std::filesystem::exists(importing("viaggio.ozt")));
-  EXPECT_TRUE(receiver->File3->names().isEmpty());
+  EXPECT_TRUE(control<toolkit::FileList>(*receiver, "File3")->names().isEmpty());
 
   // The same package a second time: its pictures are there now.
   std::filesystem::copy_file(exported("viaggio.ozt"), importing("again.ozt"));
-  receiver->File3->refresh();
+  control<toolkit::FileList>(*receiver, "File3")->refresh();
   const Snapshot before = snapshot();
   importSelected("again.ozt");
   ASSERT_EQ(otherBoxes.messages().size(), 1u);
@@ -164,28 +165,28 @@ TEST_F(EditorPackages, APairTravelsByteForByteUnderANewNumber) {
 
 TEST_F(EditorPackages, EmptyNameAndExportingAgainReplaces) {
   openWithPair();
-  w->TxtExport->setText("");
-  click(w->CmdExport);
+  control<QLineEdit>(*w, "TxtExport")->setText("");
+  click(control<QPushButton>(*w, "CmdExport"));
   EXPECT_TRUE(boxes.messages().empty());
   EXPECT_TRUE(std::filesystem::exists(exported(".ozt")));
 
-  w->TxtExport->setText("p");
-  click(w->CmdExport);
+  control<QLineEdit>(*w, "TxtExport")->setText("p");
+  click(control<QPushButton>(*w, "CmdExport"));
   EXPECT_EQ(test_support::readPackage(exported("p.ozt")).rectangles.size(), 3u);
   // The window's state now, not the earlier package's.
-  clickRow(*w->LstCoord, 0);
-  click(w->CmdDel);
+  clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 0);
+  click(control<QPushButton>(*w, "CmdDel"));
   boxes.clear();
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   EXPECT_TRUE(boxes.messages().empty());
   const auto again = test_support::readPackage(exported("p.ozt"));
-  ASSERT_EQ(again.rectangles.size(), static_cast<std::size_t>(w->LstCoord->count()));
+  ASSERT_EQ(again.rectangles.size(), static_cast<std::size_t>(control<toolkit::ReportList>(*w, "LstCoord")->count()));
   EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), (std::vector<std::string>{".ozt", "p.ozt"}));
 }
 
 TEST_F(EditorPackages, APairWithoutRectanglesCarriesNone) {
   openWithPair({});
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   EXPECT_TRUE(test_support::readPackage(exported("casa.ozt")).rectangles.empty());
   openReceiver(exported("casa.ozt"), "casa.ozt");
   importSelected("casa.ozt");
@@ -193,19 +194,19 @@ TEST_F(EditorPackages, APairWithoutRectanglesCarriesNone) {
   ASSERT_EQ(receivedPairs().size(), 1u);
   picture_db::Database db = other.open();
   EXPECT_TRUE(picture_db::pairDifferences(db, 1).empty());
-  EXPECT_EQ(receiver->LstCoord->count(), 0);
+  EXPECT_EQ(control<toolkit::ReportList>(*receiver, "LstCoord")->count(), 0);
 }
 
 TEST_F(EditorPackages, FailedExportsSayWhyAndKeepTheEarlierPackage) {
   openWithPair();
-  w->TxtExport->setText("p");
-  click(w->CmdExport);
+  control<QLineEdit>(*w, "TxtExport")->setText("p");
+  click(control<QPushButton>(*w, "CmdExport"));
   const std::string earlier = readBytes(exported("p.ozt"));
 
   const auto refusal = [&](const char* expected) {
     boxes.clear();
     setMousePointer(pointer::Cross);
-    click(w->CmdExport);
+    click(control<QPushButton>(*w, "CmdExport"));
     EXPECT_EQ(mousePointer(), pointer::Default);
     ASSERT_EQ(boxes.messages().size(), 1u) << expected;
     EXPECT_EQ(boxes.messages()[0].flags, box::OkOnly | box::Critical);
@@ -215,12 +216,12 @@ TEST_F(EditorPackages, FailedExportsSayWhyAndKeepTheEarlierPackage) {
     EXPECT_EQ(folderTree(storage::exportDir(folder.dir())), std::vector<std::string>{"p.ozt"});
   };
 
-  w->TxtExport->setText("../p");
+  control<QLineEdit>(*w, "TxtExport")->setText("../p");
   refusal("non può contenere / o \\");
-  w->TxtExport->setText("a\\b");
+  control<QLineEdit>(*w, "TxtExport")->setText("a\\b");
   refusal("non può contenere / o \\");
 
-  w->TxtExport->setText("p");
+  control<QLineEdit>(*w, "TxtExport")->setText("p");
   w->differenceList().setEdges(1, {10.5, 1.0, 2.0, 3.0});  // as another program may store it
   refusal("non è un numero intero");
   w->LstImages_ItemClick(0);  // the list as stored again
@@ -228,15 +229,15 @@ TEST_F(EditorPackages, FailedExportsSayWhyAndKeepTheEarlierPackage) {
   QFile::remove(folder.imagesPath() + "/casa_C.jpg");
   refusal("il file casa_C.jpg non è nella cartella Images");
 
-  w->LstImages->selectRow(-1);
+  control<toolkit::ReportList>(*w, "LstImages")->selectRow(-1);
   refusal("Scegliere prima una coppia");
 }
 
 TEST_F(EditorPackages, APairWithoutFilesIsNotExported) {
   folder.addPairWithoutFiles(1, "(none)", "(none)", {});
   open();
-  w->TxtExport->setText("p");
-  click(w->CmdExport);
+  control<QLineEdit>(*w, "TxtExport")->setText("p");
+  click(control<QPushButton>(*w, "CmdExport"));
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_NE(boxes.messages()[0].text.indexOf("non è ancora stato assegnato"), -1);
   EXPECT_TRUE(folderTree(storage::exportDir(folder.dir())).empty());
@@ -244,7 +245,7 @@ TEST_F(EditorPackages, APairWithoutFilesIsNotExported) {
 
 TEST_F(EditorPackages, PicturesAlreadyPresentRefuseTheImportWhicheverAndWhateverTheCase) {
   openWithPair();
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   for (const char* present : {"casa.jpg", "casa_C.jpg", "CASA_c.JPG"}) {
     SCOPED_TRACE(present);
     receiver.reset();
@@ -266,11 +267,11 @@ TEST_F(EditorPackages, PicturesAlreadyPresentRefuseTheImportWhicheverAndWhatever
 
 TEST_F(EditorPackages, NothingSelectedDoesNothing) {
   openWithPair();
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   openReceiver(exported("casa.ozt"));
-  receiver->File3->selectIndex(-1);
+  control<toolkit::FileList>(*receiver, "File3")->selectIndex(-1);
   const Snapshot before = snapshot();
-  click(receiver->CmdImport);
+  click(control<QPushButton>(*receiver, "CmdImport"));
   EXPECT_TRUE(otherBoxes.calls.empty());
   EXPECT_EQ(snapshot(), before);
 }
@@ -293,7 +294,7 @@ TEST_F(EditorPackages, AHostilePackageIsRefusedAndWritesNothingAnywhere) {
 
 TEST_F(EditorPackages, AFailureAfterThePicturesRemovesThemAndAddsNoPair) {
   openWithPair();
-  click(w->CmdExport);
+  click(control<QPushButton>(*w, "CmdExport"));
   other.addPairWithoutFiles(3, "(none)", "(none)", {});
   {
     // The last rectangle cannot be stored: the pair and the others must not stay either.

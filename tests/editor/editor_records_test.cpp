@@ -15,7 +15,7 @@ using EditorRecords = EditorWindowTest;
 TEST_F(EditorRecords, TheFirstPairOfAnEmptyListIsNumberOne) {
   open();
   EXPECT_EQ(w->NewImageID(), 1);
-  click(w->CmdImgAdd);
+  click(control<QPushButton>(*w, "CmdImgAdd"));
   const auto pairs = storedPairs();
   ASSERT_EQ(pairs.size(), 1u);
   EXPECT_EQ(pairs[0].id, 1);
@@ -26,7 +26,7 @@ TEST_F(EditorRecords, TheFirstPairOfAnEmptyListIsNumberOne) {
 TEST_F(EditorRecords, NewNumbersComeFromTheListWhateverItsOrder) {
   for (int id : {3, 7, 5}) folder.addPairWithoutFiles(id, "a.bmp", "b.bmp", {});
   open();
-  ASSERT_EQ(w->LstImages->key(1), "I7");
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstImages")->key(1), "I7");
   EXPECT_EQ(w->NewImageID(), 8);
   EXPECT_EQ(w->NewImageID(), 8);  // asking changes nothing
   // The list alone counts: a row in the table the list does not show is not seen.
@@ -38,24 +38,24 @@ TEST_F(EditorRecords, AnAddedPairIsTheLastRowChosenShownAndTheFilePanelOpens) {
   folder.addPair(2, {{1, 2, 3, 4}}, QSize(80, 60));
   open();
   drag({5, 5}, {20, 20});
-  click(w->CmdImgAdd);
-  const int last = w->LstImages->lastRow();
+  click(control<QPushButton>(*w, "CmdImgAdd"));
+  const int last = control<toolkit::ReportList>(*w, "LstImages")->lastRow();
   ASSERT_EQ(last, 1);
-  EXPECT_EQ(w->LstImages->key(last), "I3");
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->key(last), "I3");
   EXPECT_EQ(w->pairList().pair(last).copy, "(none)");
   EXPECT_EQ(w->pairList().pair(last).original, "(none)");
-  EXPECT_EQ(w->LstImages->selectedRow(), last);
-  EXPECT_EQ(w->LstCoord->count(), 0);  // the new pair's (empty) list
-  EXPECT_EQ(w->TxtExport->text(), "(n");
-  EXPECT_TRUE(w->shBorder->isHidden());
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->selectedRow(), last);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 0);  // the new pair's (empty) list
+  EXPECT_EQ(control<QLineEdit>(*w, "TxtExport")->text(), "(n");
+  EXPECT_TRUE(control<toolkit::OverlayShape>(*w, "shBorder")->isHidden());
   // The file panel for it, in the place of the coordinates.
-  EXPECT_FALSE(w->FraFile->isHidden());
-  EXPECT_TRUE(w->FraCoord->isHidden());
-  EXPECT_FALSE(w->Picture1->hasPicture());
+  EXPECT_FALSE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
+  EXPECT_TRUE(control<QGroupBox>(*w, "FraCoord")->isHidden());
+  EXPECT_FALSE(control<toolkit::PictureArea>(*w, "Picture1")->hasPicture());
   // Closing it shows the coordinates of the new pair.
-  w->FraFile->CmdCancel_Click();
-  EXPECT_FALSE(w->FraCoord->isHidden());
-  EXPECT_EQ(w->LstImages->selectedRow(), last);
+  control<editor::FilePanel>(*w, "FraFile")->CmdCancel_Click();
+  EXPECT_FALSE(control<QGroupBox>(*w, "FraCoord")->isHidden());
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->selectedRow(), last);
 }
 
 TEST_F(EditorRecords, ANewPairStartsWithoutRectanglesLeftUnderItsNumber) {
@@ -66,10 +66,12 @@ TEST_F(EditorRecords, ANewPairStartsWithoutRectanglesLeftUnderItsNumber) {
     picture_db::addDifference(db, 2, 10, 20, 30, 40);
   }
   open();
-  click(w->CmdImgAdd);
-  ASSERT_EQ(w->LstImages->key(w->LstImages->lastRow()), "I2");
-  w->FraFile->CmdCancel_Click();
-  EXPECT_EQ(w->LstCoord->count(), 0);
+  click(control<QPushButton>(*w, "CmdImgAdd"));
+  ASSERT_EQ(
+      control<toolkit::ReportList>(*w, "LstImages")->key(control<toolkit::ReportList>(*w, "LstImages")->lastRow()),
+      "I2");
+  control<editor::FilePanel>(*w, "FraFile")->CmdCancel_Click();
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 0);
   EXPECT_TRUE(stored(2).empty());
   EXPECT_EQ(stored(1).size(), 1u);
 }
@@ -78,11 +80,11 @@ TEST_F(EditorRecords, TheDeleteQuestionNamesTheCopyAndNoKeepsEverything) {
   folder.addPairWithoutFiles(1, "(none)", "(none)", {{1, 2, 3, 4}});
   open();
   boxes.answers = {box::No};
-  click(w->CmdImgDel);
+  click(control<QPushButton>(*w, "CmdImgDel"));
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_EQ(boxes.messages()[0].text, "Eliminare\r\n(none)");
   EXPECT_EQ(boxes.messages()[0].flags, box::YesNo | box::Question);
-  EXPECT_EQ(w->LstImages->count(), 1);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 1);
   EXPECT_EQ(storedPairs().size(), 1u);
   EXPECT_EQ(stored(1).size(), 1u);
 }
@@ -91,12 +93,12 @@ TEST_F(EditorRecords, ADeletedPairTakesItsRectanglesAndItsNumberMayComeBackEmpty
   for (int id : {3, 5, 7}) folder.addPairWithoutFiles(id, "a.bmp", "b.bmp", {});
   folder.addPair(8, test_support::fiveRectangles());
   open();
-  clickRow(*w->LstImages, 3);
-  ASSERT_EQ(w->LstCoord->count(), 5);
+  clickRow(*control<toolkit::ReportList>(*w, "LstImages"), 3);
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 5);
   boxes.answers = {box::Yes};
-  click(w->CmdImgDel);
-  EXPECT_EQ(w->LstImages->count(), 3);
-  EXPECT_EQ(w->LstImages->selectedRow(), -1);  // no other pair is chosen for the user
+  click(control<QPushButton>(*w, "CmdImgDel"));
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 3);
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->selectedRow(), -1);  // no other pair is chosen for the user
   EXPECT_EQ(storedPairs().size(), 3u);
   EXPECT_TRUE(stored(8).empty());
   // The picture files stay.
@@ -104,44 +106,46 @@ TEST_F(EditorRecords, ADeletedPairTakesItsRectanglesAndItsNumberMayComeBackEmpty
   EXPECT_TRUE(QFileInfo::exists(folder.imagesPath() + "/8_C.bmp"));
 
   EXPECT_EQ(w->NewImageID(), 8);
-  click(w->CmdImgAdd);
-  EXPECT_EQ(w->LstImages->key(w->LstImages->lastRow()), "I8");
-  EXPECT_EQ(w->LstCoord->count(), 0);
+  click(control<QPushButton>(*w, "CmdImgAdd"));
+  EXPECT_EQ(
+      control<toolkit::ReportList>(*w, "LstImages")->key(control<toolkit::ReportList>(*w, "LstImages")->lastRow()),
+      "I8");
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstCoord")->count(), 0);
   EXPECT_TRUE(stored(8).empty());
-  EXPECT_TRUE(w->CmdAdd->isEnabled());
+  EXPECT_TRUE(control<QPushButton>(*w, "CmdAdd")->isEnabled());
 }
 
 TEST_F(EditorRecords, DeleteWithoutAChosenPairDoesNothing) {
   folder.addPairWithoutFiles(1, "a.bmp", "b.bmp", {});
   open();
-  w->LstImages->selectRow(-1);
-  click(w->CmdImgDel);
+  control<toolkit::ReportList>(*w, "LstImages")->selectRow(-1);
+  click(control<QPushButton>(*w, "CmdImgDel"));
   EXPECT_TRUE(boxes.messages().empty());
   EXPECT_EQ(storedPairs().size(), 1u);
   // The same for choosing files of no pair.
-  click(w->CmdImgUpd);
-  EXPECT_TRUE(w->FraFile->isHidden());
+  click(control<QPushButton>(*w, "CmdImgUpd"));
+  EXPECT_TRUE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
 }
 
 TEST_F(EditorRecords, FailuresShowTheEnginesReasonAndKeepTheList) {
   folder.addPairWithoutFiles(1, "a.bmp", "b.bmp", {{1, 2, 3, 4}});
   open();
-  w->PictureDb->sqlite().setBusyTimeout(0);
+  w->pictureDb().sqlite().setBusyTimeout(0);
   picture_db::Database other = folder.open();
   other.inTransaction([&] {
-    click(w->CmdImgAdd);
+    click(control<QPushButton>(*w, "CmdImgAdd"));
     ASSERT_EQ(boxes.messages().size(), 1u);
     EXPECT_EQ(boxes.messages()[0].text, "il database è bloccato da un altro programma");
     EXPECT_EQ(boxes.messages()[0].flags, box::OkOnly | box::Critical);
-    EXPECT_EQ(w->LstImages->count(), 1);
-    EXPECT_TRUE(w->FraFile->isHidden());
+    EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 1);
+    EXPECT_TRUE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
 
     boxes.answers = {box::Yes};
-    click(w->CmdImgDel);
+    click(control<QPushButton>(*w, "CmdImgDel"));
     ASSERT_EQ(boxes.messages().size(), 3u);
     EXPECT_EQ(boxes.messages()[2].text, "il database è bloccato da un altro programma");
     EXPECT_EQ(boxes.messages()[2].flags, box::OkOnly);  // no icon for this one
-    EXPECT_EQ(w->LstImages->count(), 1);
+    EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 1);
   });
   EXPECT_EQ(storedPairs().size(), 1u);
   EXPECT_EQ(stored(1).size(), 1u);  // the rectangles stay with the pair kept
@@ -150,10 +154,10 @@ TEST_F(EditorRecords, FailuresShowTheEnginesReasonAndKeepTheList) {
 TEST_F(EditorRecords, UpdateOpensTheFilePanelForTheChosenPair) {
   folder.addPair(1, {}, QSize(50, 50));
   open();
-  click(w->CmdImgUpd);
-  EXPECT_FALSE(w->FraFile->isHidden());
-  EXPECT_TRUE(w->FraCoord->isHidden());
-  EXPECT_EQ(w->FraFile->File1()->selectedName(), "1.bmp");
-  EXPECT_EQ(w->FraFile->File2()->selectedName(), "1_C.bmp");
-  EXPECT_FALSE(w->Picture2->isHidden());  // the original previewed
+  click(control<QPushButton>(*w, "CmdImgUpd"));
+  EXPECT_FALSE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
+  EXPECT_TRUE(control<QGroupBox>(*w, "FraCoord")->isHidden());
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->File1()->selectedName(), "1.bmp");
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->File2()->selectedName(), "1_C.bmp");
+  EXPECT_FALSE(control<toolkit::PictureArea>(*w, "Picture2")->isHidden());  // the original previewed
 }

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <memory>
+#include <stdexcept>
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,6 +30,15 @@
 namespace editor_window_fixture {
 
 using test_support::Edges;
+
+// A control of the window by its design name ("CmdAdd", "LstImages"); the test fails
+// when the window has no such control of that kind.
+template <typename Control>
+Control* control(const QObject& window, const QString& name) {
+  Control* found = window.findChild<Control*>(name);
+  if (found == nullptr) throw std::logic_error("the window has no control " + name.toStdString());
+  return found;
+}
 
 class EditorWindowTest : public ::testing::Test {
  protected:
@@ -64,7 +74,10 @@ class EditorWindowTest : public ::testing::Test {
   static QStringList rowOf(const toolkit::ReportList& list, int row) {
     return {list.text(row), list.subItem(row, 1), list.subItem(row, 2), list.subItem(row, 3)};
   }
-  QStringList legend() const { return {w->LblASH->text(), w->LblASV->text(), w->LblBDH->text(), w->LblBDV->text()}; }
+  QStringList legend() const {
+    return {control<QLabel>(*w, "LblASH")->text(), control<QLabel>(*w, "LblASV")->text(),
+            control<QLabel>(*w, "LblBDH")->text(), control<QLabel>(*w, "LblBDV")->text()};
+  }
 
   // A click on a list row, where the user would click.
   static void clickRow(toolkit::ReportList& list, int row) {
@@ -81,12 +94,12 @@ class EditorWindowTest : public ::testing::Test {
   }
   // A left-button drag on Picture1 from one picture pixel to another, through a middle point.
   void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(w->Picture1, button, {}, from);
-    QTest::mouseMove(w->Picture1, (from + to) / 2);
-    QTest::mouseMove(w->Picture1, to);
-    QTest::mouseRelease(w->Picture1, button, {}, to);
+    QTest::mousePress(control<toolkit::PictureArea>(*w, "Picture1"), button, {}, from);
+    QTest::mouseMove(control<toolkit::PictureArea>(*w, "Picture1"), (from + to) / 2);
+    QTest::mouseMove(control<toolkit::PictureArea>(*w, "Picture1"), to);
+    QTest::mouseRelease(control<toolkit::PictureArea>(*w, "Picture1"), button, {}, to);
   }
-  QRectF band() const { return w->shBorder->box(); }
+  QRectF band() const { return control<toolkit::OverlayShape>(*w, "shBorder")->box(); }
 };
 
 }  // namespace editor_window_fixture

@@ -69,11 +69,13 @@ class FakeHost : public editor::FilePanelHost {
   toolkit::PictureArea& preview() override { return *picture2; }
   void hideRubberBand() override { ++rubberBandHides; }
   std::optional<picture_db::PictureRecord> selectedPair() const override { return selected; }
-  void setSelectedOriginal(const QString& name) override {
-    if (selected) selected->original = name.toStdString();
+  void storeSelectedOriginal(const QString& name) override {
+    picture_db::setOriginalFile(db_, selected.value().id, name.toStdString());
+    selected->original = name.toStdString();
   }
-  void setSelectedCopy(const QString& name) override {
-    if (selected) selected->copy = name.toStdString();
+  void storeSelectedCopy(const QString& name) override {
+    picture_db::setCopyFile(db_, selected.value().id, name.toStdString());
+    selected->copy = name.toStdString();
   }
   void showCoordinatesPanel(bool visible) override { coordinatesShown = visible; }
   void refreshSelectedPair() override {

@@ -10,6 +10,7 @@
 
 namespace {
 
+using editor_window_fixture::control;
 using editor_window_fixture::EditorWindowTest;
 namespace box = toolkit::box;
 
@@ -39,38 +40,40 @@ TEST_F(FilePanelInWindow, ANewPairGetsTheFilesBroughtInAndChosen) {
   copy.save(camera.path() + "/casa_C.bmp", "BMP");
   open();
 
-  click(w->CmdImgAdd);
-  ASSERT_FALSE(w->FraFile->isHidden());
-  EXPECT_TRUE(w->FraCoord->isHidden());
-  EXPECT_EQ(w->FraFile->File1()->selectedIndex(), -1);
-  EXPECT_EQ(w->FraFile->File2()->selectedIndex(), -1);
-  EXPECT_TRUE(w->Picture2->isHidden());
+  click(control<QPushButton>(*w, "CmdImgAdd"));
+  ASSERT_FALSE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
+  EXPECT_TRUE(control<QGroupBox>(*w, "FraCoord")->isHidden());
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->File1()->selectedIndex(), -1);
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->File2()->selectedIndex(), -1);
+  EXPECT_TRUE(control<toolkit::PictureArea>(*w, "Picture2")->isHidden());
 
   boxes.chosenFiles = {camera.path() + "/casa.bmp", camera.path() + "/casa_C.bmp"};
-  click(w->FraFile->CmdFileFromPath());
-  click(w->FraFile->CmdFileFromPath());
-  EXPECT_EQ(w->FraFile->File1()->names(), QStringList({"1.bmp", "1_C.bmp", "casa.bmp", "casa_C.bmp"}));
+  click(control<editor::FilePanel>(*w, "FraFile")->CmdFileFromPath());
+  click(control<editor::FilePanel>(*w, "FraFile")->CmdFileFromPath());
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->File1()->names(),
+            QStringList({"1.bmp", "1_C.bmp", "casa.bmp", "casa_C.bmp"}));
 
-  clickEntry(w->FraFile->File1(), "casa.bmp");
-  EXPECT_EQ(w->FraFile->TxtCopyAs()->text(), "casa_C.bmp");
-  EXPECT_EQ(w->Picture2->size(), QSize(120, 90));
-  clickEntry(w->FraFile->File2(), "casa_C.bmp");
-  click(w->FraFile->CmdOk());
+  clickEntry(control<editor::FilePanel>(*w, "FraFile")->File1(), "casa.bmp");
+  EXPECT_EQ(control<editor::FilePanel>(*w, "FraFile")->TxtCopyAs()->text(), "casa_C.bmp");
+  EXPECT_EQ(control<toolkit::PictureArea>(*w, "Picture2")->size(), QSize(120, 90));
+  clickEntry(control<editor::FilePanel>(*w, "FraFile")->File2(), "casa_C.bmp");
+  click(control<editor::FilePanel>(*w, "FraFile")->CmdOk());
 
   const auto pairs = storedPairs();
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[1].id, 2);
   EXPECT_EQ(pairs[1].original, "casa.bmp");
   EXPECT_EQ(pairs[1].copy, "casa_C.bmp");
-  const int row = w->LstImages->selectedRow();
-  EXPECT_EQ(w->LstImages->text(row), "casa_C.bmp");
-  EXPECT_EQ(w->LstImages->subItem(row, 1), "casa.bmp");
-  EXPECT_TRUE(w->FraFile->isHidden());
-  EXPECT_FALSE(w->FraCoord->isHidden());
-  EXPECT_TRUE(w->Picture2->isHidden());
-  ASSERT_TRUE(w->Picture1->hasPicture());
-  EXPECT_EQ(w->Picture1->picture().pixelColor(10, 10), QColor(Qt::red));  // the copy is on screen
-  EXPECT_EQ(w->TxtExport->text(), "casa");
+  const int row = control<toolkit::ReportList>(*w, "LstImages")->selectedRow();
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->text(row), "casa_C.bmp");
+  EXPECT_EQ(control<toolkit::ReportList>(*w, "LstImages")->subItem(row, 1), "casa.bmp");
+  EXPECT_TRUE(control<editor::FilePanel>(*w, "FraFile")->isHidden());
+  EXPECT_FALSE(control<QGroupBox>(*w, "FraCoord")->isHidden());
+  EXPECT_TRUE(control<toolkit::PictureArea>(*w, "Picture2")->isHidden());
+  ASSERT_TRUE(control<toolkit::PictureArea>(*w, "Picture1")->hasPicture());
+  EXPECT_EQ(control<toolkit::PictureArea>(*w, "Picture1")->picture().pixelColor(10, 10),
+            QColor(Qt::red));  // the copy is on screen
+  EXPECT_EQ(control<QLineEdit>(*w, "TxtExport")->text(), "casa");
   EXPECT_TRUE(boxes.messages().empty());
 }
 
@@ -79,20 +82,20 @@ TEST_F(FilePanelInWindow, ALargeOriginalDraggedToItsCornerIsTrimmedToIt) {
   folder.writePicture("big.jpg", big, "BMP");
   folder.addPairWithoutFiles(1, "big.jpg", "(none)", {});
   open();
-  click(w->CmdImgUpd);
-  ASSERT_TRUE(w->FraFile->isCutEnabled());
+  click(control<QPushButton>(*w, "CmdImgUpd"));
+  ASSERT_TRUE(control<editor::FilePanel>(*w, "FraFile")->isCutEnabled());
 
-  leftDrag(w->Picture2, {400, 400}, {400 - 218, 400 - 62});
-  ASSERT_EQ(w->Picture2->pos(), QPoint(-218, -62));
+  leftDrag(control<toolkit::PictureArea>(*w, "Picture2"), {400, 400}, {400 - 218, 400 - 62});
+  ASSERT_EQ(control<toolkit::PictureArea>(*w, "Picture2")->pos(), QPoint(-218, -62));
   boxes.answers = {box::Ok};
-  click(w->FraFile->CmdCut());
+  click(control<editor::FilePanel>(*w, "FraFile")->CmdCut());
 
   const toolkit::LoadedPicture cut = toolkit::loadPicture(folder.imagesPath() + "/big.jpg");
   ASSERT_TRUE(cut.ok());
   EXPECT_EQ(cut.image.size(), QSize(382, 438));
   EXPECT_EQ(cut.image.convertToFormat(QImage::Format_RGB32), big.copy(218, 62, 382, 438));
-  EXPECT_EQ(w->Picture2->geometry(), QRect(0, 0, 382, 438));
-  EXPECT_FALSE(w->FraFile->CmdCut()->isEnabled());
+  EXPECT_EQ(control<toolkit::PictureArea>(*w, "Picture2")->geometry(), QRect(0, 0, 382, 438));
+  EXPECT_FALSE(control<editor::FilePanel>(*w, "FraFile")->CmdCut()->isEnabled());
   ASSERT_EQ(boxes.messages().size(), 1u);  // the question, nothing went wrong
 }
 

@@ -35,12 +35,12 @@ TEST_F(PairsWithoutFiles, ReadNoneInTheListAndAreToldApartByTheirTooltip) {
   folder.addPairWithoutFiles(3, "a.bmp", "b.bmp", {});
   folder.addPairWithoutFiles(12, "(none)", "(none)", {});
   open();
-  click(w->CmdImgAdd);
-  click(w->FraFile->CmdCancel());
+  click(control<QPushButton>(*w, "CmdImgAdd"));
+  click(control<editor::FilePanel>(*w, "FraFile")->CmdCancel());
   const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
-    return w->LstImages->model()->index(row, column).data(role).toString();
+    return control<toolkit::ReportList>(*w, "LstImages")->model()->index(row, column).data(role).toString();
   };
-  ASSERT_EQ(w->LstImages->count(), 3);
+  ASSERT_EQ(control<toolkit::ReportList>(*w, "LstImages")->count(), 3);
   EXPECT_EQ(cell(0, 0), "b.bmp");
   for (int row : {1, 2}) {
     EXPECT_EQ(cell(row, 0), "(none)") << "row " << row;

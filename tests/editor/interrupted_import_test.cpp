@@ -96,17 +96,18 @@ TEST_P(KilledImport, LeavesTheWholePairOrNothingOnceTheEditorStartsAgain) {
 
   open();  // the editor's start-up on the folder the killed import left
   EXPECT_TRUE(strayFiles().empty()) << testing::PrintToString(strayFiles());
-  const QString lastKey = w->LstImages->key(w->LstImages->count() - 1);
+  const QString lastKey =
+      control<toolkit::ReportList>(*w, "LstImages")->key(control<toolkit::ReportList>(*w, "LstImages")->count() - 1);
   if (step >= 5) {
     EXPECT_TRUE(wholePair());
     EXPECT_EQ(lastKey, "I2") << "the finished pair is listed";
-    EXPECT_TRUE(w->File3->names().isEmpty());
+    EXPECT_TRUE(control<toolkit::FileList>(*w, "File3")->names().isEmpty());
   } else {
     ASSERT_TRUE(nothingOfIt());
     EXPECT_EQ(lastKey, "I1");
     // The package is still good: importing it now brings the whole pair.
-    ASSERT_TRUE(w->File3->selectName("mare.ozt"));
-    click(w->CmdImport);
+    ASSERT_TRUE(control<toolkit::FileList>(*w, "File3")->selectName("mare.ozt"));
+    click(control<QPushButton>(*w, "CmdImport"));
     EXPECT_TRUE(boxes.messages().empty());
     EXPECT_TRUE(wholePair());
     EXPECT_TRUE(strayFiles().empty()) << testing::PrintToString(strayFiles());

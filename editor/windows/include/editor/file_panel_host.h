@@ -30,9 +30,11 @@ class FilePanelHost {
   // The selected row of the picture list: its pair number (key without "I"), text
   // (the copy's name) and sub-item 1 (the original's name). Nothing when no row is selected.
   virtual std::optional<picture_db::PictureRecord> selectedPair() const = 0;
-  // Changes the selected row's sub-item 1 / text.
-  virtual void setSelectedOriginal(const QString& name) = 0;
-  virtual void setSelectedCopy(const QString& name) = 0;
+  // Stores the name as the selected pair's original / copy: its column in the table
+  // first, then the row's sub-item 1 / text. Throws when the table refuses it, the row
+  // then unchanged.
+  virtual void storeSelectedOriginal(const QString& name) = 0;
+  virtual void storeSelectedCopy(const QString& name) = 0;
 
   // Shows FraCoord (true) or hides it (false); the panel shows or hides itself.
   virtual void showCoordinatesPanel(bool visible) = 0;

@@ -3,6 +3,7 @@
 // The editor's window: the picture area on the left, the picture list, the difference
 // list and the package controls in the frame "Coordinate" on the right, and the frame
 // "File" in the same place for choosing a pair's files.
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -10,6 +11,7 @@
 
 #include "editor/difference_list_model.h"
 #include "editor/file_panel_host.h"
+#include "editor/pair_editor.h"
 #include "editor/pair_list_model.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
@@ -40,19 +42,21 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent = nullptr);
   ~FrmOrtavi() override;
 
-  // At most this many rectangles per pair: the game has five found-markers.
-  static constexpr int kMaxDifferences = 5;
+  static constexpr int kMaxDifferences = PairEditor::kMaxDifferences;
 
   // The number for the next new pair, from the picture list alone; changes nothing.
   // Throws std::overflow_error when the list already holds the highest possible number.
-  picture_db::PairId NewImageID() const;
+  picture_db::PairId NewImageID() const { return editor_.newPairId(); }
   // The pair number of the picture list's selected row; nothing when none is selected.
   std::optional<picture_db::PairId> selectedPairId() const;
-  bool isDatabaseOpen() const { return PictureDb.has_value(); }
+  bool isDatabaseOpen() const { return editor_.isOpen(); }
 
   // What the picture list and the difference list show.
-  PairListModel& pairList() { return pairs_; }
-  DifferenceListModel& differenceList() { return differences_; }
+  PairListModel& pairList() { return editor_.pairs(); }
+  DifferenceListModel& differenceList() { return editor_.differences(); }
+  // Where the last press on the picture area began: a rectangle's first corner, or the
+  // point a preview is dragged from.
+  QPointF dragStart() const { return {DragStartX, DragStartY}; }
 
   // What the file panel needs.
   picture_db::Database& pictureDb() override;
@@ -62,47 +66,10 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   toolkit::PictureArea& preview() override { return *Picture2; }
   void hideRubberBand() override;
   std::optional<picture_db::PictureRecord> selectedPair() const override;
-  void setSelectedOriginal(const QString& name) override;
-  void setSelectedCopy(const QString& name) override;
+  void storeSelectedOriginal(const QString& name) override;
+  void storeSelectedCopy(const QString& name) override;
   void showCoordinatesPanel(bool visible) override;
   void refreshSelectedPair() override;
-
-  // Controls, owned by the window and never replaced.
-  toolkit::PictureArea* Picture1 = nullptr;
-  toolkit::PictureArea* Picture2 = nullptr;
-  toolkit::OverlayShape* shBorder = nullptr;
-  QLabel* Image1 = nullptr;  // the width arrow under the picture area
-  QLabel* Image2 = nullptr;  // the height arrow beside it
-  QGroupBox* FraCoord = nullptr;
-  FilePanel* FraFile = nullptr;  // the file panel, hidden while FraCoord is shown
-  toolkit::ReportList* LstImages = nullptr;
-  toolkit::ReportList* LstCoord = nullptr;
-  QPushButton* CmdImgAdd = nullptr;
-  QPushButton* CmdImgUpd = nullptr;
-  QPushButton* CmdImgDel = nullptr;
-  QPushButton* CmdAdd = nullptr;
-  QPushButton* CmdUpd = nullptr;
-  QPushButton* CmdDel = nullptr;
-  QLabel* LblFile3 = nullptr;  // "Esporta con nome..."
-  QLabel* LblFile4 = nullptr;  // "Importa"
-  toolkit::FileList* File3 = nullptr;
-  QPushButton* CmdImport = nullptr;
-  QPushButton* CmdExport = nullptr;
-  QLineEdit* TxtExport = nullptr;
-  toolkit::PictureArea* Shape1Area = nullptr;  // holds the legend's rectangle
-  toolkit::OverlayShape* Shape1 = nullptr;
-  std::array<QFrame*, 4> Line{};  // Line1 .. Line4 at 0 .. 3
-  std::array<QLabel*, 4> LblAxis{};
-  QLabel* LblASH = nullptr;  // X1
-  QLabel* LblASV = nullptr;  // Y1
-  QLabel* LblBDH = nullptr;  // X2
-  QLabel* LblBDV = nullptr;  // Y2
-  QLabel* CurMove = nullptr;
-
-  // The open images.mdb from Form_Load to Form_Unload.
-  std::optional<picture_db::Database> PictureDb;
-  double DragStartX = 0;
-  double DragStartY = 0;
 
  public slots:
   void Form_Load();
@@ -164,9 +131,44 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
 
   QString appDir_;
   toolkit::Dialogs& dialogs_;
-  PairListModel pairs_;
-  DifferenceListModel differences_;
+  // The open images.mdb from Form_Load to Form_Unload, and both lists.
+  PairEditor editor_;
   Edges marked_{};
+
+  // Controls, owned by the window and never replaced.
+  toolkit::PictureArea* Picture1 = nullptr;
+  toolkit::PictureArea* Picture2 = nullptr;
+  toolkit::OverlayShape* shBorder = nullptr;
+  QLabel* Image1 = nullptr;  // the width arrow under the picture area
+  QLabel* Image2 = nullptr;  // the height arrow beside it
+  QGroupBox* FraCoord = nullptr;
+  FilePanel* FraFile = nullptr;  // the file panel, hidden while FraCoord is shown
+  toolkit::ReportList* LstImages = nullptr;
+  toolkit::ReportList* LstCoord = nullptr;
+  QPushButton* CmdImgAdd = nullptr;
+  QPushButton* CmdImgUpd = nullptr;
+  QPushButton* CmdImgDel = nullptr;
+  QPushButton* CmdAdd = nullptr;
+  QPushButton* CmdUpd = nullptr;
+  QPushButton* CmdDel = nullptr;
+  QLabel* LblFile3 = nullptr;  // "Esporta con nome..."
+  QLabel* LblFile4 = nullptr;  // "Importa"
+  toolkit::FileList* File3 = nullptr;
+  QPushButton* CmdImport = nullptr;
+  QPushButton* CmdExport = nullptr;
+  QLineEdit* TxtExport = nullptr;
+  toolkit::PictureArea* Shape1Area = nullptr;  // holds the legend's rectangle
+  toolkit::OverlayShape* Shape1 = nullptr;
+  std::array<QFrame*, 4> Line{};  // Line1 .. Line4 at 0 .. 3
+  std::array<QLabel*, 4> LblAxis{};
+  QLabel* LblASH = nullptr;  // X1
+  QLabel* LblASV = nullptr;  // Y1
+  QLabel* LblBDH = nullptr;  // X2
+  QLabel* LblBDV = nullptr;  // Y2
+  QLabel* CurMove = nullptr;
+
+  double DragStartX = 0;
+  double DragStartY = 0;
 };
 
 }  // namespace editor
