@@ -1,45 +1,32 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Vobrel: the spot-the-difference game.
-#include <QApplication>
 #include <QTime>
-#include <iostream>
 #include <memory>
 
 #include "artwork/artwork.h"
 #include "game/form1.h"
 #include "toolkit/app_folder_choice.h"
-#include "toolkit/command_line.h"
-#include "toolkit/italian_qt.h"
 #include "toolkit/qt_dialogs.h"
 #include "toolkit/startup_error.h"
+#include "toolkit/window_program.h"
 
 namespace {
-const toolkit::CommandLineProgram kCommand{
+const toolkit::WindowProgram kProgram{
     "vobrel",
-    "Uso: vobrel [--help] [--version]\n"
     "Il gioco delle differenze: a sinistra l'immagine originale, a destra una copia ritoccata.\n"
     "Fai clic sulla copia dove le due differiscono prima che finisca il tempo.\n"
-    "Senza argomenti apre la finestra del gioco.\n"
-    "\n"
-    "  -h, --help     mostra questo aiuto ed esce\n"
-    "      --version  mostra la versione ed esce\n"
-    "\n"
+    "Senza argomenti apre la finestra del gioco.\n",
     "Installato per tutti gli utenti, gioca sui dati di ciascun utente, in $XDG_DATA_HOME/vobrel\n"
     "(di norma ~/.local/share/vobrel): images.mdb, Images/, Import/, Export/.\n"
-    "Le coppie di immagini si preparano con ortavi e si controllano con vobrel-check.\n"};
+    "Le coppie di immagini si preparano con ortavi e si controllano con vobrel-check.\n",
+    QStringLiteral("Vobrel"), QStringLiteral("vobrel.project.vobrel")};
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const auto status =
-          toolkit::answerCommandLine(toolkit::argumentsOf(argc, argv), kCommand, std::cout, std::cerr)) {
-    return *status;
-  }
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vobrel"));
-  QApplication::setDesktopFileName(QStringLiteral("vobrel.project.vobrel"));
+  int status = 0;
+  const auto app = toolkit::startWindowProgram(argc, argv, kProgram, status);
+  if (!app) return status;
   QApplication::setWindowIcon(artwork::icon(QString::fromLatin1(artwork::kGameIcon)));
-  // Without the translation Qt's buttons stay English; the game still plays.
-  toolkit::installItalianQtTexts();
 
   const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
   toolkit::QtDialogs dialogs;
@@ -56,5 +43,5 @@ int main(int argc, char** argv) {
   if (form->ending()) return 0;
   dialogs.setParent(form.get());
   form->show();
-  return app.exec();
+  return QApplication::exec();
 }
