@@ -17,14 +17,15 @@ const toolkit::WindowProgram kProgram{
     "Senza argomenti apre la finestra dell'editor.\n",
     "Lavora sugli stessi dati del gioco: installato per tutti gli utenti, in $XDG_DATA_HOME/vobrel\n"
     "(di norma ~/.local/share/vobrel): images.mdb, Images/, Import/, Export/.\n",
-    toolkit::applicationTitle(), QStringLiteral("vobrel.project.ortavi")};
+    toolkit::applicationTitle(),
+    QStringLiteral("vobrel.project.ortavi"),
+    artwork::kEditorIcon};
 }  // namespace
 
 int main(int argc, char** argv) {
   int status = 0;
   const auto app = toolkit::startWindowProgram(argc, argv, kProgram, status);
   if (!app) return status;
-  QApplication::setWindowIcon(artwork::icon(QString::fromLatin1(artwork::kEditorIcon)));
 
   toolkit::QtDialogs dialogs;
   // The metafile renderer stays beside the program; only the data may live elsewhere.

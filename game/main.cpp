@@ -19,14 +19,15 @@ const toolkit::WindowProgram kProgram{
     "Installato per tutti gli utenti, gioca sui dati di ciascun utente, in $XDG_DATA_HOME/vobrel\n"
     "(di norma ~/.local/share/vobrel): images.mdb, Images/, Import/, Export/.\n"
     "Le coppie di immagini si preparano con ortavi e si controllano con vobrel-check.\n",
-    QStringLiteral("Vobrel"), QStringLiteral("vobrel.project.vobrel")};
+    QStringLiteral("Vobrel"),
+    QStringLiteral("vobrel.project.vobrel"),
+    artwork::kGameIcon};
 }  // namespace
 
 int main(int argc, char** argv) {
   int status = 0;
   const auto app = toolkit::startWindowProgram(argc, argv, kProgram, status);
   if (!app) return status;
-  QApplication::setWindowIcon(artwork::icon(QString::fromLatin1(artwork::kGameIcon)));
 
   const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
   toolkit::QtDialogs dialogs;

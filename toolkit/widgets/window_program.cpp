@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "artwork/artwork.h"
 #include "toolkit/command_line.h"
 #include "toolkit/italian_qt.h"
 
@@ -26,6 +27,7 @@ std::unique_ptr<QApplication> startWindowProgram(int& argc, char** argv, const W
   auto app = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationName(program.applicationName);
   QApplication::setDesktopFileName(program.desktopFile);
+  QApplication::setWindowIcon(artwork::icon(QString::fromLatin1(program.icon)));
   // Without the translation Qt's buttons stay English; the program still works.
   installItalianQtTexts();
   status = 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the game and the editor do before their window: answer --help and --version
-// without a display, then make the application with the program's name and Italian texts.
+// without a display, then make the application with the program's name, icon and Italian texts.
 #include <QApplication>
 #include <QString>
 #include <memory>
@@ -15,6 +15,7 @@ struct WindowProgram {
   std::string dataNote;  // where it works, the lines after the options
   QString applicationName;
   QString desktopFile;  // the desktop entry's name, without ".desktop"
+  const char* icon;     // the artwork resource of the program's icon
 };
 
 // The whole --help text.
