@@ -207,5 +207,7 @@ int main(int argc, char** argv) {
       one.ms, one.ms / pairs, all.ms, cores, one.ms / all.ms);
   std::printf("  CPU time %.0f ms against %.0f ms (%.2f times), page faults %ld against %ld\n", one.cpuMs, all.cpuMs,
               all.cpuMs / one.cpuMs, one.pageFaults, all.pageFaults);
+  // Below the number of threads, the others' programs had the rest of the cores.
+  std::printf("  cores kept busy: %.2f against %.2f\n", one.cpuMs / one.ms, all.cpuMs / all.ms);
   return 0;
 }
