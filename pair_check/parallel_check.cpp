@@ -84,8 +84,9 @@ std::vector<PairReport> checkPairsInParallel(const std::vector<picture_db::PairW
 std::vector<PairReport> checkPairsInParallel(const std::string& appDir,
                                              const std::vector<picture_db::PairWithDifferences>& pairs, int threads,
                                              const std::function<void(size_t done)>& progress) {
-  // Every core already has a pair of its own: the two pictures are read one after the other.
-  const bool sideBySide = threads <= 1;
+  // A second thread for the other picture only when there are more threads than pairs:
+  // otherwise every thread already has a pair of its own, and one thread means one.
+  const bool sideBySide = size_t(std::max(1, threads)) > pairs.size();
   return checkPairsInParallel(
       pairs, threads,
       [&](const picture_db::PairWithDifferences& pair) { return checkStoredPair(appDir, pair, sideBySide); }, progress);

@@ -136,7 +136,8 @@ QString gifProblem(const QByteArray& b) {
   return cut;
 }
 
-LoadedPicture decodeRaster(const QByteArray& bytes, const char* format, const QString& structureProblem) {
+LoadedPicture decodeRaster(const QByteArray& bytes, const char* format, const QString& structureProblem,
+                           QImage image = QImage()) {
   if (!structureProblem.isEmpty()) return failure(structureProblem);
   QBuffer buffer;
   buffer.setData(bytes);
@@ -149,7 +150,6 @@ LoadedPicture decodeRaster(const QByteArray& bytes, const char* format, const QS
   // Refused from the header alone, before any pixel is decoded.
   const QString problem = metafile::sizeProblem(size.width(), size.height());
   if (!problem.isEmpty()) return failure(problem);
-  QImage image;
   if (!reader.read(&image) || image.isNull()) {
     return failure(QStringLiteral("immagine non leggibile: %1").arg(reader.errorString()));
   }
@@ -172,12 +172,16 @@ PictureKind sniffPictureKind(const QByteArray& head) {
   return PictureKind::Unknown;
 }
 
-LoadedPicture decodePicture(const QByteArray& bytes) {
+LoadedPicture decodePicture(const QByteArray& bytes) { return decodePicture(bytes, QImage()); }
+
+LoadedPicture decodePicture(const QByteArray& bytes, QImage reuse) {
   if (bytes.isEmpty()) return failure(QStringLiteral("il file è vuoto"));
   if (bytes.size() > kMaxFileBytes) return failure(QStringLiteral("file troppo grande per un'immagine"));
   switch (sniffPictureKind(bytes.left(64))) {
     case PictureKind::Bmp: return decodeRaster(bytes, "bmp", bitmapProblem(bytes));
-    case PictureKind::Jpeg: return decodeRaster(bytes, "jpeg", jpegProblem(bytes));
+    // The JPEG decoder writes every pixel of every row, so whatever reuse held never shows.
+    // The bitmap (run-length) and GIF decoders may leave pixels as they find them.
+    case PictureKind::Jpeg: return decodeRaster(bytes, "jpeg", jpegProblem(bytes), std::move(reuse));
     case PictureKind::Gif: return decodeRaster(bytes, "gif", gifProblem(bytes));
     case PictureKind::Wmf: return fromRendered(metafile::renderInChildProcess(metafile::Format::Wmf, bytes));
     case PictureKind::Emf: return fromRendered(metafile::renderInChildProcess(metafile::Format::Emf, bytes));
@@ -186,7 +190,9 @@ LoadedPicture decodePicture(const QByteArray& bytes) {
   return failure(QStringLiteral("formato non riconosciuto: non è una bitmap, un JPEG, una GIF né un metafile"));
 }
 
-LoadedPicture loadPicture(const QString& path) {
+LoadedPicture loadPicture(const QString& path) { return loadPicture(path, QImage()); }
+
+LoadedPicture loadPicture(const QString& path, QImage reuse) {
   // Opened without waiting: a FIFO or a device would otherwise block the open itself,
   // and with it the whole program. Only a regular file is read.
   const QByteArray name = QFile::encodeName(path);
@@ -214,7 +220,7 @@ LoadedPicture loadPicture(const QString& path) {
     got += n;
   }
   bytes.truncate(got);
-  return decodePicture(bytes);
+  return decodePicture(bytes, std::move(reuse));
 }
 
 }  // namespace toolkit

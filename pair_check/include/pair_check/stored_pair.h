@@ -24,7 +24,8 @@ std::vector<Rect> rectsOf(const std::vector<picture_db::DifferenceRect>& rows);
 PairReport checkLoadedPair(const PictureSide& original, const PictureSide& copy, const std::vector<Rect>& rects);
 
 // sideBySide reads the two pictures at once; callers that already keep every core busy
-// with pairs of their own read them one after the other.
+// with pairs of their own read them one after the other. The pictures decode into the
+// memory of the pair the thread checked before.
 PairReport checkStoredPair(const std::string& appDir, const picture_db::PairWithDifferences& pair,
                            bool sideBySide = true);
 

@@ -31,4 +31,11 @@ LoadedPicture decodePicture(const QByteArray& bytes);
 // waits: a FIFO or a device is refused at once.
 LoadedPicture loadPicture(const QString& path);
 
+// As above, decoding into reuse's memory where the kind of picture allows it and reuse
+// has the picture's size and format: a caller that reads many pictures of one size then
+// allocates none. Give reuse up (moved, not shared), and keep the result's image for the
+// next call. The result is the same as without it.
+LoadedPicture decodePicture(const QByteArray& bytes, QImage reuse);
+LoadedPicture loadPicture(const QString& path, QImage reuse);
+
 }  // namespace toolkit
