@@ -4,9 +4,6 @@
 
 #include "artwork/artwork.h"
 #include "editor/frm_ortavi.h"
-#include "toolkit/app_folder_choice.h"
-#include "toolkit/dialogs.h"
-#include "toolkit/qt_dialogs.h"
 #include "toolkit/window_program.h"
 
 namespace {
@@ -23,22 +20,8 @@ const toolkit::WindowProgram kProgram{
 }  // namespace
 
 int main(int argc, char** argv) {
-  int status = 0;
-  const auto app = toolkit::startWindowProgram(argc, argv, kProgram, status);
-  if (!app) return status;
-
-  toolkit::QtDialogs dialogs;
-  // The metafile renderer stays beside the program; only the data may live elsewhere.
-  const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
-  if (!folders) return 1;
-  std::unique_ptr<editor::FrmOrtavi> window;
-  try {
-    window = std::make_unique<editor::FrmOrtavi>(folders->data, dialogs);
-  } catch (const toolkit::StartupError& e) {
-    dialogs.messageBox(QString::fromUtf8(e.what()), toolkit::box::OkOnly | toolkit::box::Critical);
-    return 1;
-  }
-  dialogs.setParent(window.get());
-  window->show();
-  return QApplication::exec();
+  return toolkit::runWindowProgram(argc, argv, kProgram,
+                                   [](const toolkit::ChosenFolders& folders, toolkit::Dialogs& dialogs) {
+                                     return std::make_unique<editor::FrmOrtavi>(folders.data, dialogs);
+                                   });
 }

@@ -5,9 +5,6 @@
 
 #include "artwork/artwork.h"
 #include "game/form1.h"
-#include "toolkit/app_folder_choice.h"
-#include "toolkit/qt_dialogs.h"
-#include "toolkit/startup_error.h"
 #include "toolkit/window_program.h"
 
 namespace {
@@ -25,24 +22,13 @@ const toolkit::WindowProgram kProgram{
 }  // namespace
 
 int main(int argc, char** argv) {
-  int status = 0;
-  const auto app = toolkit::startWindowProgram(argc, argv, kProgram, status);
-  if (!app) return status;
-
-  const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
-  toolkit::QtDialogs dialogs;
-  const auto folders = toolkit::chooseAppFolders(QCoreApplication::applicationDirPath(), dialogs);
-  if (!folders) return 1;
-  std::unique_ptr<game::Form1> form;
-  try {
-    form = std::make_unique<game::Form1>(folders->data, folders->delivered, seed, dialogs);
-  } catch (const toolkit::StartupError& e) {
-    dialogs.messageBox(QString::fromUtf8(e.what()), toolkit::box::Critical);
-    return 1;
-  }
-  // Closed during start-up (while a message was open, or while it waited for the database).
-  if (form->ending()) return 0;
-  dialogs.setParent(form.get());
-  form->show();
-  return QApplication::exec();
+  return toolkit::runWindowProgram(
+      argc, argv, kProgram,
+      [](const toolkit::ChosenFolders& folders, toolkit::Dialogs& dialogs) -> std::unique_ptr<QWidget> {
+        const auto seed = static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+        auto form = std::make_unique<game::Form1>(folders.data, folders.delivered, seed, dialogs);
+        // Closed during start-up (while a message was open, or while it waited for the database).
+        if (form->ending()) return nullptr;
+        return form;
+      });
 }

@@ -2,10 +2,14 @@
 #pragma once
 // What the game and the editor do before their window: answer --help and --version
 // without a display, then make the application with the program's name, icon and Italian texts.
-#include <QApplication>
 #include <QString>
+#include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
+
+#include "toolkit/app_folder_choice.h"
+#include "toolkit/dialogs.h"
 
 namespace toolkit {
 
@@ -21,8 +25,12 @@ struct WindowProgram {
 // The whole --help text.
 std::string windowProgramHelp(const WindowProgram& program);
 
-// Nothing when the command line was answered or refused, with the exit status in
-// `status`; else the application, ready for the window.
-std::unique_ptr<QApplication> startWindowProgram(int& argc, char** argv, const WindowProgram& program, int& status);
+// Makes the program's window on the folders it works in. Throws StartupError when the
+// window cannot start; nothing when it was closed while it started.
+using MakeWindow = std::function<std::unique_ptr<QWidget>(const ChosenFolders& folders, Dialogs& dialogs)>;
+
+// The whole program: the command line, the application, the folders, the window, the
+// event loop. A window that cannot start has its reason shown, and the status is 1.
+int runWindowProgram(int argc, char** argv, const WindowProgram& program, const MakeWindow& makeWindow);
 
 }  // namespace toolkit
