@@ -250,46 +250,41 @@ void FilePanel::CmdFileFromPath_Click() {
              ".wmf, .emf, .bmp, .jpg, .gif.");
     return;
   }
-  const QString target = imagesFolder() + "/" + name;
-  if (QFileInfo::exists(target) && !isSameFile(chosen, target) && !confirmFileUse(name, "Sostituirlo?")) return;
-  const FileOpResult copied = copyPictureFile(chosen, target);
-  if (!copied.ok) {
-    critical("Impossibile copiare il file " + chosen + " in " + target + ":\n" + copied.reason + ".");
-    return;
-  }
-  rereadLists();
-  showNewFile(name);
+  if (copyOver(chosen, imagesFolder() + "/" + name, name)) showNewFile(name);
 }
 
-QString FilePanel::checkedTargetName() {
-  const QString name = TxtCopyAs_->text();
-  const QString problem = targetNameProblem(name);
-  if (problem.isEmpty()) return name;
-  critical("Il nome \"" + name + "\" non può essere usato:\n" + problem + ".");
-  return QString();
-}
-
-void FilePanel::CmdCopyAs_Click() {
-  if (File1_->selectedIndex() < 0 || TxtCopyAs_->text().isEmpty()) return;
-  const QString name = checkedTargetName();
-  if (name.isEmpty()) return;
-  const QString from = File1_->selectedPath();
-  const QString to = File1_->folder() + "/" + name;
-  if (QFileInfo::exists(to) && !isSameFile(from, to) && !confirmFileUse(name, "Sostituirlo?")) return;
+bool FilePanel::copyOver(const QString& from, const QString& to, const QString& name) {
+  if (QFileInfo::exists(to) && !isSameFile(from, to) && !confirmFileUse(name, "Sostituirlo?")) return false;
   const FileOpResult copied = copyPictureFile(from, to);
   if (!copied.ok) {
     critical("Impossibile copiare il file " + from + " in " + to + ":\n" + copied.reason + ".");
-    return;
+    return false;
   }
   rereadLists();
+  return true;
+}
+
+std::optional<FilePanel::Target> FilePanel::checkedTarget() {
+  if (File1_->selectedIndex() < 0 || TxtCopyAs_->text().isEmpty()) return std::nullopt;
+  const QString name = TxtCopyAs_->text();
+  const QString problem = targetNameProblem(name);
+  if (!problem.isEmpty()) {
+    critical("Il nome \"" + name + "\" non può essere usato:\n" + problem + ".");
+    return std::nullopt;
+  }
+  return Target{name, File1_->selectedPath(), File1_->folder() + "/" + name};
+}
+
+void FilePanel::CmdCopyAs_Click() {
+  if (const auto target = checkedTarget()) copyOver(target->from, target->to, target->name);
 }
 
 void FilePanel::CmdRename_Click() {
-  if (File1_->selectedIndex() < 0 || TxtCopyAs_->text().isEmpty()) return;
-  const QString name = checkedTargetName();
-  if (name.isEmpty()) return;
-  const QString from = File1_->selectedPath();
-  const QString to = File1_->folder() + "/" + name;
+  const auto target = checkedTarget();
+  if (!target) return;
+  const QString& name = target->name;
+  const QString& from = target->from;
+  const QString& to = target->to;
   bool replace = false;
   if (QFileInfo::exists(to) && !isSameFile(from, to)) {
     // Another picture of that name would be lost: only the user may decide so.

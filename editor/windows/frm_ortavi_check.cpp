@@ -8,18 +8,16 @@
 #include "editor/editor_messages.h"
 #include "editor/frm_ortavi.h"
 #include "editor/lock_wait.h"
+#include "toolkit/context_action.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/report_list.h"
 
 namespace editor {
 
 void FrmOrtavi::installDifferenceCheck() {
-  auto* check = new QAction(QStringLiteral("Verifica differenze..."), LstCoord);
-  check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  check->setShortcutContext(Qt::WindowShortcut);
-  LstCoord->addAction(check);
-  LstCoord->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(check, &QAction::triggered, this, &FrmOrtavi::checkDifferences);
+  connect(
+      toolkit::addContextAction(LstCoord, QStringLiteral("Verifica differenze..."), QKeySequence(Qt::CTRL | Qt::Key_D)),
+      &QAction::triggered, this, &FrmOrtavi::checkDifferences);
 }
 
 void FrmOrtavi::checkDifferences() {

@@ -11,6 +11,7 @@
 #include "pair_make/made_pair.h"
 #include "pair_make/pair_saving.h"
 #include "pair_make/photo_fit.h"
+#include "toolkit/context_action.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/failure_reasons.h"
 #include "toolkit/report_list.h"
@@ -24,12 +25,9 @@ const QString kPhotoFilter =
 }  // namespace
 
 void FrmOrtavi::installPairMaking() {
-  auto* make = new QAction(QStringLiteral("Crea coppia da una foto..."), LstImages);
-  make->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  make->setShortcutContext(Qt::WindowShortcut);
-  LstImages->addAction(make);
-  LstImages->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(make, &QAction::triggered, this, &FrmOrtavi::makePairFromPhoto);
+  connect(toolkit::addContextAction(LstImages, QStringLiteral("Crea coppia da una foto..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_N)),
+          &QAction::triggered, this, &FrmOrtavi::makePairFromPhoto);
 }
 
 void FrmOrtavi::makePairFromPhoto() {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "editor/file_operations.h"
 
@@ -95,8 +96,15 @@ class FilePanel : public QGroupBox {
   void rereadLists();
   void updateCut();
   void clearPreview();
-  // The name in TxtCopyAs, when it can be used; otherwise tells the user and gives nothing.
-  QString checkedTargetName();
+  // Copies over `to` (`name` in the lists) once the pairs using it agree; false when
+  // refused or failed, the reason shown.
+  bool copyOver(const QString& from, const QString& to, const QString& name);
+  // The selected file and where TxtCopyAs would put it, when the name can be used;
+  // otherwise tells the user and gives nothing.
+  struct Target {
+    QString name, from, to;
+  };
+  std::optional<Target> checkedTarget();
   void critical(const QString& text);
 
   FilePanelHost& host_;
