@@ -21,7 +21,6 @@ class EditorDifferenceCheck : public EditorWindowTest {
   QStringList problemsSeen;
   QString statusSeen;
   bool useEnabledSeen = false;
-  bool opened = false;
 
   void SetUp() override {
     EditorWindowTest::SetUp();
@@ -29,33 +28,19 @@ class EditorDifferenceCheck : public EditorWindowTest {
     folder.addPairWithoutFiles(8, original.toStdString(), copy.toStdString(), {});
   }
 
-  // Answers the modal window with a key once it is up, noting what it showed. The timer
-  // belongs to the test, so it never outlives it.
-  QTimer answerer;
   void answerWith(Qt::Key key) {
-    opened = false;
     problemsSeen.clear();
-    answerer.disconnect();
-    answerer.setInterval(10);
-    QObject::connect(&answerer, &QTimer::timeout, [this, key] {
-      auto* dialog = qobject_cast<editor::DifferenceCheckDialog*>(QApplication::activeModalWidget());
-      // The pictures are compared on a thread of their own: the answer waits for them.
-      if (!dialog || !dialog->isVisible() || dialog->checking()) return;
-      answerer.stop();
-      opened = true;
-      for (int i = 0; i < dialog->problemList->count(); ++i) problemsSeen << dialog->problemList->item(i)->text();
-      statusSeen = dialog->status->text();
-      useEnabledSeen = dialog->useProposed->isEnabled();
-      QTest::keyClick(dialog, key);
-    });
-    answerer.start();
+    answerModal<editor::DifferenceCheckDialog>(
+        key,
+        // The pictures are compared on a thread of their own: the answer waits for them.
+        [](editor::DifferenceCheckDialog& dialog) { return !dialog.checking(); },
+        [this](editor::DifferenceCheckDialog& dialog) {
+          for (int i = 0; i < dialog.problemList->count(); ++i) problemsSeen << dialog.problemList->item(i)->text();
+          statusSeen = dialog.status->text();
+          useEnabledSeen = dialog.useProposed->isEnabled();
+        });
   }
-  void pressCtrlD() {
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    QTest::keyClick(w.get(), Qt::Key_D, Qt::ControlModifier);
-    answerer.stop();
-  }
+  void pressCtrlD() { pressCtrl(Qt::Key_D); }
 };
 }  // namespace
 

@@ -18,6 +18,12 @@ class EditorDifferences : public EditorWindowTest {
   }
   QString lastMessage() const { return boxes.messages().empty() ? QString() : boxes.messages().back().text; }
   int lastFlags() const { return boxes.messages().empty() ? -1 : boxes.messages().back().flags; }
+  // Marks a rectangle on the picture and gives it to the chosen row, answering Yes.
+  void markAndUpdate(QPoint from, QPoint to) {
+    drag(from, to);
+    boxes.answers = {box::Yes};
+    click(control<QPushButton>(*w, "CmdUpd"));
+  }
 };
 }  // namespace
 
@@ -48,9 +54,7 @@ TEST_F(EditorDifferences, FiveAddsGiveFiveEmptyRowsThenAddIsDisabledUntilADelete
 TEST_F(EditorDifferences, AddThenUpdateStoresTheMarkedEdgesAfterTheQuestion) {
   open();
   click(control<QPushButton>(*w, "CmdAdd"));
-  drag({20, 40}, {50, 100});
-  boxes.answers = {box::Yes};
-  click(control<QPushButton>(*w, "CmdUpd"));
+  markAndUpdate({20, 40}, {50, 100});
   ASSERT_EQ(boxes.messages().size(), 1u);
   EXPECT_EQ(lastMessage(), "Aggiornare la coordinata ?\r\nX1: 0 -> 20\r\nY1: 0 -> 40\r\nX2: 0 -> 50\r\nY2: 0 -> 100");
   EXPECT_EQ(lastFlags(), box::YesNo | box::Question);
@@ -110,9 +114,7 @@ TEST_F(EditorDifferences, RowsWithTheSameEdgesAreUpdatedOneAtATime) {
   click(control<QPushButton>(*w, "CmdAdd"));
   click(control<QPushButton>(*w, "CmdAdd"));
   clickRow(*control<toolkit::ReportList>(*w, "LstCoord"), 1);
-  drag({5, 6}, {25, 36});
-  boxes.answers = {box::Yes};
-  click(control<QPushButton>(*w, "CmdUpd"));
+  markAndUpdate({5, 6}, {25, 36});
   EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
   EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 1), (QStringList{"5", "6", "25", "36"}));
   EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 2), (QStringList{"0", "0", "0", "0"}));
@@ -196,9 +198,7 @@ TEST_F(EditorDifferences, ARowRemovedByAnotherProgramIsNotUpdatedBlindly) {
     picture_db::Database other = folder.open();
     picture_db::deleteDifference(other, 4, w->differenceList().difference(0).rowid);
   }
-  drag({1, 2}, {30, 40});
-  boxes.answers = {box::Yes};
-  click(control<QPushButton>(*w, "CmdUpd"));
+  markAndUpdate({1, 2}, {30, 40});
   EXPECT_EQ(boxes.messages().back().flags, box::OkOnly | box::Critical);
   EXPECT_EQ(rowOf(*control<toolkit::ReportList>(*w, "LstCoord"), 0), (QStringList{"0", "0", "0", "0"}));
   EXPECT_TRUE(stored(4).empty());
@@ -207,9 +207,7 @@ TEST_F(EditorDifferences, ARowRemovedByAnotherProgramIsNotUpdatedBlindly) {
 TEST_F(EditorDifferences, RectanglesMadeHereAreOfferedToTheGameUnfound) {
   open();
   click(control<QPushButton>(*w, "CmdAdd"));
-  drag({10, 10}, {60, 50});
-  boxes.answers = {box::Yes};
-  click(control<QPushButton>(*w, "CmdUpd"));
+  markAndUpdate({10, 10}, {60, 50});
   picture_db::Database db = folder.open();
   EXPECT_EQ(picture_db::candidatePairIds(db), std::vector<picture_db::PairId>{4});
   const auto rows = picture_db::unfoundDifferences(db, 4);

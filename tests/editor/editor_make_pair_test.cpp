@@ -17,41 +17,25 @@ const QString kFace = QStringLiteral(VOBREL_TEST_DATA "/photos/face.jpg");
 
 class EditorMakePair : public EditorWindowTest {
  protected:
-  bool opened = false;
   QString titleSeen, levelSeen;
   bool saveIsDefault = false;
   std::vector<QRect> areasSeen;
   std::function<void(editor::MakePairDialog&)> inside;
 
-  // Answers the modal window with a key once it is up, noting what it showed. The timer
-  // belongs to the test, so it never outlives it.
-  QTimer answerer;
   void answerWith(Qt::Key key) {
-    opened = false;
-    answerer.disconnect();
-    answerer.setInterval(10);
-    QObject::connect(&answerer, &QTimer::timeout, [this, key] {
-      auto* dialog = qobject_cast<editor::MakePairDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      answerer.stop();
-      opened = true;
-      titleSeen = dialog->windowTitle();
-      levelSeen = dialog->level->currentText();
-      saveIsDefault = dialog->save->isDefault() && dialog->save->isEnabled();
-      if (dialog->pair()) {
-        for (const auto& c : dialog->pair()->changes) areasSeen.push_back(c.area);
-      }
-      if (inside) inside(*dialog);
-      QTest::keyClick(dialog, key);
-    });
-    answerer.start();
+    answerModal<editor::MakePairDialog>(
+        key, [](editor::MakePairDialog&) { return true; },
+        [this](editor::MakePairDialog& dialog) {
+          titleSeen = dialog.windowTitle();
+          levelSeen = dialog.level->currentText();
+          saveIsDefault = dialog.save->isDefault() && dialog.save->isEnabled();
+          if (dialog.pair()) {
+            for (const auto& c : dialog.pair()->changes) areasSeen.push_back(c.area);
+          }
+          if (inside) inside(dialog);
+        });
   }
-  void pressCtrlN() {
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
-    answerer.stop();
-  }
+  void pressCtrlN() { pressCtrl(Qt::Key_N); }
 };
 }  // namespace
 

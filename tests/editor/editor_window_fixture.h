@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -100,6 +102,34 @@ class EditorWindowTest : public ::testing::Test {
     QTest::mouseRelease(control<toolkit::PictureArea>(*w, "Picture1"), button, {}, to);
   }
   QRectF band() const { return control<toolkit::OverlayShape>(*w, "shBorder")->box(); }
+
+  // Answers the next modal Dialog with a key once `ready` holds, after `note` has looked
+  // at it. The timer belongs to the test, so it never outlives it.
+  QTimer answerer;
+  bool opened = false;
+  template <class Dialog>
+  void answerModal(Qt::Key key, std::function<bool(Dialog&)> ready, std::function<void(Dialog&)> note) {
+    opened = false;
+    answerer.disconnect();
+    answerer.setInterval(10);
+    QObject::connect(&answerer, &QTimer::timeout, [this, key, ready, note] {
+      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible() || !ready(*dialog)) return;
+      answerer.stop();
+      opened = true;
+      note(*dialog);
+      QTest::keyClick(dialog, key);
+    });
+    answerer.start();
+  }
+  // Ctrl+key in the window, as the user would press it; a modal window it opens is
+  // answered meanwhile.
+  void pressCtrl(Qt::Key key) {
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w.get(), key, Qt::ControlModifier);
+    answerer.stop();
+  }
 };
 
 }  // namespace editor_window_fixture
