@@ -67,6 +67,16 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+double medianMs(int rounds, const std::function<void()>& work) {
+  std::vector<double> ms;
+  for (int i = 0; i < rounds; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    ms.push_back(millisBetween(start, std::chrono::steady_clock::now()));
+  }
+  return median(ms);
+}
+
 void showPainted(QWidget& window) {
   window.show();
   while (!window.windowHandle() || !window.windowHandle()->isExposed()) QCoreApplication::processEvents();

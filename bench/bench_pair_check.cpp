@@ -69,18 +69,6 @@ picture_db::PairWithDifferences writePair(const std::string& app, QSize size, in
   return {{variant, stem + ".jpg", stem + "_C.jpg"}, {}};
 }
 
-double medianMs(int rounds, const std::function<void()>& work) {
-  std::vector<double> ms;
-  for (int i = 0; i < rounds; ++i) {
-    QElapsedTimer t;
-    t.start();
-    work();
-    ms.push_back(t.nsecsElapsed() / 1e6);
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
-
 struct CheckRun {
   double ms = 0;
   double cpuMs = 0;     // user and system time of the program
@@ -138,7 +126,7 @@ void realPhotoRound(const std::string& app) {
   std::vector<double> ms;
   for (const auto& pair : pairs) {
     size_t found = 0;
-    ms.push_back(medianMs(5, [&] { found = pair_check::checkStoredPair(app, pair).differences.size(); }));
+    ms.push_back(bench::medianMs(5, [&] { found = pair_check::checkStoredPair(app, pair).differences.size(); }));
     exact += found == 2 ? 1 : 0;
   }
   std::sort(ms.begin(), ms.end());
@@ -159,14 +147,14 @@ int main(int argc, char** argv) {
   const QSize largeSize = shortRun ? QSize(400, 300) : QSize(4000, 3000);
   const auto large = writePair(folder, largeSize, 2);
   size_t found = 0;
-  const double smallMs =
-      medianMs(shortRun ? 1 : 15, [&] { found = pair_check::checkStoredPair(folder, small).differences.size(); });
+  const double smallMs = bench::medianMs(
+      shortRun ? 1 : 15, [&] { found = pair_check::checkStoredPair(folder, small).differences.size(); });
   std::printf("380 x 436 JPEG pair: %.2f ms (median of 15; goal under 15 ms), %zu differences\n", smallMs, found);
   const double largeMs =
-      medianMs(shortRun ? 1 : 5, [&] { found = pair_check::checkStoredPair(folder, large).differences.size(); });
+      bench::medianMs(shortRun ? 1 : 5, [&] { found = pair_check::checkStoredPair(folder, large).differences.size(); });
   std::printf("%d x %d JPEG pair: %.1f ms (goal under 400 ms at 4000 x 3000), %zu differences\n", largeSize.width(),
               largeSize.height(), largeMs, found);
-  const double loadMs = medianMs(shortRun ? 1 : 5, [&] {
+  const double loadMs = bench::medianMs(shortRun ? 1 : 5, [&] {
     pair_check::loadSide(folder, large.pair.original);
     pair_check::loadSide(folder, large.pair.copy);
   });

@@ -12,27 +12,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <malloc.h>
 #include <opencv2/core.hpp>
 #include <vector>
 
 #include "bench/bench_folders.h"
 #include "pair_make/make_program.h"
 #include "pair_make/pair_maker.h"
+#include "toolkit/picture_memory.h"
 
 namespace {
-
-double medianMs(int rounds, const std::function<void()>& run) {
-  std::vector<double> ms;
-  for (int i = 0; i < rounds; ++i) {
-    QElapsedTimer t;
-    t.start();
-    run();
-    ms.push_back(t.nsecsElapsed() / 1e6);
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 void writeSheet(const QString& photo, pair_make::Level level, const QString& folder) {
   const char* levelName[] = {"facile", "normale", "difficile"};
@@ -64,9 +52,8 @@ void writeSheet(const QString& photo, pair_make::Level level, const QString& fol
 }  // namespace
 
 int main(int argc, char** argv) {
-  // As vobrel-make-pair does: picture-sized buffers stay with the process.
-  mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  // As vobrel-make-pair does.
+  toolkit::keepPictureBuffers();
   QGuiApplication app(argc, argv);
   const bool shortRun = bench::shortRun(argc, argv);
   QStringList args = app.arguments().mid(1);
@@ -96,15 +83,15 @@ int main(int argc, char** argv) {
   }
 
   cv::setNumThreads(1);
-  const double one =
-      medianMs(shortRun ? 1 : 5, [&] { pair_make::makePairFromPhoto(photos.front(), pair_make::Level::Normale, 1); });
+  const double one = bench::medianMs(
+      shortRun ? 1 : 5, [&] { pair_make::makePairFromPhoto(photos.front(), pair_make::Level::Normale, 1); });
   std::printf("one 380 x 436 photo:        %7.1f ms (goal < 500, one core)\n", one);
 
   QTemporaryDir temp;
   const QString big = temp.filePath("big.jpg");
   QImage(photos.front()).scaled(4000, 3000, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(big, "JPEG", 90);
   const double large =
-      medianMs(shortRun ? 1 : 3, [&] { pair_make::makePairFromPhoto(big, pair_make::Level::Normale, 1); });
+      bench::medianMs(shortRun ? 1 : 3, [&] { pair_make::makePairFromPhoto(big, pair_make::Level::Normale, 1); });
   std::printf("one 4000 x 3000 JPEG:       %7.1f ms (goal < 1500)\n", large);
 
   QStringList hundred;

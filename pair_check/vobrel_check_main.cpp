@@ -5,22 +5,18 @@
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
-#include <malloc.h>
 #include <unistd.h>
 
 #include "pair_check/check_program.h"
 #include "toolkit/command_line.h"
+#include "toolkit/picture_memory.h"
 
 int main(int argc, char** argv) {
   const toolkit::CommandLineProgram command{"vobrel-check", pair_check::checkUsage().toStdString(), true};
   if (const auto status = toolkit::answerCommandLine(toolkit::argumentsOf(argc, argv), command, std::cout, std::cerr)) {
     return *status;
   }
-  // Every pair takes and frees a few picture-sized buffers. Left to its defaults, the C
-  // library hands each back to the system and asks for it again, and the threads then
-  // queue on the process's memory map instead of working side by side.
-  mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  toolkit::keepPictureBuffers();
   QCoreApplication app(argc, argv);
   QTextStream out(stdout), err(stderr);
   QString error;

@@ -4,19 +4,16 @@
 #include <QTextStream>
 #include <cstdio>
 #include <filesystem>
-#include <malloc.h>
 #include <unistd.h>
 
 #include "pair_make/make_program.h"
 #include "picture_db/journal_mode.h"
 #include "storage/data_folder.h"
 #include "toolkit/failure_reasons.h"
+#include "toolkit/picture_memory.h"
 
 int main(int argc, char** argv) {
-  // Each photo takes and frees picture-sized buffers; handed back to the system each
-  // time, the threads would queue on the process's memory map instead of working.
-  mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+  toolkit::keepPictureBuffers();
   QCoreApplication app(argc, argv);
   QTextStream out(stdout), err(stderr);
   QString error;

@@ -126,9 +126,7 @@ TEST_F(GameOverTest, ExitEndsTheProgramAtOnceWithoutWriting) {
 TEST_F(GameOverTest, ClosingWhileTheNameIsAskedStoresNothing) {
   app.addHallOfFame(tenEntries());
   startShown();
-  timeOutAfterFinding({});
-  setScore(70);
-  dialogs.inputs = {"Half"};
+  timeOutScoring(70, "Half");
   dialogs.whileOpen = [&](const toolkit::ScriptedDialogs::Call& call) {
     if (call.kind == toolkit::ScriptedDialogs::Call::Input) form->close();
   };
@@ -145,9 +143,7 @@ TEST_F(GameOverTest, ClosingWhileTheNameIsAskedStoresNothing) {
 TEST_F(GameOverTest, ClosingWhileTheTopTenIsShownEndsCleanly) {
   app.addHallOfFame(tenEntries());
   startShown();
-  timeOutAfterFinding({});
-  setScore(70);
-  dialogs.inputs = {"Whole"};
+  timeOutScoring(70, "Whole");
   TopTenWatcher watcher([&](game::frmTopTen&) { form->close(); });
   watcher.pressOk = false;
   click(1, 1);
@@ -169,9 +165,7 @@ TEST_F(GameOverTest, AHallOfFameEntryThatCannotBeStoredIsReportedAndTheGameGoesO
         "CREATE TRIGGER refuse BEFORE INSERT ON HALL_OF_FAME BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
   }
   start();
-  timeOutAfterFinding({});
-  setScore(50);
-  dialogs.inputs = {"Nessuno"};
+  timeOutScoring(50, "Nessuno");
   click(1, 1);
   ASSERT_EQ(dialogs.messages().size(), 1u);
   EXPECT_EQ(dialogs.messages()[0].flags & 0x70, toolkit::box::Critical);

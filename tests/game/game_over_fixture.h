@@ -35,6 +35,12 @@ class GameOverTest : public game_test::GameTest {
     return picture_db::hallOfFame(db);
   }
   void setScore(int points) { form->round().setScore(points); }
+  // Timed out with nothing found and `points` scored; `name` is typed when it is asked.
+  void timeOutScoring(int points, const QString& name) {
+    timeOutAfterFinding({});
+    setScore(points);
+    dialogs.inputs = {name};
+  }
 };
 
 }  // namespace game_over_test

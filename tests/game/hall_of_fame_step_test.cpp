@@ -39,9 +39,7 @@ TEST_F(GameOverTest, EqualScoreDoesNotEnterAndTheStepGoesOn) {
 TEST_F(GameOverTest, BetterScoreAsksTheNameReplacesTheLastAndShowsTheTopTen) {
   app.addHallOfFame(tenEntries());
   start();
-  timeOutAfterFinding({});
-  setScore(25);
-  dialogs.inputs = {"Anna"};
+  timeOutScoring(25, "Anna");
   QStringList names, scores;
   bool flickering = false;
   TopTenWatcher watcher([&](game::frmTopTen& w) {
@@ -82,9 +80,7 @@ TEST_F(GameOverTest, TiesAreListedByNameWithoutRegardToCaseAndTheLastNameGoes) {
                      {"iota", 5},
                      {"Kappa", 5}});
   start();
-  timeOutAfterFinding({});
-  setScore(50);
-  dialogs.inputs = {"carla"};
+  timeOutScoring(50, "carla");
   QStringList names;
   TopTenWatcher watcher([&](game::frmTopTen& w) {
     for (int i = 0; i < 10; ++i) names << w.lblName[i]->text();
@@ -130,9 +126,7 @@ TEST_F(GameOverTest, NullCellsAreShownEmpty) {
     db.sqlite().exec("UPDATE HALL_OF_FAME SET PUNTEGGIO=NULL WHERE PUNTEGGIO=90");
   }
   start();
-  timeOutAfterFinding({});
-  setScore(60);
-  dialogs.inputs = {"Nina"};
+  timeOutScoring(60, "Nina");
   QStringList cells;
   TopTenWatcher watcher([&](game::frmTopTen& w) {
     for (int i = 0; i < 10; ++i) cells << w.lblName[i]->text() + "|" + w.lblPunti[i]->text();
@@ -178,9 +172,7 @@ TEST_F(GameOverTest, MoreThanTenRowsShowsTheFirstTenAndReplacesTheLast) {
     db.sqlite().exec("INSERT INTO HALL_OF_FAME (NOME,PUNTEGGIO) VALUES('Undici', 1)");
   }
   start();
-  timeOutAfterFinding({});
-  setScore(15);
-  dialogs.inputs = {"Luca"};
+  timeOutScoring(15, "Luca");
   QStringList scores;
   TopTenWatcher watcher([&](game::frmTopTen& w) {
     for (int i = 0; i < 10; ++i) scores << w.lblPunti[i]->text();

@@ -29,6 +29,8 @@ double peakMemoryMiB();
 
 // The middle value of a series of timings.
 double median(std::vector<double> values);
+// The middle time of `rounds` runs of the work, in milliseconds.
+double medianMs(int rounds, const std::function<void()>& work);
 
 // Shows the window and returns once it is on screen and painted.
 void showPainted(QWidget& window);
