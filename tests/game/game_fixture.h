@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -81,6 +82,13 @@ class GameTest : public ::testing::Test {
   bool showsFoundIcon(int slot) const { return form->PicMatches[slot]->picture() == form->IconRight->picture(); }
   bool showsNotFoundIcon(int slot) const { return form->PicMatches[slot]->picture() == form->IconWrong->picture(); }
 };
+
+// The texts of one column of the hall-of-fame window, top to bottom.
+inline QStringList columnTexts(const std::array<QLabel*, game::frmTopTen::kRows>& column) {
+  QStringList texts;
+  for (const QLabel* label : column) texts << label->text();
+  return texts;
+}
 
 // Waits for the hall-of-fame window to open, lets inspect look at it, then presses
 // "&Ok" with the mouse. Stops watching when it goes out of scope.

@@ -82,9 +82,7 @@ TEST_F(GameOverTest, TiesAreListedByNameWithoutRegardToCaseAndTheLastNameGoes) {
   start();
   timeOutScoring(50, "carla");
   QStringList names;
-  TopTenWatcher watcher([&](game::frmTopTen& w) {
-    for (int i = 0; i < 10; ++i) names << w.lblName[i]->text();
-  });
+  TopTenWatcher watcher([&](game::frmTopTen& w) { names = columnTexts(w.lblName); });
   click(1, 1);
   // "Kappa" was the alphabetically last of the lowest scores.
   EXPECT_EQ(names, QStringList({"Beta", "carla", "zeta", "alfa", "Delta", "Gamma", "omega", "eta", "Theta", "iota"}));
@@ -174,9 +172,7 @@ TEST_F(GameOverTest, MoreThanTenRowsShowsTheFirstTenAndReplacesTheLast) {
   start();
   timeOutScoring(15, "Luca");
   QStringList scores;
-  TopTenWatcher watcher([&](game::frmTopTen& w) {
-    for (int i = 0; i < 10; ++i) scores << w.lblPunti[i]->text();
-  });
+  TopTenWatcher watcher([&](game::frmTopTen& w) { scores = columnTexts(w.lblPunti); });
   click(1, 1);
   EXPECT_EQ(scores.last(), "15");
   const auto rows = hallOfFame();
