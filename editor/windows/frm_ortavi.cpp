@@ -38,7 +38,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 FrmOrtavi::FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs) {
+    : QWidget(parent), appDir_(appDir), dialogs_(dialogs), pairListAhead_(storage::databasePath(appDir.toStdString())) {
   buildWindow();
   connectHandlers();
   installDifferenceCheck();
@@ -102,12 +102,7 @@ void FrmOrtavi::Form_Load() {
     removeKilledEditorLeftovers(app);
     finishInterruptedImport(*PictureDb, app);
     File3->refresh();
-    std::vector<picture_db::PictureRecord> pairs;
-    picture_db::forEachPicture(*PictureDb,
-                               [&pairs](picture_db::PairId id, std::string_view original, std::string_view copy) {
-                                 pairs.push_back({id, std::string(original), std::string(copy)});
-                               });
-    pairs_.setPairs(std::move(pairs));
+    pairs_.setPairs(pairListAhead_.take(*PictureDb));
   } catch (const std::invalid_argument&) {
     PictureDb.reset();
     pairs_.clear();

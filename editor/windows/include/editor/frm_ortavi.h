@@ -11,6 +11,7 @@
 #include "editor/difference_list_model.h"
 #include "editor/file_panel_host.h"
 #include "editor/pair_list_model.h"
+#include "editor/pair_list_prefetch.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
 #include "toolkit/startup_error.h"
@@ -165,6 +166,7 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
   QString appDir_;
   toolkit::Dialogs& dialogs_;
   PairListModel pairs_;
+  PairListPrefetch pairListAhead_;  // started before the window is built, taken by Form_Load
   DifferenceListModel differences_;
   Edges marked_{};
 };
