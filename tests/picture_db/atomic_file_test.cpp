@@ -117,6 +117,29 @@ TEST(AtomicFile, RenameKeepRefusesAnExistingName) {
   EXPECT_FALSE(fs::exists(a));
 }
 
+TEST(AtomicFile, ANewFileIsNeverWrittenThroughWhatIsAlreadyThere) {
+  QTemporaryDir dir;
+  const std::string d = dir.path().toStdString();
+  const std::string bytes = test_support::everyByteValue(300);
+  storage::writeNewFile(d + "/new.jpg", bytes.data(), bytes.size());
+  storage::syncFile(d + "/new.jpg");
+  EXPECT_EQ(readBytes(d + "/new.jpg"), bytes);
+  writeBytes(d + "/kept.jpg", "kept");
+  fs::create_symlink(d + "/kept.jpg", d + "/link.jpg");
+  for (const char* name : {"/kept.jpg", "/link.jpg"}) {
+    EXPECT_THROW(storage::writeNewFile(d + name, "x", 1), std::system_error) << name;
+  }
+  EXPECT_EQ(readBytes(d + "/kept.jpg"), "kept");
+  // Two renames, one flush of the folder after them.
+  storage::renameFile(d + "/new.jpg", d + "/a.jpg", ExistingFile::Keep, storage::FolderSync::Later);
+  storage::syncFolder(d);
+  EXPECT_EQ(readBytes(d + "/a.jpg"), bytes);
+  EXPECT_THROW(storage::writeNewFile(d + "/gone/x.jpg", "x", 1), std::system_error);
+  EXPECT_TRUE(fs::is_symlink(d + "/link.jpg"));
+  fs::remove(d + "/link.jpg");
+  EXPECT_EQ(folderTree(d), (std::vector<std::string>{"a.jpg", "kept.jpg"}));
+}
+
 TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   QTemporaryDir dir;
   const std::string d = dir.path().toStdString();

@@ -167,6 +167,10 @@ TEST_F(PackageFile, PicturesOfManyPiecesFromFilesOnDisk) {
   package.readCopy([&](const char* data, std::size_t n) { read.append(data, n); });
   EXPECT_EQ(read, other);
   EXPECT_EQ(package.rectangles(), (std::vector<Rectangle>{{1, 2, 3, 4}}));
+  // Straight into the caller's memory: the same bytes, not one more.
+  std::string into(big.size() + 1, '#');
+  package.readOriginalInto(into.data());
+  EXPECT_EQ(into, big + "#");
 
   // A picture that is not there: no package, no leftover.
   files.copyPath = path("missing.gif");
@@ -201,5 +205,9 @@ TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
     EXPECT_EQ(c.originalName, keyed ? "a.jpg" : "b.jpg");
     EXPECT_EQ(c.originalBytes, keyed ? "\x0A\x0A\x0A" : "\x0B\x0B");
     EXPECT_EQ(c.copyBytes, keyed ? "\x0D" : "\x0C");
+    OpenPackage package(path(name.c_str()));
+    std::string into(static_cast<std::size_t>(package.originalSize()), '#');
+    package.readOriginalInto(into.data());
+    EXPECT_EQ(into, c.originalBytes);
   }
 }
