@@ -175,9 +175,11 @@ class OpenPackage::Reader {
   // pictures themselves are not loaded here.
   void readFoto() {
     const std::string rowid = rowidName();
+    // The length of a blob is known without loading it; a text's bytes must be counted.
     const std::string fields =
-        "SELECT NomeOriginale, typeof(FotoOriginale), length(CAST(FotoOriginale AS BLOB)), NomeCopia, "
-        "typeof(FotoCopia), length(CAST(FotoCopia AS BLOB))";
+        "SELECT NomeOriginale, typeof(FotoOriginale), CASE typeof(FotoOriginale) WHEN 'blob' THEN "
+        "length(FotoOriginale) ELSE length(CAST(FotoOriginale AS BLOB)) END, NomeCopia, typeof(FotoCopia), "
+        "CASE typeof(FotoCopia) WHEN 'blob' THEN length(FotoCopia) ELSE length(CAST(FotoCopia AS BLOB)) END";
     // NOT INDEXED: the first row in stored order, whatever index the file brings along.
     const std::string from = " FROM Foto NOT INDEXED LIMIT 1";
     Statement q;

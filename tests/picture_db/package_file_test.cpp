@@ -211,3 +211,19 @@ TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
     EXPECT_EQ(into, c.originalBytes);
   }
 }
+
+// A memo another program stored as text: its bytes, counted as bytes, not as characters.
+TEST_F(PackageFile, PicturesHeldAsTextAreTheirBytes) {
+  makeSqliteFile(path("t.ozt"), {"CREATE TABLE Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)",
+                                 "CREATE TABLE Coordinate (X1, Y1, X2, Y2)",
+                                 "INSERT INTO Foto VALUES ('a.jpg', 'caffè è', 'b.jpg', x'00E8')"});
+  OpenPackage package(path("t.ozt"));
+  EXPECT_EQ(package.originalSize(), 9);
+  EXPECT_EQ(package.copySize(), 2);
+  std::string into(9, '#');
+  package.readOriginalInto(into.data());
+  EXPECT_EQ(into, "caffè è");
+  const PackageContents c = test_support::readPackage(path("t.ozt"));
+  EXPECT_EQ(c.originalBytes, "caffè è");
+  EXPECT_EQ(c.copyBytes, std::string("\0\xE8", 2));
+}
