@@ -230,10 +230,12 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
     storage::writeNewFile(hiddenOriginal, originalBytes.constData(), static_cast<std::size_t>(originalBytes.size()));
     observe(ImportStep::OriginalWritten);
     storage::writeNewFile(hiddenCopy, copyBytes.constData(), static_cast<std::size_t>(copyBytes.size()));
-    // On disk, both with their names, before the pair that needs them is.
+    // On disk, the record and both pictures with their names, before the pair that needs
+    // them is: flushed together, the disk's journal is committed once for all of them.
     storage::syncFile(hiddenOriginal);
     storage::syncFile(hiddenCopy);
     storage::syncFolder(images);
+    storage::flushImportJournal(appDir);
     observe(ImportStep::CopyWritten);
     requireReadable(originalCheck, copyCheck);
     db.inTransaction([&] {
