@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "storage/app_folders.h"
 #include "storage/atomic_file.h"
+#include "storage/import_journal.h"
 #include "support/package_fixtures.h"
 
 using storage::ExistingFile;
@@ -156,4 +158,27 @@ TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   EXPECT_EQ(folderTree(d),
             (std::vector<std::string>{".ozt-export-ab_123", ".ozt-export-abc12", ".ozt-export-abc1234",
                                       ".ozt-export-dir123", ".ozt-export-folder", "x.ozt-export-abc123"}));
+}
+
+TEST(ImportRecord, WholeUnderItsNameAtOnceAndNeverOverAnother) {
+  QTemporaryDir dir;
+  const std::string app = dir.path().toStdString();
+  fs::create_directories(storage::importDir(app));
+  storage::writeImportJournal(app, {"viaggio.ozt", 12, "a b.jpg", "a:b_C.jpg"});
+  storage::flushImportJournal(app);
+  const auto read = storage::readImportJournal(app);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->packageFile, "viaggio.ozt");
+  EXPECT_EQ(read->id, 12);
+  EXPECT_EQ(read->copy, "a:b_C.jpg");
+  try {
+    storage::writeImportJournal(app, {"altro.ozt", 13, "c.jpg", "d.jpg"});
+    ADD_FAILURE() << "a second record replaced the first";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::file_exists);
+  }
+  EXPECT_EQ(storage::readImportJournal(app)->id, 12);
+  EXPECT_EQ(folderTree(storage::importDir(app)), std::vector<std::string>{".ortavi-import"}) << "no temporary left";
+  storage::removeImportJournal(app);
+  EXPECT_FALSE(storage::readImportJournal(app).has_value());
 }
