@@ -185,6 +185,7 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   const std::string packagePath = storage::joinPath(storage::importDir(appDir), packageFile);
   std::string original, copy;
   QByteArray originalBytes, copyBytes;
+  std::future<std::string> originalCheck, copyCheck;  // after the bytes: ended before them
   std::vector<picture_db::Rectangle> rectangles;
   try {
     picture_db::OpenPackage package(packagePath);
@@ -198,17 +199,18 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
     std::error_code ec;
     if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
     if (anyPresent(images, original, copy)) throw PackageError(kFilesPresent);
+    // Decoding both pictures is most of an import's work: each runs on a thread of its own
+    // from the moment its bytes are in, while the rest is read and the files are written.
+    // The pair is added only once both have proved readable; an unreadable one takes back
+    // what was written, as any failure does.
     originalBytes = pictureBytes(package.originalSize(), [&](char* into) { package.readOriginalInto(into); });
+    originalCheck = startPictureCheck(refused, original, originalBytes);
     copyBytes = pictureBytes(package.copySize(), [&](char* into) { package.readCopyInto(into); });
+    copyCheck = startPictureCheck(refused, copy, copyBytes);
     rectangles = package.rectangles();
   } catch (const InvalidPackage& e) {
     throw PackageError(refused + e.what() + ".");
   }
-  // Decoding both pictures is most of an import's work: it runs on two threads while the
-  // files are written, and the pair is added only once both have proved readable. An
-  // unreadable one takes back what was written, as any failure does.
-  std::future<std::string> originalCheck = startPictureCheck(refused, original, originalBytes);
-  std::future<std::string> copyCheck = startPictureCheck(refused, copy, copyBytes);
 
   // From here on a record on disk says what is under way, so that a kill at any point is
   // finished or taken back at the next start (finishInterruptedImport).
