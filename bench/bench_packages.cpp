@@ -17,12 +17,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <string>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "bench/bench_folders.h"
 #include "editor/package_transfer.h"
+#include "picture_db/package_file.h"
+#include "toolkit/picture_loader.h"
 #include "storage/app_folders.h"
 #include "picture_db/editor_queries.h"
 #include "picture_db/schema.h"
@@ -127,6 +132,52 @@ std::vector<picture_db::DifferenceRect> fiveRectangles() {
   return rects;
 }
 
+// Where an import's time goes: the steps it reports, each from the end of the one before.
+const std::map<editor::ImportStep, const char*> kStepNames{{editor::ImportStep::JournalWritten, "checks and record"},
+                                                           {editor::ImportStep::OriginalWritten, "original written"},
+                                                           {editor::ImportStep::CopyWritten, "copy written"},
+                                                           {editor::ImportStep::PairAdded, "pair row"},
+                                                           {editor::ImportStep::Committed, "rectangles, commit"},
+                                                           {editor::ImportStep::OriginalPlaced, "original placed"},
+                                                           {editor::ImportStep::CopyPlaced, "copy placed"},
+                                                           {editor::ImportStep::PackageRemoved, "package removed"},
+                                                           {editor::ImportStep::Finished, "record removed"}};
+
+struct StepClock {
+  std::map<editor::ImportStep, std::vector<double>> ms;
+  std::chrono::steady_clock::time_point last;
+  void start() { last = std::chrono::steady_clock::now(); }
+  void operator()(editor::ImportStep step) {
+    const auto now = std::chrono::steady_clock::now();
+    ms[step].push_back(std::chrono::duration<double, std::milli>(now - last).count());
+    last = now;
+  }
+};
+
+// The parts of the checks alone, outside an import: opening and checking the package,
+// reading both pictures out of it, decoding both.
+struct CheckParts {
+  std::vector<double> open, read, decode;
+};
+void timeCheckParts(const std::string& package, CheckParts& parts) {
+  std::chrono::steady_clock::time_point t0 = std::chrono::steady_clock::now();
+  picture_db::OpenPackage opened(package);
+  const auto t1 = std::chrono::steady_clock::now();
+  QByteArray original(static_cast<qsizetype>(opened.originalSize()), Qt::Uninitialized);
+  QByteArray copy(static_cast<qsizetype>(opened.copySize()), Qt::Uninitialized);
+  opened.readOriginalInto(original.data());
+  opened.readCopyInto(copy.data());
+  const auto t2 = std::chrono::steady_clock::now();
+  if (!toolkit::decodePicture(original).ok() || !toolkit::decodePicture(copy).ok()) {
+    throw std::runtime_error("the pictures do not decode");
+  }
+  const auto t3 = std::chrono::steady_clock::now();
+  const auto ms = [](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count(); };
+  parts.open.push_back(ms(t0, t1));
+  parts.read.push_back(ms(t1, t2));
+  parts.decode.push_back(ms(t2, t3));
+}
+
 Settings settingsFrom(int argc, char** argv) {
   Settings s;
   if (bench::shortRun(argc, argv)) s = {1, 200};
@@ -151,6 +202,8 @@ int main(int argc, char** argv) {
   const std::string best = (fs::path(sqliteDir.path().toStdString()) / "grande.ozt").string();
 
   std::vector<double> copyMs, syncedCopyMs, sqliteMs, exportMs, importMs;
+  StepClock steps;
+  CheckParts parts;
   for (int round = 0; round < settings.rounds; ++round) {
     copyMs.push_back(millis([&] {
       for (const auto& name : names) {
@@ -173,7 +226,11 @@ int main(int argc, char** argv) {
     fs::remove(package);
     exportMs.push_back(millis([&] { editor::exportPackage(source, "grande", names[0], names[1], rects); }));
     fs::copy_file(package, waiting, fs::copy_options::overwrite_existing);
-    importMs.push_back(millis([&] { editor::importPackage(db, target, "grande.ozt", 1); }));
+    timeCheckParts(waiting, parts);
+    importMs.push_back(millis([&] {
+      steps.start();
+      editor::importPackage(db, target, "grande.ozt", 1, std::ref(steps));
+    }));
     // Ready for the next round: the imported pair and its pictures go again.
     picture_db::deletePictureWithDifferences(db, 1);
     for (const auto& name : names) fs::remove(storage::picturePath(target, name));
@@ -188,6 +245,10 @@ int main(int argc, char** argv) {
   std::printf("  file copy, flushed        %8.1f ms\n", syncedCopy);
   std::printf("  import                    %8.1f ms  ratio %.2f to the copy (goal %.1f), %.2f to the flushed copy\n",
               imp, imp / copy, kImportGoal, imp / syncedCopy);
+  std::printf("  where the import's time goes (medians, ms):\n");
+  for (const auto& [step, name] : kStepNames) std::printf("    %-22s %8.1f\n", name, median(steps.ms[step]));
+  std::printf("  the checks alone: opening %.1f, reading both pictures %.1f, decoding both %.1f\n", median(parts.open),
+              median(parts.read), median(parts.decode));
   if (settings.rounds == 1) {
     std::printf("short run: ratios not judged\n");
     return 0;

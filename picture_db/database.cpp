@@ -66,7 +66,8 @@ void Database::leaveLogOnClose() { sqlite3_db_config(db_->getHandle(), SQLITE_DB
 Database::Database(std::unique_ptr<SQLite::Database> db, std::string path)
     : db_(std::move(db)), path_(std::move(path)) {}
 
-Database Database::openExisting(const std::string& path) {
+namespace {
+std::unique_ptr<SQLite::Database> openReadWrite(const std::string& path, int busyTimeoutMs) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     throw DbError("file not found", SQLITE_CANTOPEN, SQLITE_CANTOPEN, ENOENT);
@@ -74,12 +75,20 @@ Database Database::openExisting(const std::string& path) {
   try {
     auto db = std::make_unique<SQLite::Database>(path, SQLite::OPEN_READWRITE);
     applyConnectionSettings(*db);
+    db->setBusyTimeout(busyTimeoutMs);
     // Reading the schema proves the file is a database before anyone relies on it.
     db->exec("SELECT count(*) FROM sqlite_master");
-    return Database(std::move(db), path);
+    return db;
   } catch (...) {
     rethrowAsDbError();
   }
+}
+}  // namespace
+
+Database Database::openExisting(const std::string& path) { return Database(openReadWrite(path, kBusyTimeoutMs), path); }
+
+Database Database::openExistingWithoutWaiting(const std::string& path) {
+  return Database(openReadWrite(path, 0), path);
 }
 
 namespace {

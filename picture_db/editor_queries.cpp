@@ -53,6 +53,14 @@ void forEachPicture(Database& db,
   if (rc != SQLITE_DONE) throw DbError(sqlite3_errmsg(h));
 }
 
+std::vector<PictureRecord> listPictures(Database& db) {
+  std::vector<PictureRecord> pairs;
+  forEachPicture(db, [&pairs](PairId id, std::string_view original, std::string_view copy) {
+    pairs.push_back({id, std::string(original), std::string(copy)});
+  });
+  return pairs;
+}
+
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id) {
   return differenceRowsOfPair(db, "Select rowid as ROW_ID,X1,Y1,X2,Y2 From Coordinate Where ID_Foto=?", id);
 }

@@ -53,6 +53,12 @@ class OpenPackage::Reader {
     if (!readPictureInPieces(column, size, sink)) readPictureWhole(column, size, sink);
   }
 
+  void readPictureInto(const char* column, std::int64_t size, char* buffer) {
+    // The whole value comes in one piece of exactly `size` bytes (readPictureWhole checks).
+    const ByteSink copy = [buffer](const char* data, std::size_t n) { std::copy(data, data + n, buffer); };
+    if (!readPictureInPieces(column, size, copy, buffer)) readPictureWhole(column, size, copy);
+  }
+
  private:
   void checkFile() {
     std::error_code ec;
@@ -169,9 +175,11 @@ class OpenPackage::Reader {
   // pictures themselves are not loaded here.
   void readFoto() {
     const std::string rowid = rowidName();
+    // The length of a blob is known without loading it; a text's bytes must be counted.
     const std::string fields =
-        "SELECT NomeOriginale, typeof(FotoOriginale), length(CAST(FotoOriginale AS BLOB)), NomeCopia, "
-        "typeof(FotoCopia), length(CAST(FotoCopia AS BLOB))";
+        "SELECT NomeOriginale, typeof(FotoOriginale), CASE typeof(FotoOriginale) WHEN 'blob' THEN "
+        "length(FotoOriginale) ELSE length(CAST(FotoOriginale AS BLOB)) END, NomeCopia, typeof(FotoCopia), "
+        "CASE typeof(FotoCopia) WHEN 'blob' THEN length(FotoCopia) ELSE length(CAST(FotoCopia AS BLOB)) END";
     // NOT INDEXED: the first row in stored order, whatever index the file brings along.
     const std::string from = " FROM Foto NOT INDEXED LIMIT 1";
     Statement q;
@@ -212,7 +220,8 @@ class OpenPackage::Reader {
     return sqlite3_column_int64(q.stmt, typeColumn + 1);
   }
 
-  bool readPictureInPieces(const char* column, std::int64_t size, const ByteSink& sink) {
+  // Into `direct` when given, without handing the pieces to the sink.
+  bool readPictureInPieces(const char* column, std::int64_t size, const ByteSink& sink, char* direct = nullptr) {
     if (!hasRowid_) return false;
     sqlite3_blob* blob = nullptr;
     if (sqlite3_blob_open(conn_.db, "main", fotoName_.c_str(), column, rowid_, 0, &blob) != SQLITE_OK) {
@@ -225,14 +234,15 @@ class OpenPackage::Reader {
     } closer{blob};
     if (sqlite3_blob_bytes(blob) != size) throw InvalidPackage("il file è danneggiato");
     // One piece for both pictures: memory is touched once, not once a picture.
-    if (static_cast<std::int64_t>(piece_.size()) < std::min<std::int64_t>(size, kPieceBytes)) {
+    if (!direct && static_cast<std::int64_t>(piece_.size()) < std::min<std::int64_t>(size, kPieceBytes)) {
       piece_.resize(static_cast<std::size_t>(std::min<std::int64_t>(std::max(originalSize_, copySize_), kPieceBytes)));
     }
     for (std::int64_t done = 0; done < size;) {
-      const int n = static_cast<int>(std::min<std::int64_t>(size - done, static_cast<std::int64_t>(piece_.size())));
-      const int rc = sqlite3_blob_read(blob, piece_.data(), n, static_cast<int>(done));
+      const auto step = static_cast<std::int64_t>(direct ? kPieceBytes : piece_.size());
+      const int n = static_cast<int>(std::min<std::int64_t>(size - done, step));
+      const int rc = sqlite3_blob_read(blob, direct ? direct + done : piece_.data(), n, static_cast<int>(done));
       if (rc != SQLITE_OK) fail(rc);
-      sink(piece_.data(), static_cast<std::size_t>(n));
+      if (!direct) sink(piece_.data(), static_cast<std::size_t>(n));
       done += n;
     }
     return true;
@@ -378,5 +388,7 @@ const std::vector<Rectangle>& OpenPackage::rectangles() const { return reader_->
 
 void OpenPackage::readOriginal(const ByteSink& sink) { reader_->readPicture("FotoOriginale", originalSize(), sink); }
 void OpenPackage::readCopy(const ByteSink& sink) { reader_->readPicture("FotoCopia", copySize(), sink); }
+void OpenPackage::readOriginalInto(char* buffer) { reader_->readPictureInto("FotoOriginale", originalSize(), buffer); }
+void OpenPackage::readCopyInto(char* buffer) { reader_->readPictureInto("FotoCopia", copySize(), buffer); }
 
 }  // namespace picture_db

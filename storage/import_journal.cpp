@@ -3,7 +3,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <system_error>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -34,6 +36,7 @@ bool getField(const std::string& in, std::size_t& at, std::string& value) {
 }
 
 constexpr const char* kJournalHeader = "ortavi-import 1";
+constexpr const char* kJournalTemporaryPrefix = ".ortavi-import-part-";
 
 }  // namespace
 
@@ -50,9 +53,24 @@ void writeImportJournal(const std::string& appDir, const ImportJournal& journal)
   putField(text, std::to_string(journal.id));
   putField(text, journal.original);
   putField(text, journal.copy);
-  writeFileAtomically(
-      importJournalPath(appDir), [&](const std::string& temporary) { writeBytes(temporary, text.data(), text.size()); },
-      ExistingFile::Keep, ".ortavi-import-part-");
+  // Whole under its name or not there: written beside it and renamed, the flush left for
+  // later, when the pictures' flushes take it along.
+  std::string temporary = joinPath(importDir(appDir), std::string(kJournalTemporaryPrefix) + "XXXXXX");
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) throw std::system_error(errno, std::generic_category(), temporary);
+  ::close(fd);
+  try {
+    writeBytes(temporary, text.data(), text.size());
+    renameFile(temporary, importJournalPath(appDir), ExistingFile::Keep, FolderSync::Later);
+  } catch (...) {
+    ::unlink(temporary.c_str());
+    throw;
+  }
+}
+
+void flushImportJournal(const std::string& appDir) {
+  syncFile(importJournalPath(appDir));
+  syncFolder(importDir(appDir));
 }
 
 std::optional<ImportJournal> readImportJournal(const std::string& appDir) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -90,29 +91,41 @@ bool anyPresent(const std::string& folder, const std::string& a, const std::stri
   return false;
 }
 
-// The bytes of one side, refused unless the picture loader reads them as a picture.
-QByteArray checkedPicture(const std::string& refused, const std::string& name,
-                          const std::function<void(const picture_db::ByteSink&)>& read) {
-  QByteArray bytes;
-  read([&](const char* data, std::size_t size) { bytes.append(data, static_cast<qsizetype>(size)); });
-  const toolkit::LoadedPicture picture = toolkit::decodePicture(bytes);
-  if (!picture.ok()) {
-    throw PackageError(refused + "il file " + name + " non è un'immagine leggibile (" + picture.error.toStdString() +
-                       ").");
-  }
+// The bytes of one side, read whole into memory sized once.
+QByteArray pictureBytes(std::int64_t size, const std::function<void(char*)>& readInto) {
+  QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+  readInto(bytes.data());
   return bytes;
 }
 
-void writeHidden(const std::string& path, const QByteArray& bytes) {
-  storage::writeFileAtomically(
-      path,
-      [&](const std::string& temporary) {
-        storage::writeBytes(temporary, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-      },
-      storage::ExistingFile::Replace, kPictureTemporaryPrefix);
+// The refusal of one side when the picture loader cannot read its bytes as a picture;
+// empty when it can.
+std::string pictureRefusal(const std::string& refused, const std::string& name, const QByteArray& bytes) {
+  const toolkit::LoadedPicture picture = toolkit::decodePicture(bytes);
+  if (picture.ok()) return {};
+  return refused + "il file " + name + " non è un'immagine leggibile (" + picture.error.toStdString() + ").";
+}
+
+// Decodes on a thread of its own, or when asked for if no thread is to be had.
+std::future<std::string> startPictureCheck(const std::string& refused, const std::string& name,
+                                           const QByteArray& bytes) {
+  try {
+    return std::async(std::launch::async, pictureRefusal, refused, name, std::cref(bytes));
+  } catch (const std::system_error&) {
+    return std::async(std::launch::deferred, pictureRefusal, refused, name, std::cref(bytes));
+  }
+}
+
+// The refusal of the first side found unreadable, the original before the copy.
+void requireReadable(std::future<std::string>& original, std::future<std::string>& copy) {
+  std::string originalRefusal = original.get();
+  std::string copyRefusal = copy.get();
+  if (!originalRefusal.empty()) throw PackageError(originalRefusal);
+  if (!copyRefusal.empty()) throw PackageError(copyRefusal);
 }
 
 PackageError importFailure(const std::exception& e) {
+  if (const auto* refusal = dynamic_cast<const PackageError*>(&e)) return *refusal;
   if (const auto* se = dynamic_cast<const std::system_error*>(&e); se && se->code() == std::errc::file_exists) {
     return PackageError(kFilesPresent);
   }
@@ -172,6 +185,7 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   const std::string packagePath = storage::joinPath(storage::importDir(appDir), packageFile);
   std::string original, copy;
   QByteArray originalBytes, copyBytes;
+  std::future<std::string> originalCheck, copyCheck;  // after the bytes: ended before them
   std::vector<picture_db::Rectangle> rectangles;
   try {
     picture_db::OpenPackage package(packagePath);
@@ -185,10 +199,14 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
     std::error_code ec;
     if (!fs::is_directory(images, ec)) throw PackageError(kImportFailed + "manca la cartella Images.");
     if (anyPresent(images, original, copy)) throw PackageError(kFilesPresent);
-    // Both pictures are read and checked before anything is written.
-    originalBytes =
-        checkedPicture(refused, original, [&](const picture_db::ByteSink& sink) { package.readOriginal(sink); });
-    copyBytes = checkedPicture(refused, copy, [&](const picture_db::ByteSink& sink) { package.readCopy(sink); });
+    // Decoding both pictures is most of an import's work: each runs on a thread of its own
+    // from the moment its bytes are in, while the rest is read and the files are written.
+    // The pair is added only once both have proved readable; an unreadable one takes back
+    // what was written, as any failure does.
+    originalBytes = pictureBytes(package.originalSize(), [&](char* into) { package.readOriginalInto(into); });
+    originalCheck = startPictureCheck(refused, original, originalBytes);
+    copyBytes = pictureBytes(package.copySize(), [&](char* into) { package.readCopyInto(into); });
+    copyCheck = startPictureCheck(refused, copy, copyBytes);
     rectangles = package.rectangles();
   } catch (const InvalidPackage& e) {
     throw PackageError(refused + e.what() + ".");
@@ -201,15 +219,27 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   const std::string hiddenCopy = storage::importedCopyPath(appDir);
   const std::string finalOriginal = storage::picturePath(appDir, original);
   const std::string finalCopy = storage::picturePath(appDir, copy);
+  const std::string images = storage::imagesDir(appDir);
   bool committed = false;
   std::vector<std::string> placed;
   try {
     storage::writeImportJournal(appDir, {packageFile, newId, original, copy});
     observe(ImportStep::JournalWritten);
-    writeHidden(hiddenOriginal, originalBytes);
+    // Written as they come: the record vouches for them until they are in place, and a
+    // kill leaves them to be removed at the next start.
+    ::unlink(hiddenOriginal.c_str());
+    ::unlink(hiddenCopy.c_str());
+    storage::writeNewFile(hiddenOriginal, originalBytes.constData(), static_cast<std::size_t>(originalBytes.size()));
     observe(ImportStep::OriginalWritten);
-    writeHidden(hiddenCopy, copyBytes);
+    storage::writeNewFile(hiddenCopy, copyBytes.constData(), static_cast<std::size_t>(copyBytes.size()));
+    // On disk, the record and both pictures with their names, before the pair that needs
+    // them is: flushed together, the disk's journal is committed once for all of them.
+    storage::syncFile(hiddenOriginal);
+    storage::syncFile(hiddenCopy);
+    storage::syncFolder(images);
+    storage::flushImportJournal(appDir);
     observe(ImportStep::CopyWritten);
+    requireReadable(originalCheck, copyCheck);
     db.inTransaction([&] {
       picture_db::addNewPair(db, newId, original, copy);
       observe(ImportStep::PairAdded);
@@ -217,14 +247,17 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
     });
     committed = true;
     observe(ImportStep::Committed);
-    storage::renameFile(hiddenOriginal, finalOriginal, storage::ExistingFile::Keep);
+    storage::renameFile(hiddenOriginal, finalOriginal, storage::ExistingFile::Keep, storage::FolderSync::Later);
     placed.push_back(finalOriginal);
     observe(ImportStep::OriginalPlaced);
-    storage::renameFile(hiddenCopy, finalCopy, storage::ExistingFile::Keep);
+    storage::renameFile(hiddenCopy, finalCopy, storage::ExistingFile::Keep, storage::FolderSync::Later);
     placed.push_back(finalCopy);
+    storage::syncFolder(images);
     observe(ImportStep::CopyPlaced);
   } catch (const std::exception& e) {
     // Taken back whole: the package stays and can be imported again.
+    if (originalCheck.valid()) originalCheck.wait();
+    if (copyCheck.valid()) copyCheck.wait();
     if (committed) {
       try {
         picture_db::deletePictureWithDifferences(db, newId);
@@ -249,7 +282,7 @@ ImportedPair importPackage(picture_db::Database& db, const std::string& appDir, 
   }
   observe(ImportStep::PackageRemoved);
   try {
-    storage::syncFolder(storage::importDir(appDir));
+    // One flush of the Import folder for both names: the package and the record.
     storage::removeImportJournal(appDir);
   } catch (const std::exception&) {
     // The pair is whole; a record left behind is finished harmlessly at the next start.

@@ -33,6 +33,8 @@ void PairEditor::loadPairs() {
   pairs_.setPairs(std::move(pairs));
 }
 
+void PairEditor::loadPairs(PairListPrefetch& readAhead) { pairs_.setPairs(readAhead.take(database())); }
+
 picture_db::Database& PairEditor::database() {
   if (!db_) throw picture_db::DbError(msg::kDatabaseClosed);
   return *db_;

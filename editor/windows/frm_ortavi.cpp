@@ -33,7 +33,11 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 FrmOrtavi::FrmOrtavi(const QString& appDir, toolkit::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), appDir_(appDir), dialogs_(dialogs), editor_(appDir.toStdString()) {
+    : QWidget(parent),
+      appDir_(appDir),
+      dialogs_(dialogs),
+      pairListAhead_(storage::databasePath(appDir.toStdString())),
+      editor_(appDir.toStdString()) {
   buildWindow();
   connectHandlers();
   installDifferenceCheck();
@@ -93,7 +97,7 @@ void FrmOrtavi::Form_Load() {
   try {
     editor_.open(dbPath.toStdString());
     File3->refresh();
-    editor_.loadPairs();
+    editor_.loadPairs(pairListAhead_);
   } catch (const std::invalid_argument&) {
     editor_.close();
     editor_.pairs().clear();

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "storage/app_folders.h"
 #include "storage/atomic_file.h"
+#include "storage/import_journal.h"
 #include "support/package_fixtures.h"
 
 using storage::ExistingFile;
@@ -117,6 +119,29 @@ TEST(AtomicFile, RenameKeepRefusesAnExistingName) {
   EXPECT_FALSE(fs::exists(a));
 }
 
+TEST(AtomicFile, ANewFileIsNeverWrittenThroughWhatIsAlreadyThere) {
+  QTemporaryDir dir;
+  const std::string d = dir.path().toStdString();
+  const std::string bytes = test_support::everyByteValue(300);
+  storage::writeNewFile(d + "/new.jpg", bytes.data(), bytes.size());
+  storage::syncFile(d + "/new.jpg");
+  EXPECT_EQ(readBytes(d + "/new.jpg"), bytes);
+  writeBytes(d + "/kept.jpg", "kept");
+  fs::create_symlink(d + "/kept.jpg", d + "/link.jpg");
+  for (const char* name : {"/kept.jpg", "/link.jpg"}) {
+    EXPECT_THROW(storage::writeNewFile(d + name, "x", 1), std::system_error) << name;
+  }
+  EXPECT_EQ(readBytes(d + "/kept.jpg"), "kept");
+  // Two renames, one flush of the folder after them.
+  storage::renameFile(d + "/new.jpg", d + "/a.jpg", ExistingFile::Keep, storage::FolderSync::Later);
+  storage::syncFolder(d);
+  EXPECT_EQ(readBytes(d + "/a.jpg"), bytes);
+  EXPECT_THROW(storage::writeNewFile(d + "/gone/x.jpg", "x", 1), std::system_error);
+  EXPECT_TRUE(fs::is_symlink(d + "/link.jpg"));
+  fs::remove(d + "/link.jpg");
+  EXPECT_EQ(folderTree(d), (std::vector<std::string>{"a.jpg", "kept.jpg"}));
+}
+
 TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   QTemporaryDir dir;
   const std::string d = dir.path().toStdString();
@@ -133,4 +158,27 @@ TEST(AtomicFile, LeftoversAreOnlyTheWritersOwnShape) {
   EXPECT_EQ(folderTree(d),
             (std::vector<std::string>{".ozt-export-ab_123", ".ozt-export-abc12", ".ozt-export-abc1234",
                                       ".ozt-export-dir123", ".ozt-export-folder", "x.ozt-export-abc123"}));
+}
+
+TEST(ImportRecord, WholeUnderItsNameAtOnceAndNeverOverAnother) {
+  QTemporaryDir dir;
+  const std::string app = dir.path().toStdString();
+  fs::create_directories(storage::importDir(app));
+  storage::writeImportJournal(app, {"viaggio.ozt", 12, "a b.jpg", "a:b_C.jpg"});
+  storage::flushImportJournal(app);
+  const auto read = storage::readImportJournal(app);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->packageFile, "viaggio.ozt");
+  EXPECT_EQ(read->id, 12);
+  EXPECT_EQ(read->copy, "a:b_C.jpg");
+  try {
+    storage::writeImportJournal(app, {"altro.ozt", 13, "c.jpg", "d.jpg"});
+    ADD_FAILURE() << "a second record replaced the first";
+  } catch (const std::system_error& e) {
+    EXPECT_EQ(e.code(), std::errc::file_exists);
+  }
+  EXPECT_EQ(storage::readImportJournal(app)->id, 12);
+  EXPECT_EQ(folderTree(storage::importDir(app)), std::vector<std::string>{".ortavi-import"}) << "no temporary left";
+  storage::removeImportJournal(app);
+  EXPECT_FALSE(storage::readImportJournal(app).has_value());
 }

@@ -167,6 +167,10 @@ TEST_F(PackageFile, PicturesOfManyPiecesFromFilesOnDisk) {
   package.readCopy([&](const char* data, std::size_t n) { read.append(data, n); });
   EXPECT_EQ(read, other);
   EXPECT_EQ(package.rectangles(), (std::vector<Rectangle>{{1, 2, 3, 4}}));
+  // Straight into the caller's memory: the same bytes, not one more.
+  std::string into(big.size() + 1, '#');
+  package.readOriginalInto(into.data());
+  EXPECT_EQ(into, big + "#");
 
   // A picture that is not there: no package, no leftover.
   files.copyPath = path("missing.gif");
@@ -201,5 +205,25 @@ TEST_F(PackageFile, PicturesOfTheFirstRowWhateverTheRowKeys) {
     EXPECT_EQ(c.originalName, keyed ? "a.jpg" : "b.jpg");
     EXPECT_EQ(c.originalBytes, keyed ? "\x0A\x0A\x0A" : "\x0B\x0B");
     EXPECT_EQ(c.copyBytes, keyed ? "\x0D" : "\x0C");
+    OpenPackage package(path(name.c_str()));
+    std::string into(static_cast<std::size_t>(package.originalSize()), '#');
+    package.readOriginalInto(into.data());
+    EXPECT_EQ(into, c.originalBytes);
   }
+}
+
+// A memo another program stored as text: its bytes, counted as bytes, not as characters.
+TEST_F(PackageFile, PicturesHeldAsTextAreTheirBytes) {
+  makeSqliteFile(path("t.ozt"), {"CREATE TABLE Foto (NomeOriginale, FotoOriginale, NomeCopia, FotoCopia)",
+                                 "CREATE TABLE Coordinate (X1, Y1, X2, Y2)",
+                                 "INSERT INTO Foto VALUES ('a.jpg', 'caffè è', 'b.jpg', x'00E8')"});
+  OpenPackage package(path("t.ozt"));
+  EXPECT_EQ(package.originalSize(), 9);
+  EXPECT_EQ(package.copySize(), 2);
+  std::string into(9, '#');
+  package.readOriginalInto(into.data());
+  EXPECT_EQ(into, "caffè è");
+  const PackageContents c = test_support::readPackage(path("t.ozt"));
+  EXPECT_EQ(c.originalBytes, "caffè è");
+  EXPECT_EQ(c.copyBytes, std::string("\0\xE8", 2));
 }

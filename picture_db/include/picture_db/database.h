@@ -37,6 +37,9 @@ class Database {
  public:
   // Opens an existing file read-write; a missing file is an error, never a new database.
   static Database openExisting(const std::string& path);
+  // The same, for a read that has a fallback: a lock held by another program fails at
+  // once (DbError, SQLITE_BUSY) instead of being waited for.
+  static Database openExistingWithoutWaiting(const std::string& path);
   // Opens an existing file for reading only, leaving no file beside it: a database the
   // user may not write, or one a writer holds, can still be read.
   static Database openReadOnly(const std::string& path);

@@ -21,6 +21,9 @@ std::vector<PictureRecord> pairsUsingFile(Database& db, const std::string& fileN
 void forEachPicture(Database& db,
                     const std::function<void(PairId id, std::string_view original, std::string_view copy)>& row);
 
+// The same rows gathered into one list.
+std::vector<PictureRecord> listPictures(Database& db);
+
 // A pair's difference list, each row with its rowid.
 std::vector<DifferenceRect> pairDifferences(Database& db, PairId id);
 

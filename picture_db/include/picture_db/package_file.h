@@ -104,6 +104,10 @@ class OpenPackage {
   // Exactly originalSize() / copySize() bytes, or InvalidPackage.
   void readOriginal(const ByteSink& sink);
   void readCopy(const ByteSink& sink);
+  // The same straight into memory the caller holds, of exactly that size: no piece is
+  // copied twice.
+  void readOriginalInto(char* buffer);
+  void readCopyInto(char* buffer);
 
  private:
   class Reader;

@@ -35,9 +35,23 @@ void writeBytesAtomically(const std::string& path, const char* data, std::size_t
 // Flushes a folder's entries (a rename, a new or removed name) to disk.
 void syncFolder(const std::string& folder);
 
-// Gives `from` the name `to` in one step and flushes the folder. With ExistingFile::Keep a
-// file at `to` is never replaced (EEXIST). Throws std::system_error.
-void renameFile(const std::string& from, const std::string& to, ExistingFile existing);
+// Flushes a file's content to disk.
+void syncFile(const std::string& path);
+
+// Creates `path`, which must not exist (EEXIST; a symbolic link there is not followed),
+// writes the bytes and sets them on their way to the disk without waiting for them: a
+// writer with more to do flushes later with syncFile and syncFolder. For files whose
+// completeness something else vouches for, such as the pictures of an import under way
+// (a record names them; unfinished, they are removed). A failure removes the file and
+// throws std::system_error.
+void writeNewFile(const std::string& path, const char* data, std::size_t size);
+
+// Gives `from` the name `to` in one step and flushes the folder, or leaves that to the
+// caller (FolderSync::Later) when more names of the folder change before it is flushed.
+// With ExistingFile::Keep a file at `to` is never replaced (EEXIST). Throws std::system_error.
+enum class FolderSync { Now, Later };
+void renameFile(const std::string& from, const std::string& to, ExistingFile existing,
+                FolderSync sync = FolderSync::Now);
 
 // Removes the regular files of `folder` named `temporaryPrefix` followed by exactly six
 // letters or digits: temporaries a killed process left behind. Returns how many went.

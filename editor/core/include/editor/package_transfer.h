@@ -34,7 +34,9 @@ struct ImportedPair {
 // behind and the package still in Import.
 //
 // The observer hears of each step once it is done, in this order; the tests stop the
-// process there to see what a kill at that point leaves.
+// process there to see what a kill at that point leaves. The pictures are decoded while
+// they are written, so a refusal for an unreadable picture may come after the first
+// three steps, everything they wrote taken back.
 enum class ImportStep {
   JournalWritten = 1,
   OriginalWritten,

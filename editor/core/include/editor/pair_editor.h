@@ -14,6 +14,7 @@
 #include "editor/difference_list_model.h"
 #include "editor/package_transfer.h"
 #include "editor/pair_list_model.h"
+#include "editor/pair_list_prefetch.h"
 #include "picture_db/check_queries.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
@@ -40,6 +41,9 @@ class PairEditor {
   // Fills the picture list from the table. Two pairs with one number throw
   // std::invalid_argument; on any failure the list stays as it was.
   void loadPairs();
+  // The same from the rows read ahead while the window was built, or read now when that
+  // read gave up.
+  void loadPairs(PairListPrefetch& readAhead);
   void close() { db_.reset(); }
   bool isOpen() const { return db_.has_value(); }
   // The open database; DbError while closed.

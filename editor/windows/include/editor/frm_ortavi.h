@@ -13,6 +13,7 @@
 #include "editor/file_panel_host.h"
 #include "editor/pair_editor.h"
 #include "editor/pair_list_model.h"
+#include "editor/pair_list_prefetch.h"
 #include "picture_db/database.h"
 #include "picture_db/records.h"
 #include "toolkit/startup_error.h"
@@ -131,6 +132,7 @@ class FrmOrtavi : public QWidget, public FilePanelHost {
 
   QString appDir_;
   toolkit::Dialogs& dialogs_;
+  PairListPrefetch pairListAhead_;  // started before the window is built, taken by Form_Load
   // The open images.mdb from Form_Load to Form_Unload, and both lists.
   PairEditor editor_;
   Edges marked_{};
