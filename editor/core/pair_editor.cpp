@@ -24,14 +24,7 @@ void PairEditor::open(const std::string& databasePath) {
   db_ = std::move(db);
 }
 
-void PairEditor::loadPairs() {
-  std::vector<picture_db::PictureRecord> pairs;
-  picture_db::forEachPicture(database(),
-                             [&pairs](picture_db::PairId id, std::string_view original, std::string_view copy) {
-                               pairs.push_back({id, std::string(original), std::string(copy)});
-                             });
-  pairs_.setPairs(std::move(pairs));
-}
+void PairEditor::loadPairs() { pairs_.setPairs(picture_db::listPictures(database())); }
 
 void PairEditor::loadPairs(PairListPrefetch& readAhead) { pairs_.setPairs(readAhead.take(database())); }
 

@@ -80,7 +80,7 @@ TEST(TwoPrograms, ShareOneDatabaseWithoutLocksLossOrDuplicates) {
   for (PairId id = 1; id <= 20; ++id) expected.insert(id);
   for (const QString& id : e.field("pairs")) expected.insert(id.toInt());
   std::multiset<PairId> found;
-  for (const auto& p : test_support::allPictures(db)) found.insert(p.id);
+  for (const auto& p : picture_db::listPictures(db)) found.insert(p.id);
   EXPECT_EQ(found, std::multiset<PairId>(expected.begin(), expected.end()));
   for (PairId id = 1; id <= 20; ++id) EXPECT_EQ(pairDifferences(db, id).size(), 5u) << id;
   for (const QString& entry : e.field("rects")) {

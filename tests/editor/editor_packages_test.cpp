@@ -10,6 +10,7 @@
 #include "picture_db/package_file.h"
 #include "support/package_fixtures.h"
 #include "support/temp_app_folder.h"
+#include "picture_db/editor_queries.h"
 
 using namespace editor_window_fixture;
 using namespace toolkit;
@@ -74,7 +75,7 @@ class EditorPackages : public EditorWindowTest {
 
   std::vector<picture_db::PictureRecord> receivedPairs() const {
     picture_db::Database db = other.open();
-    return test_support::allPictures(db);
+    return picture_db::listPictures(db);
   }
 
   // Everything an import could touch, to compare before and after a refusal.
@@ -91,7 +92,7 @@ class EditorPackages : public EditorWindowTest {
     Snapshot s;
     s.tree = folderTree(other.dir());
     picture_db::Database db = other.open();
-    for (const auto& p : test_support::allPictures(db)) {
+    for (const auto& p : picture_db::listPictures(db)) {
       s.pairs.push_back(std::to_string(p.id) + " " + p.original + " " + p.copy + " " +
                         std::to_string(picture_db::pairDifferences(db, p.id).size()));
     }

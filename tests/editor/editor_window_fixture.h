@@ -67,7 +67,7 @@ class EditorWindowTest : public ::testing::Test {
   }
   std::vector<picture_db::PictureRecord> storedPairs() {
     picture_db::Database db = folder.open();
-    return test_support::allPictures(db);
+    return picture_db::listPictures(db);
   }
   static QStringList edgesOf(const picture_db::DifferenceRect& d) {
     auto t = [](const std::optional<double>& v) { return v ? QString::number(*v) : QString("null"); };

@@ -57,7 +57,7 @@ class FakeHost : public editor::FilePanelHost {
     selected = picture_db::PictureRecord{id, original, copy};
   }
   picture_db::PictureRecord stored(picture_db::PairId id) {
-    for (const auto& r : test_support::allPictures(db_))
+    for (const auto& r : picture_db::listPictures(db_))
       if (r.id == id) return r;
     return {};
   }

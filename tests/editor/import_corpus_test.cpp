@@ -82,7 +82,7 @@ TEST(ImportCorpus, EachPackageIsTakenWholeOrRefusedWithItsReasonAndNothingWritte
         }
       }
       EXPECT_EQ(test_support::folderTree(folder.dir()), before);
-      EXPECT_TRUE(test_support::allPictures(db).empty());
+      EXPECT_TRUE(picture_db::listPictures(db).empty());
     }
     ++replayed;
   }

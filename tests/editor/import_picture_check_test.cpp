@@ -12,6 +12,7 @@
 #include "storage/app_folders.h"
 #include "support/package_fixtures.h"
 #include "support/temp_app_folder.h"
+#include "picture_db/editor_queries.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST_F(ImportPictureCheck, AnUnreadableCopyIsRefusedAfterTheWritesAndTakesThemBa
                                              editor::ImportStep::CopyWritten}));
   EXPECT_EQ(test_support::folderTree(app.dir()), before) << "no hidden picture, no record, the package kept";
   picture_db::Database db = app.open();
-  EXPECT_TRUE(test_support::allPictures(db).empty());
+  EXPECT_TRUE(picture_db::listPictures(db).empty());
 }
 
 TEST_F(ImportPictureCheck, TheOriginalIsNamedFirstAndAGoodPackageStillGoesThrough) {

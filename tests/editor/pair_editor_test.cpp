@@ -38,12 +38,12 @@ class PairEditorTest : public ::testing::Test {
   std::vector<PairId> storedIds() const {
     picture_db::Database db = folder.open();
     std::vector<PairId> ids;
-    for (const auto& p : test_support::allPictures(db)) ids.push_back(p.id);
+    for (const auto& p : picture_db::listPictures(db)) ids.push_back(p.id);
     return ids;
   }
   picture_db::PictureRecord storedPair(PairId id) const {
     picture_db::Database db = folder.open();
-    for (const auto& p : test_support::allPictures(db)) {
+    for (const auto& p : picture_db::listPictures(db)) {
       if (p.id == id) return p;
     }
     return {};

@@ -32,7 +32,7 @@ TEST(PairListPrefetch, HandsOnTheRowsInTheEnginesOrderAndLeavesNoFileBehind) {
   {
     PairListPrefetch ahead(app.databasePath());
     Database db = Database::openExisting(app.databasePath());
-    const auto expected = rowsOf(test_support::allPictures(db));
+    const auto expected = rowsOf(picture_db::listPictures(db));
     ASSERT_EQ(expected.size(), 3u);
     EXPECT_EQ(rowsOf(ahead.take(db)), expected);
     EXPECT_TRUE(ahead.tookRowsReadAhead());

@@ -97,7 +97,7 @@ TEST_F(RefusedPhotos, TheProgramNamesEachRefusedFileAndWritesNothing) {
                      .arg(bad[0], bad[1], bad[2]));
   EXPECT_TRUE(QDir(app.imagesPath()).entryList(QDir::Files | QDir::Hidden).isEmpty());
   auto db = app.open();
-  EXPECT_TRUE(test_support::allPictures(db).empty());
+  EXPECT_TRUE(picture_db::listPictures(db).empty());
 }
 
 TEST_F(RefusedPhotos, AFolderWithoutDatabaseIsExitTwoAndUntouched) {

@@ -76,7 +76,7 @@ TEST(SavedPair, BothFilesAndFiveRectanglesInOneStep) {
   EXPECT_EQ(saved.copy, "face_C.jpg");
   EXPECT_EQ(fileBytes(app.imagesPath() + "/face.jpg"), facePair().originalJpeg);
   EXPECT_EQ(fileBytes(app.imagesPath() + "/face_C.jpg"), facePair().copyJpeg);
-  const auto pairs = test_support::allPictures(db);
+  const auto pairs = picture_db::listPictures(db);
   ASSERT_EQ(pairs.size(), 1u);
   EXPECT_EQ(pairs[0].original, "face.jpg");
   const auto rects = picture_db::pairDifferences(db, 1);
@@ -99,7 +99,7 @@ TEST(SavedPair, AFailingDatabaseLeavesNeitherFilesNorRows) {
   // The number is taken: the insert fails after both files were written.
   EXPECT_THROW(savePair(db, app.dir(), kFace, facePair(), 7), picture_db::DbError);
   EXPECT_TRUE(QDir(app.imagesPath()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-  EXPECT_EQ(test_support::allPictures(db).size(), 1u);
+  EXPECT_EQ(picture_db::listPictures(db).size(), 1u);
   EXPECT_TRUE(picture_db::pairDifferences(db, 7).empty());
 }
 

@@ -66,7 +66,7 @@ TEST(DatabaseOpen, TransactionRollsBackWholeOnFailure) {
   } catch (const std::runtime_error& e) {
     EXPECT_STREQ(e.what(), "disk full");
   }
-  EXPECT_TRUE(test_support::allPictures(db).empty());
+  EXPECT_TRUE(picture_db::listPictures(db).empty());
   try {
     db.inTransaction([&] {
       addPicture(db, 1, "a.jpg", "a_C.jpg");
@@ -76,7 +76,7 @@ TEST(DatabaseOpen, TransactionRollsBackWholeOnFailure) {
   } catch (const DbError& e) {
     EXPECT_EQ(e.code(), SQLITE_CONSTRAINT);
   }
-  EXPECT_TRUE(test_support::allPictures(db).empty());
+  EXPECT_TRUE(picture_db::listPictures(db).empty());
 }
 
 TEST(EditorQueries, IdenticalRowsAreChangedAndDeletedOneAtATime) {
@@ -106,12 +106,12 @@ TEST(EditorQueries, NamesWithQuotesAreStoredAsGiven) {
   addPicture(db, 1, kNoFile, kNoFile);
   setOriginalFile(db, 1, "l'albero \"grande\".jpg");
   setCopyFile(db, 1, "copia; DROP TABLE FOTO.jpg");
-  const auto rows = test_support::allPictures(db);
+  const auto rows = picture_db::listPictures(db);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].original, "l'albero \"grande\".jpg");
   EXPECT_EQ(rows[0].copy, "copia; DROP TABLE FOTO.jpg");
   deletePicture(db, 1);
-  EXPECT_TRUE(test_support::allPictures(db).empty());
+  EXPECT_TRUE(picture_db::listPictures(db).empty());
 }
 
 TEST(EditorQueries, DuplicatePairNumberIsRefusedWithSqlitesMessage) {

@@ -11,14 +11,6 @@
 
 namespace test_support {
 
-std::vector<picture_db::PictureRecord> allPictures(picture_db::Database& db) {
-  std::vector<picture_db::PictureRecord> rows;
-  picture_db::forEachPicture(db, [&](picture_db::PairId id, std::string_view original, std::string_view copy) {
-    rows.push_back({id, std::string(original), std::string(copy)});
-  });
-  return rows;
-}
-
 TempAppFolder::TempAppFolder(bool withDatabase) {
   if (!dir_.isValid()) throw std::runtime_error("no temporary folder");
   if (withDatabase) {

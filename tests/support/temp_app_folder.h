@@ -20,9 +20,6 @@ struct Edges {
   int x1, y1, x2, y2;
 };
 
-// Every FOTO row, in the order the picture list gets them.
-std::vector<picture_db::PictureRecord> allPictures(picture_db::Database& db);
-
 class TempAppFolder {
  public:
   // withDatabase = false leaves the folder without images.mdb.

@@ -60,7 +60,7 @@ TEST(AppDataMaker, WritesDatabaseWithTenScoresAndFivePerPair) {
   EXPECT_EQ(*scores.front().score, 900);
   EXPECT_EQ(*scores.back().score, 90);
 
-  const auto pictures = test_support::allPictures(db);
+  const auto pictures = picture_db::listPictures(db);
   ASSERT_GE(pictures.size(), 24u);
   std::set<picture_db::PairId> ids;
   for (const auto& p : pictures) {
@@ -76,7 +76,7 @@ TEST(AppDataMaker, WritesDatabaseWithTenScoresAndFivePerPair) {
 TEST(AppDataMaker, StoredRectanglesAreUsableInsideTheirPictureAndApart) {
   auto made = makeFolder(sample_maker::kDefaultSeed);
   auto db = picture_db::Database::openExisting(made->file("images.mdb"));
-  for (const auto& p : test_support::allPictures(db)) {
+  for (const auto& p : picture_db::listPictures(db)) {
     const QImage copy = toolkit::loadPicture(QString::fromStdString(made->picture(p.copy))).image;
     ASSERT_FALSE(copy.isNull()) << p.copy;
     std::vector<QRect> rects;
@@ -102,7 +102,7 @@ TEST(AppDataMaker, StoredRectanglesAreThoseOfTheDrawnChanges) {
   auto made = makeFolder(4242);
   auto db = picture_db::Database::openExisting(made->file("images.mdb"));
   const auto pairs = sample_maker::makeSamplePairs(4242);
-  const auto pictures = test_support::allPictures(db);
+  const auto pictures = picture_db::listPictures(db);
   ASSERT_EQ(pictures.size(), pairs.size());
   for (std::size_t i = 0; i < pairs.size(); ++i) {
     EXPECT_EQ(pictures[i].original, pairs[i].originalFile());
@@ -119,7 +119,7 @@ TEST(AppDataMaker, PicturesCoverEveryKindNamedByTheirContent) {
   auto made = makeFolder(sample_maker::kDefaultSeed);
   auto db = picture_db::Database::openExisting(made->file("images.mdb"));
   std::set<std::string> kinds;
-  for (const auto& p : test_support::allPictures(db)) {
+  for (const auto& p : picture_db::listPictures(db)) {
     const std::string stem = p.original.substr(0, p.original.rfind('.'));
     EXPECT_EQ(p.copy.substr(0, p.copy.rfind('.')), stem + "_C") << "copy name rule";
     for (const std::string& name : {p.original, p.copy}) {
@@ -131,7 +131,7 @@ TEST(AppDataMaker, PicturesCoverEveryKindNamedByTheirContent) {
   EXPECT_EQ(kinds, (std::set<std::string>{"bmp", "jpg", "gif", "wmf", "emf"}));
   // Only the pictures of the pairs are in the folder.
   EXPECT_EQ(QDir(QString::fromStdString(made->file("Images"))).entryList(QDir::Files).size(),
-            static_cast<int>(2 * test_support::allPictures(db).size()));
+            static_cast<int>(2 * picture_db::listPictures(db).size()));
   EXPECT_EQ(kindByContent(readFile(made->file("GameOver.bmp"))), "bmp");
 }
 
